@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <span>
+#include <string>
+
+// The register's error codes: four hexadecimal characters, detail number
+// first ("05" in "0501"), error class second ("01"). Messages are UTF-8.
+
+enum class ErrorClassForm {
+    NoError,         // detail 0: "Без ошибок!", anything else: empty
+    HeaderAndDetail, // header, then the detail's text
+    DetailOnly,      // the detail's text alone
+    HeaderOnly,      // the header alone, whatever the detail
+    NumberedField,   // header, the detail number in decimal, suffix
+};
+
+struct ErrorDetail {
+    int number;
+    const char* text;
+};
+
+struct ErrorClass {
+    int number;
+    ErrorClassForm form;
+    const char* header; // or the prefix of a numbered field
+    const char* suffix; // numbered fields only
+    std::span<const ErrorDetail> details;
+};
+
+inline constexpr char kNoErrorMessage[] = "Без ошибок!";
+inline constexpr char kUnknownErrorDetail[] = "Неизвестная ошибка!";
+
+// In ascending class order.
+extern const std::array<ErrorClass, 17> ErrorCatalogue;
+
+// nullptr for a class the catalogue does not know.
+const ErrorClass* FindErrorClass(int classNumber);
+
+// The message for a class and detail number, 0-255 each; empty for an
+// unknown class.
+std::string BuildErrorMessage(int classNumber, int detailNumber);
+
+// Decodes an error code text whose letters are already upper case. Returns
+// false, leaving `message` untouched, for a text that is not four hexadecimal
+// digits; otherwise replaces `message` and returns true.
+bool DecodeErrorCode(const std::string& code, std::string& message);

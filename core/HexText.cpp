@@ -1,0 +1,43 @@
+#include "core/HexText.h"
+
+bool IsHexDigitChar(char c)
+{
+    return HexDigitValue(c) >= 0;
+}
+
+int HexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+int FirstDifference(const std::string& a, const std::string& b, int length)
+{
+    for (int i = 0; i < length; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        const bool inA = index < a.size();
+        const bool inB = index < b.size();
+        if (!inA || !inB || a[index] != b[index])
+            return i;
+    }
+    return -1;
+}
+
+char UpperHexDigit(unsigned nibble)
+{
+    return "0123456789ABCDEF"[nibble & 0x0Fu];
+}
+
+std::string UpperCaseHexLetters(std::string text)
+{
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'f')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return text;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+// Small rules shared by the status text and the error code text: which
+// characters count as hexadecimal digits and where two texts first differ.
+
+// '0'-'9', 'A'-'F' and 'a'-'f'.
+bool IsHexDigitChar(char c);
+
+// The value 0-15 of a hexadecimal digit in either case, or -1.
+int HexDigitValue(char c);
+
+// 0-based index of the first position where the texts differ, comparing the
+// first `length` positions (a missing character counts as different);
+// -1 when they agree on all of them.
+int FirstDifference(const std::string& a, const std::string& b, int length);
+
+char UpperHexDigit(unsigned nibble);
+
+// Upper-cases a-f, leaves every other byte as it is.
+std::string UpperCaseHexLetters(std::string text);

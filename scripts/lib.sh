@@ -1,0 +1,56 @@
+# Shared by scripts/run and scripts/test: installs what the build needs and builds.
+# Sourced, not executed.
+
+PROJECT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD_DIR=${BUILD_DIR:-"$PROJECT_ROOT/build"}
+
+# Debian packages the build and the tests need.
+REQUIRED_PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-qpa-plugins libgl-dev libqt6svg6
+  libgtest-dev libgmock-dev
+  fonts-dejavu-core fonts-liberation2
+)
+
+missing_packages() {
+  local pkg
+  for pkg in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+      printf '%s\n' "$pkg"
+    fi
+  done
+}
+
+# Installs whichever of the given packages are missing; a second run installs nothing.
+ensure_packages() {
+  if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
+    echo "This system has no apt. Install these packages (or their equivalents) and run again:" >&2
+    printf '  %s\n' "$@" >&2
+    exit 1
+  fi
+  local missing
+  mapfile -t missing < <(missing_packages "$@")
+  [ "${#missing[@]}" -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local as_root=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null 2>&1; then
+      as_root=(sudo)
+    else
+      echo "Need root to install: ${missing[*]} (no sudo found)." >&2
+      exit 1
+    fi
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  "${as_root[@]}" apt-get update -qq
+  "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+configure_and_build() {
+  local build_dir=$1
+  shift
+  if [ ! -f "$build_dir/CMakeCache.txt" ]; then
+    cmake -S "$PROJECT_ROOT" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+  fi
+  cmake --build "$build_dir" --parallel "$(nproc 2>/dev/null || echo 2)"
+}

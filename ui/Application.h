@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QApplication>
+
+// The application object: it catches whatever escapes an event handler and
+// shows it in the standard exception box, and the program goes on.
+class TApplication : public QApplication
+{
+    Q_OBJECT
+
+public:
+    TApplication(int& argc, char** argv);
+    ~TApplication() override;
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // Creates the main window and the hidden About window, runs until the
+    // main window closes and destroys both. A failure on the way is shown in
+    // the exception box and ends the run. Always returns 0.
+    int Run();
+};

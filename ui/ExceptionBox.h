@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include <exception>
+#include <string>
+
+// The caption of every message box: the executable's file name up to its
+// first full stop, every character after the first in lower case.
+QString ProgramTitleFromPath(const QString& executablePath);
+QString ProgramTitle();
+
+// A message whose last character comes after '.' gets a closing full stop.
+QString WithClosingFullStop(const QString& message);
+
+// The standard exception box: error icon, one OK button, the program title.
+// Exception and other std::exceptions show their message, anything else an
+// empty text.
+void ShowException(std::exception_ptr error);

@@ -1,0 +1,337 @@
+#include "ui/MaskEdit.h"
+
+#include "core/Exception.h"
+#include "ui/Beep.h"
+#include "ui/ExceptionBox.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+
+namespace {
+
+std::u32string ToU32(const QString& text)
+{
+    return text.toStdU32String();
+}
+
+QString FromU32(const std::u32string& text)
+{
+    return QString::fromStdU32String(text);
+}
+
+// Runs one piece of the field's own handling; an error it raises goes to the
+// standard exception box here rather than unwinding through Qt.
+template <class Action>
+void Guarded(Action&& action)
+{
+    try {
+        action();
+    } catch (...) {
+        ShowException(std::current_exception());
+    }
+}
+
+bool IsTypedText(const QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    // Ctrl+letter is a command, not a character; AltGr arrives as Ctrl+Alt on Windows.
+    if ((mods & (Qt::ControlModifier | Qt::MetaModifier)) && !(mods & Qt::AltModifier))
+        return false;
+    const QString text = event->text();
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text) {
+        if (!c.isPrint())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+TMaskEdit::TMaskEdit(const QString& editMask, QWidget* parent)
+    : QLineEdit(parent), model_(ToU32(editMask))
+{
+    setMaxLength(model_.Length());
+    setDragEnabled(false);
+    setAcceptDrops(false);
+    setInputMethodHints(Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
+    model_.OnChange = [this] {
+        Render();
+        emit OnChange();
+    };
+    model_.OnBeep = [] { Beep(); };
+    Render();
+}
+
+QString TMaskEdit::Text() const
+{
+    return FromU32(model_.Text());
+}
+
+void TMaskEdit::SetText(const QString& text)
+{
+    model_.SetText(ToU32(text));
+    Render();
+}
+
+void TMaskEdit::Render()
+{
+    const QString shown = FromU32(model_.DisplayText());
+    if (QLineEdit::text() != shown)
+        QLineEdit::setText(shown);
+    // An unfocused field shows no selection, as a native one would.
+    if (hasFocus() && model_.SelLength() > 0)
+        setSelection(model_.Anchor(), model_.Active() - model_.Anchor());
+    else
+        setCursorPosition(model_.Active());
+}
+
+void TMaskEdit::keyPressEvent(QKeyEvent* event)
+{
+    int key = event->key();
+    emit OnKeyDown(key, event->modifiers());
+    if (key == 0) {
+        event->accept();
+        return;
+    }
+    bool handled = true;
+    Guarded([&] { handled = HandleKey(event); });
+    Render();
+    event->setAccepted(handled);
+}
+
+bool TMaskEdit::HandleKey(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const bool shift = mods & Qt::ShiftModifier;
+    const bool ctrl = mods & Qt::ControlModifier;
+    const int key = event->key();
+
+    if (event->matches(QKeySequence::Copy) || (key == Qt::Key_Insert && mods == Qt::ControlModifier)) {
+        CopyToClipboard();
+    } else if (event->matches(QKeySequence::Cut) || (key == Qt::Key_Delete && mods == Qt::ShiftModifier)) {
+        CutToClipboard();
+    } else if (event->matches(QKeySequence::Paste) || (key == Qt::Key_Insert && mods == Qt::ShiftModifier)) {
+        PasteFrom(QGuiApplication::clipboard()->text());
+    } else if (event->matches(QKeySequence::SelectAll)) {
+        model_.SelectAll();
+    } else {
+        switch (key) {
+        case Qt::Key_Left:
+            ctrl ? model_.WordLeft(shift) : model_.MoveLeft(shift);
+            break;
+        case Qt::Key_Right:
+            ctrl ? model_.WordRight(shift) : model_.MoveRight(shift);
+            break;
+        case Qt::Key_Home:
+            model_.Home(shift);
+            break;
+        case Qt::Key_End:
+            model_.End(shift);
+            break;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            break;
+        case Qt::Key_Backspace:
+            model_.Backspace();
+            break;
+        case Qt::Key_Delete:
+            model_.Delete();
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            model_.Enter();
+            return false; // nothing for the field to do: the window may see it
+        case Qt::Key_Escape:
+            return model_.Escape();
+        default:
+            if (!IsTypedText(event))
+                return false;
+            TypeText(event->text());
+        }
+    }
+    return true;
+}
+
+void TMaskEdit::TypeText(const QString& text)
+{
+    for (char32_t c : text.toStdU32String())
+        model_.TypeChar(c);
+}
+
+void TMaskEdit::keyReleaseEvent(QKeyEvent* event)
+{
+    // Auto-repeat releases are not real releases.
+    if (event->isAutoRepeat()) {
+        event->ignore();
+        return;
+    }
+    int key = event->key();
+    emit OnKeyUp(key, event->modifiers());
+    // The word-wise move leaves a bare caret until the key comes up.
+    if (key == Qt::Key_Left || key == Qt::Key_Right) {
+        model_.EnsureHighlight();
+        Render();
+    }
+    event->ignore();
+}
+
+void TMaskEdit::inputMethodEvent(QInputMethodEvent* event)
+{
+    // Only committed text counts; a composition in progress is not shown.
+    const QString committed = event->commitString();
+    if (!committed.isEmpty()) {
+        Guarded([&] { TypeText(committed); });
+        Render();
+    }
+    event->accept();
+}
+
+void TMaskEdit::CopyToClipboard()
+{
+    const std::u32string copied = model_.Copy();
+    if (!copied.empty())
+        QGuiApplication::clipboard()->setText(FromU32(copied));
+}
+
+void TMaskEdit::CutToClipboard()
+{
+    const std::u32string copied = model_.Cut();
+    if (!copied.empty())
+        QGuiApplication::clipboard()->setText(FromU32(copied));
+}
+
+void TMaskEdit::PasteFrom(const QString& text)
+{
+    model_.Paste(ToU32(text));
+}
+
+void TMaskEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    // Coming back from a message box, another window or a refused exit keeps
+    // the text Escape returns to.
+    const Qt::FocusReason reason = event->reason();
+    const bool fromAnotherControl = !focusForcedBack_ && reason != Qt::ActiveWindowFocusReason
+                                    && reason != Qt::PopupFocusReason;
+    model_.FocusEntered(fromAnotherControl);
+    Render();
+}
+
+void TMaskEdit::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || focusForcedBack_)
+        return;
+    QWidget* next = QApplication::focusWidget();
+    if (next == nullptr || next == this || next->window() != window())
+        return;
+    if (!model_.RefuseIncomplete()) {
+        Render();
+        return;
+    }
+    // Qt cannot veto a focus change: take the focus straight back, then
+    // report once the change has settled.
+    focusForcedBack_ = true;
+    setFocus(Qt::OtherFocusReason);
+    focusForcedBack_ = false;
+    Render();
+    QMetaObject::invokeMethod(
+        this, [] { ShowException(std::make_exception_ptr(Exception(MaskEditModel::kInvalidInputMessage))); },
+        Qt::QueuedConnection);
+}
+
+void TMaskEdit::TakeSelectionFromWidget()
+{
+    const int cursor = cursorPosition();
+    if (!hasSelectedText()) {
+        model_.Select(cursor, cursor);
+        return;
+    }
+    const int start = selectionStart();
+    const int end = start + selectedText().size();
+    model_.Select(cursor == start ? end : start, cursor);
+}
+
+void TMaskEdit::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::MiddleButton) {
+        // X11's selection paste, at the click, through the model.
+        if (QGuiApplication::clipboard()->supportsSelection()) {
+            model_.PlaceCaret(cursorPositionAt(event->position().toPoint()));
+            Guarded([&] { PasteFrom(QGuiApplication::clipboard()->text(QClipboard::Selection)); });
+            Render();
+        }
+        event->accept();
+        return;
+    }
+    QLineEdit::mousePressEvent(event);
+    TakeSelectionFromWidget();
+}
+
+void TMaskEdit::mouseMoveEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseMoveEvent(event);
+    TakeSelectionFromWidget();
+}
+
+void TMaskEdit::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::MiddleButton) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+    TakeSelectionFromWidget();
+    model_.EnsureHighlight();
+    Render();
+}
+
+void TMaskEdit::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::MiddleButton) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseDoubleClickEvent(event);
+    TakeSelectionFromWidget();
+}
+
+QMenu* TMaskEdit::CreateContextMenu()
+{
+    auto* menu = new QMenu(this);
+    const bool hasSelection = model_.SelLength() > 0;
+    auto add = [&](const char* name, const QString& text, bool enabled, auto&& action) {
+        QAction* item = menu->addAction(text);
+        item->setObjectName(QString::fromLatin1(name));
+        item->setEnabled(enabled);
+        connect(item, &QAction::triggered, this, [this, action] {
+            Guarded(action);
+            Render();
+        });
+    };
+    add("cut", QStringLiteral("Вырезать"), hasSelection, [this] { CutToClipboard(); });
+    add("copy", QStringLiteral("Копировать"), hasSelection, [this] { CopyToClipboard(); });
+    add("paste", QStringLiteral("Вставить"), !QGuiApplication::clipboard()->text().isEmpty(),
+        [this] { PasteFrom(QGuiApplication::clipboard()->text()); });
+    add("delete", QStringLiteral("Удалить"), hasSelection, [this] { model_.Delete(); });
+    menu->addSeparator();
+    add("selectAll", QStringLiteral("Выделить все"), true, [this] { model_.SelectAll(); });
+    return menu;
+}
+
+void TMaskEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = CreateContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+    event->accept();
+}

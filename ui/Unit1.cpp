@@ -1,0 +1,407 @@
+#include "ui/Unit1.h"
+
+#include "core/Cp1251.h"
+#include "core/ErrorCodes.h"
+#include "core/HexText.h"
+#include "core/StatusRecord.h"
+#include "ui/ExceptionBox.h"
+#include "ui/Form1Layout.h"
+#include "ui/MaskEdit.h"
+#include "ui/MessageBox.h"
+#include "ui/Unit2.h"
+#include "ui/WindowStyle.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+using PanelHandler = void (TForm1::*)(QObject*);
+
+// The handler of each byte's panel, by byte.
+constexpr PanelHandler kPanelHandlers[kStatusByteCount] = {
+    &TForm1::CheckBox1Click, &TForm1::CheckBox17Click, &TForm1::CheckBox33Click,
+    &TForm1::CheckBox9Click, &TForm1::CheckBox25Click, &TForm1::CheckBox41Click,
+};
+
+std::string FieldBytes(const TMaskEdit& field)
+{
+    return ToCp1251(field.Text().toStdU32String());
+}
+
+QString FieldTextOf(const std::string& bytes)
+{
+    return QString::fromStdU32String(FromCp1251(bytes));
+}
+
+void ApplyText(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->adjustSize();
+}
+void ApplyText(QGroupBox* box, const QString& text) { box->setTitle(text); }
+void ApplyText(QPushButton* button, const QString& text) { button->setText(text); }
+void ApplyText(TMaskEdit* field, const QString& text) { field->SetText(text); }
+void ApplyText(QComboBox* list, const QString& text) { list->setEditText(text); }
+
+// Resets a flag however the scope is left.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromUtf8(kForm1Caption));
+    setWindowIcon(ProgramIcon());
+    setFont(DesignFont());
+    // The layout is drawn left to right whatever the locale.
+    setLayoutDirection(Qt::LeftToRight);
+    resize(kForm1ClientWidth, kForm1ClientHeight);
+    CreateControls();
+    SetTabOrder();
+    ConnectHandlers();
+
+    FLastStatusText.clear();
+    FLastErrorCodeText.clear();
+    // The field shows this text already, so no change handler runs here.
+    MaskEdit1->SetText(QString::fromLatin1(kInitialStatusText));
+    FLastStatusText = kInitialStatusText;
+    FLastErrorCodeText = kInitialErrorCodeText;
+    SelectReceiptState(0);
+    FComboUpdating = false;
+}
+
+TForm1::~TForm1()
+{
+    if (Form1 == this)
+        Form1 = nullptr;
+}
+
+namespace {
+
+template <class Widget>
+Widget* Place(QWidget* form, Widget* widget, const char* name)
+{
+    const ControlPlacement& placement = Form1Placement(name);
+    QWidget* parent = placement.parent ? form->findChild<QWidget*>(QString::fromLatin1(placement.parent)) : form;
+    widget->setParent(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(placement.left, placement.top, placement.width, placement.height);
+    if (placement.text)
+        ApplyText(widget, QString::fromUtf8(placement.text));
+    return widget;
+}
+
+} // namespace
+
+void TForm1::CreateControls()
+{
+    Label3 = Place(this, new QLabel, "Label3");
+    QFont bold = Label3->font();
+    bold.setBold(true);
+    Label3->setFont(bold);
+    Label3->adjustSize();
+
+    GroupBoxes[6] = Place(this, new QGroupBox, "GroupBox7");
+    Label1 = Place(this, new QLabel, "Label1");
+    Label1->setTextFormat(Qt::PlainText);
+    Label2 = Place(this, new QLabel, "Label2");
+
+    for (int groupNumber = 1; groupNumber <= kStatusByteCount; ++groupNumber) {
+        for (const StatusPanel& panel : StatusPanels) {
+            if (panel.groupBoxNumber == groupNumber)
+                CreatePanel(panel);
+        }
+    }
+
+    Button1 = Place(this, new QPushButton, "Button1");
+    MaskEdit1 = Place(this, new TMaskEdit(QString::fromLatin1(kStatusEditMask)), "MaskEdit1");
+    Button2 = Place(this, new QPushButton, "Button2");
+    MaskEdit2 = Place(this, new TMaskEdit(QString::fromLatin1(kErrorCodeEditMask)), "MaskEdit2");
+    Button3 = Place(this, new QPushButton, "Button3");
+    for (QPushButton* button : {Button1, Button2, Button3}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+}
+
+void TForm1::CreatePanel(const StatusPanel& panel)
+{
+    const std::string groupName = "GroupBox" + std::to_string(panel.groupBoxNumber);
+    QGroupBox* group = Place(this, new QGroupBox, groupName.c_str());
+    group->setTitle(QString::fromUtf8(panel.caption));
+    GroupBoxes[static_cast<std::size_t>(panel.groupBoxNumber - 1)] = group;
+
+    for (int bit = 0; bit < kBitsPerByte; ++bit) {
+        const int number = panel.firstCheckBoxNumber + bit;
+        auto* box = new QCheckBox(QString::fromUtf8(FlagOf(panel.byteIndex, bit).caption), group);
+        box->setObjectName(QStringLiteral("CheckBox%1").arg(number));
+        box->setGeometry(kCheckBoxLeft, kCheckBoxTops[bit],
+                         kCheckBoxWidths[panel.byteIndex][bit], kCheckBoxHeights[bit]);
+        box->setChecked(bit == kAlwaysSetBit);
+        CheckBoxes[static_cast<std::size_t>(number - 1)] = box;
+    }
+    // This one box was marked right-to-left; that shows only where the
+    // system reads right to left.
+    if (panel.byteIndex == 4 && QLocale::system().textDirection() == Qt::RightToLeft)
+        FlagBox(4, 6)->setLayoutDirection(Qt::RightToLeft);
+
+    if (panel.byteIndex == kReceiptStateByte) {
+        ComboBox1 = Place(this, new QComboBox, "ComboBox1");
+        ComboBox1->setEditable(true);
+        ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+        for (const char* caption : ReceiptStateList)
+            ComboBox1->addItem(QString::fromUtf8(caption));
+    }
+}
+
+void TForm1::SetTabOrder()
+{
+    QWidget* previous = nullptr;
+    auto chain = [&previous](QWidget* next) {
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    };
+    for (int groupNumber = 1; groupNumber <= kStatusByteCount; ++groupNumber) {
+        for (const StatusPanel& panel : StatusPanels) {
+            if (panel.groupBoxNumber != groupNumber)
+                continue;
+            for (int bit = 0; bit < kBitsPerByte; ++bit)
+                chain(FlagBox(panel.byteIndex, bit));
+            if (panel.byteIndex == kReceiptStateByte)
+                chain(ComboBox1);
+        }
+    }
+    for (QWidget* control : std::initializer_list<QWidget*>{Button1, MaskEdit1, MaskEdit2, Button2, Button3})
+        chain(control);
+}
+
+void TForm1::ConnectHandlers()
+{
+    for (const StatusPanel& panel : StatusPanels) {
+        const PanelHandler handler = kPanelHandlers[panel.byteIndex];
+        for (int bit = 0; bit < kBitsPerByte; ++bit) {
+            QCheckBox* box = FlagBox(panel.byteIndex, bit);
+            connect(box, &QCheckBox::toggled, this, [this, box, handler] { (this->*handler)(box); });
+        }
+    }
+
+    // The list's change: a user's choice, or the user's own typing settling
+    // on an entry (directly or by inline completion). Selecting from code
+    // raises none of these.
+    connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(ComboBox1); });
+    connect(ComboBox1->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBox1Change(ComboBox1); });
+    if (QCompleter* completer = ComboBox1->completer()) {
+        connect(completer, qOverload<const QString&>(&QCompleter::highlighted), this,
+                [this] { ComboBox1Change(ComboBox1); });
+    }
+
+    connect(MaskEdit1, &TMaskEdit::OnChange, this, [this] { MaskEdit1Change(MaskEdit1); });
+    connect(MaskEdit1, &TMaskEdit::OnKeyUp, this,
+            [this](int& key, Qt::KeyboardModifiers shift) { MaskEdit1KeyUp(MaskEdit1, key, shift); });
+    connect(MaskEdit2, &TMaskEdit::OnKeyDown, this,
+            [this](int& key, Qt::KeyboardModifiers shift) { MaskEdit2KeyDown(MaskEdit2, key, shift); });
+    connect(MaskEdit2, &TMaskEdit::OnKeyUp, this,
+            [this](int& key, Qt::KeyboardModifiers shift) { MaskEdit2KeyUp(MaskEdit2, key, shift); });
+
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(Button1); });
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(Button2); });
+    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(Button3); });
+}
+
+QCheckBox* TForm1::FlagBox(int byteIndex, int bit) const
+{
+    return CheckBox(CheckBoxNumberOf(byteIndex, bit));
+}
+
+bool TForm1::event(QEvent* event)
+{
+    const bool result = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate && !FActivated) {
+        FActivated = true;
+        FormActivate(this);
+    }
+    return result;
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    // Closing the main window ends the program, whatever else is open.
+    QCoreApplication::exit(0);
+}
+
+// ---- Start-up and the buttons ----
+
+void TForm1::FormActivate(QObject*)
+{
+    MaskEdit1->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::Button1Click(QObject*)
+{
+    close();
+}
+
+void TForm1::Button3Click(QObject*)
+{
+    if (Form2)
+        Form2->exec();
+}
+
+// ---- Status field ----
+
+std::string TForm1::StatusFieldText() const
+{
+    return FieldBytes(*MaskEdit1);
+}
+
+void TForm1::WriteStatusField()
+{
+    MaskEdit1->SetText(FieldTextOf(FLastStatusText));
+}
+
+std::optional<int> TForm1::AcceptFieldChange(TMaskEdit& field, std::string& lastText)
+{
+    const std::string text = FieldBytes(field);
+    const int length = field.Model().Length();
+    const int changed = FirstDifference(text, lastText, length);
+    if (changed < 0)
+        return std::nullopt;
+    if (static_cast<std::size_t>(changed) >= text.size() || !IsHexDigitChar(text[static_cast<std::size_t>(changed)])) {
+        field.SetText(FieldTextOf(lastText));
+        lastText = FieldBytes(field);
+        return std::nullopt;
+    }
+    lastText = text;
+    return changed;
+}
+
+void TForm1::MaskEdit1Change(QObject*)
+{
+    if (!AcceptFieldChange(*MaskEdit1, FLastStatusText))
+        return;
+    for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex)
+        ShowStatusByte(byteIndex);
+}
+
+void TForm1::MaskEdit1KeyUp(QObject*, int&, Qt::KeyboardModifiers)
+{
+    if (const auto changed = AcceptFieldChange(*MaskEdit1, FLastStatusText))
+        ShowStatusByte(StatusByteAtOffset(*changed));
+}
+
+void TForm1::ShowStatusByte(int byteIndex)
+{
+    // A field with no digit to read leaves its panel as it is.
+    if (const auto value = ScanStatusByte(StatusFieldText(), byteIndex))
+        ShowByteInPanel(byteIndex, *value);
+}
+
+void TForm1::ShowByteInPanel(int byteIndex, unsigned value)
+{
+    // Each box that changes runs its panel handler on the spot.
+    for (int bit = 0; bit < kAlwaysSetBit; ++bit)
+        FlagBox(byteIndex, bit)->setChecked((value >> bit) & 1u);
+    FlagBox(byteIndex, kAlwaysSetBit)->setChecked(true);
+    if (byteIndex == kReceiptStateByte)
+        SelectReceiptState(ReceiptStateOf(value));
+}
+
+// ---- Flag panels ----
+
+void TForm1::CheckBox1Click(QObject*) { PanelClick(0); }
+void TForm1::CheckBox17Click(QObject*) { PanelClick(1); }
+void TForm1::CheckBox33Click(QObject*) { PanelClick(2); }
+void TForm1::CheckBox9Click(QObject*) { PanelClick(3); }
+void TForm1::CheckBox25Click(QObject*) { PanelClick(4); }
+void TForm1::CheckBox41Click(QObject*) { PanelClick(5); }
+
+void TForm1::PanelClick(int byteIndex)
+{
+    // While the list sets the receipt-state boxes, it writes the byte itself.
+    if (byteIndex == kReceiptStateByte && FComboUpdating)
+        return;
+    FlagBox(byteIndex, kAlwaysSetBit)->setChecked(true);
+    unsigned value = kAlwaysSetValue;
+    for (int bit = 0; bit < kAlwaysSetBit; ++bit) {
+        if (FlagBox(byteIndex, bit)->isChecked())
+            value |= 1u << bit;
+    }
+    WriteStatusByte(FLastStatusText, byteIndex, value);
+    WriteStatusField();
+    if (byteIndex == kReceiptStateByte)
+        SelectReceiptState(ReceiptStateOf(value));
+}
+
+void TForm1::SelectReceiptState(int state)
+{
+    if (ComboBox1->currentIndex() != state)
+        ComboBox1->setCurrentIndex(state);
+    // The user may have typed over the list's text; show the entry again.
+    if (ComboBox1->currentText() != ComboBox1->itemText(state))
+        ComboBox1->setEditText(ComboBox1->itemText(state));
+}
+
+int TForm1::ChosenReceiptState() const
+{
+    return ComboBox1->findText(ComboBox1->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+void TForm1::ComboBox1Change(QObject*)
+{
+    // A text that names no entry chooses nothing.
+    const int state = ChosenReceiptState();
+    if (state < 0)
+        return;
+    if (ComboBox1->currentIndex() != state)
+        ComboBox1->setCurrentIndex(state);
+    FlagScope updating(FComboUpdating);
+    for (int bit = 0; bit < kReceiptStateBits; ++bit)
+        FlagBox(kReceiptStateByte, bit)->setChecked((state >> bit) & 1);
+    WriteReceiptStateDigit(FLastStatusText, state);
+    WriteStatusField();
+}
+
+// ---- Error code ----
+
+void TForm1::MaskEdit2KeyDown(QObject*, int& Key, Qt::KeyboardModifiers)
+{
+    if (Key == Qt::Key_Return || Key == Qt::Key_Enter)
+        Button2->click();
+}
+
+void TForm1::MaskEdit2KeyUp(QObject*, int&, Qt::KeyboardModifiers)
+{
+    AcceptFieldChange(*MaskEdit2, FLastErrorCodeText);
+}
+
+void TForm1::Button2Click(QObject*)
+{
+    std::string message;
+    const std::string code = UpperCaseHexLetters(FieldBytes(*MaskEdit2));
+    if (!DecodeErrorCode(code, message))
+        ShowMessageBox({ProgramTitle(), QString::fromUtf8(kInvalidErrorCodeMessage), QMessageBox::NoIcon});
+    ApplyText(Label1, QString::fromStdString(message));
+}

@@ -1,0 +1,72 @@
+#include "ui/Unit2.h"
+
+#include "ui/WindowStyle.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+TForm2* Form2 = nullptr;
+
+namespace {
+
+struct AboutLabel {
+    const char* name;
+    int left;
+    int top;
+    int width;
+    int height;
+    const char* text;
+};
+
+const AboutLabel kAboutLabels[] = {
+    {"Label1", 32, 24, 378, 13, "ПО Regalo_Vespera ver. 1.0.2 30.11.2017  предназначено для   получения  "},
+    {"Label2", 32, 48, 371, 13, "подробной информации (в текстовом формате) по кодам статуса и  коду"},
+    {"Label3", 32, 72, 41, 13, "ошибки."},
+    {"Label4", 32, 104, 284, 13, ""},
+};
+
+} // namespace
+
+TForm2::TForm2(QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("О программе"));
+    setWindowIcon(ProgramIcon());
+    setFont(DesignFont());
+    setFixedSize(429, 191);
+    setModal(true);
+
+    QLabel** labels[] = {&Label1, &Label2, &Label3, &Label4};
+    for (std::size_t i = 0; i < std::size(kAboutLabels); ++i) {
+        const AboutLabel& spec = kAboutLabels[i];
+        auto* label = new QLabel(QString::fromUtf8(spec.text), this);
+        label->setObjectName(QString::fromLatin1(spec.name));
+        label->setTextFormat(Qt::PlainText);
+        label->setGeometry(spec.left, spec.top, spec.width, spec.height);
+        *labels[i] = label;
+    }
+
+    Button1 = new QPushButton(QStringLiteral("Закрыть"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(344, 160, 75, 25);
+    Button1->setFocus();
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(Button1); });
+}
+
+void TForm2::Button1Click(QObject*)
+{
+    close();
+}
+
+void TForm2::keyPressEvent(QKeyEvent* event)
+{
+    // The window has no cancel button, so Escape does not close it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+// The About window: shown modally, hidden again when closed, never destroyed
+// while the program runs.
+class TForm2 : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TForm2(QWidget* parent = nullptr);
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QPushButton* Button1 = nullptr;
+
+    void Button1Click(QObject* Sender);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+extern TForm2* Form2;
