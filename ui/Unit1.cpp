@@ -123,6 +123,7 @@ void TForm1::CreateControls()
     Label3->adjustSize();
 
     GroupBoxes[6] = Place(this, new QGroupBox, "GroupBox7");
+    GroupBoxes[6]->setStyle(DesignGroupBoxStyle());
     Label1 = Place(this, new QLabel, "Label1");
     Label1->setTextFormat(Qt::PlainText);
     Label2 = Place(this, new QLabel, "Label2");
@@ -150,6 +151,7 @@ void TForm1::CreatePanel(const StatusPanel& panel)
     const std::string groupName = "GroupBox" + std::to_string(panel.groupBoxNumber);
     QGroupBox* group = Place(this, new QGroupBox, groupName.c_str());
     group->setTitle(QString::fromUtf8(panel.caption));
+    group->setStyle(DesignGroupBoxStyle());
     GroupBoxes[static_cast<std::size_t>(panel.groupBoxNumber - 1)] = group;
 
     for (int bit = 0; bit < kBitsPerByte; ++bit) {
@@ -158,6 +160,7 @@ void TForm1::CreatePanel(const StatusPanel& panel)
         box->setObjectName(QStringLiteral("CheckBox%1").arg(number));
         box->setGeometry(kCheckBoxLeft, kCheckBoxTops[bit],
                          kCheckBoxWidths[panel.byteIndex][bit], kCheckBoxHeights[bit]);
+        box->setStyle(DesignCheckBoxStyle());
         box->setChecked(bit == kAlwaysSetBit);
         CheckBoxes[static_cast<std::size_t>(number - 1)] = box;
     }

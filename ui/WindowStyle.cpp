@@ -1,6 +1,10 @@
 #include "ui/WindowStyle.h"
 
+#include <QCoreApplication>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QStringList>
+#include <QStyleFactory>
 
 QFont DesignFont()
 {
@@ -18,4 +22,50 @@ QFont DesignFont()
 QIcon ProgramIcon()
 {
     return QIcon(QStringLiteral(":/regalo/icon.svg"));
+}
+
+namespace {
+
+class DesignedCheckBoxStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        switch (metric) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+            return 13;
+        case PM_CheckBoxLabelSpacing:
+            return 3;
+        default:
+            return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+};
+
+// One shared instance per kind, owned by the application.
+QStyle* SharedStyle(QPointer<QStyle>& style, QStyle* (*create)())
+{
+    if (!style) {
+        style = create();
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
+
+} // namespace
+
+QStyle* DesignCheckBoxStyle()
+{
+    static QPointer<QStyle> style;
+    return SharedStyle(style, [] () -> QStyle* { return new DesignedCheckBoxStyle; });
+}
+
+QStyle* DesignGroupBoxStyle()
+{
+    static QPointer<QStyle> style;
+    return SharedStyle(style, [] () -> QStyle* {
+        if (QStyle* windows = QStyleFactory::create(QStringLiteral("Windows")))
+            return windows;
+        return new QProxyStyle;
+    });
 }

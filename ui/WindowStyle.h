@@ -7,3 +7,13 @@
 // high, and the program's icon.
 QFont DesignFont();
 QIcon ProgramIcon();
+
+class QStyle;
+
+// Check boxes with the designed indicator and gap, so that their captions
+// fit the widths they were laid out with under any base style.
+QStyle* DesignCheckBoxStyle();
+
+// Group boxes drawn with the caption on the frame line, as they were laid
+// out: their first check box stands 13 pixels below the top.
+QStyle* DesignGroupBoxStyle();

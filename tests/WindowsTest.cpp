@@ -1,0 +1,199 @@
+#include "WindowFixture.h"
+
+#include "core/Exception.h"
+#include "core/StatusRecord.h"
+#include "ui/Application.h"
+#include "ui/ExceptionBox.h"
+#include "ui/Form1Layout.h"
+#include "ui/WindowStyle.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QTimer>
+
+namespace {
+
+TEST_F(WindowTest, StartsWithTheInitialState)
+{
+    EXPECT_EQ(status()->Text(), "80 80 80 80 80 80");
+    EXPECT_EQ(code()->Text(), "0000");
+    EXPECT_EQ(form().Label1->text(), "      ");
+    EXPECT_EQ(Ticked(), BitSevenBoxes());
+    EXPECT_EQ(form().ComboBox1->currentText(), "0. Документ закрыт");
+    EXPECT_EQ(form().ComboBox1->count(), 16);
+    EXPECT_EQ(form().LastStatusText(), "80 80 80 80 80 80");
+    EXPECT_EQ(form().LastErrorCodeText(), "0000");
+    EXPECT_FALSE(status()->Model().Modified());
+    EXPECT_TRUE(status()->hasFocus());
+    EXPECT_EQ(form().windowTitle(), "Regalo_Vespera ver. 1.0.2 30.11.2017");
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(WindowTest, EveryControlHasItsDesignedNameAndPlace)
+{
+    const struct {
+        const char* name;
+        QRect geometry;
+    } placed[] = {
+        {"GroupBox1", {23, 31, 394, 169}}, {"GroupBox2", {420, 31, 349, 169}}, {"GroupBox7", {24, 552, 665, 89}},
+        {"Button1", {696, 616, 89, 25}},   {"MaskEdit1", {24, 8, 114, 21}},    {"MaskEdit2", {104, 610, 41, 21}},
+        {"Button2", {152, 608, 113, 25}},  {"Button3", {696, 584, 89, 25}},    {"ComboBox1", {136, 28, 249, 21}},
+        {"CheckBox9", {13, 13, 100, 14}},  {"CheckBox24", {13, 150, 306, 13}}, {"CheckBox47", {13, 130, 326, 14}},
+    };
+    for (const auto& control : placed) {
+        auto* widget = form().findChild<QWidget*>(control.name);
+        ASSERT_NE(widget, nullptr) << control.name;
+        EXPECT_EQ(widget->geometry(), control.geometry) << control.name;
+    }
+    EXPECT_EQ(form().findChild<QWidget*>("MaskEdit2")->parentWidget(), &form());
+    EXPECT_EQ(form().findChild<QWidget*>("Label1")->parentWidget()->objectName(), "GroupBox7");
+    EXPECT_EQ(form().CheckBox(17)->parentWidget()->objectName(), "GroupBox3");
+    EXPECT_EQ(form().CheckBox(9)->parentWidget()->objectName(), "GroupBox2");
+    EXPECT_EQ(form().CheckBox(1)->text(), "Регистрвтор находится в сервисном режиме");
+    EXPECT_EQ(form().GroupBoxes[4]->title(), "Статус регистратора - байт 2 (состояние чека)");
+}
+
+TEST_F(WindowTest, EveryCaptionFitsItsBox)
+{
+    for (int number = 1; number <= 48; ++number) {
+        QCheckBox* box = form().CheckBox(number);
+        QStyleOptionButton option;
+        option.initFrom(box);
+        const int indicator = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, box)
+                              + box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, box);
+        EXPECT_LE(indicator + box->fontMetrics().horizontalAdvance(box->text()), box->width())
+            << "CheckBox" << number << " " << box->font().family().toStdString();
+    }
+}
+
+TEST_F(WindowTest, TabOrderRunsThroughThePanelsThenTheButtons)
+{
+    std::vector<QString> expected;
+    for (int first : {1, 9, 17, 25, 33}) {
+        for (int n = first; n < first + 8; ++n)
+            expected.push_back(QStringLiteral("CheckBox%1").arg(n));
+    }
+    expected.push_back("ComboBox1");
+    for (int n = 41; n <= 48; ++n)
+        expected.push_back(QStringLiteral("CheckBox%1").arg(n));
+    for (const char* name : {"Button1", "MaskEdit1", "MaskEdit2", "Button2", "Button3", "CheckBox1"})
+        expected.push_back(name);
+
+    form().CheckBox(1)->setFocus(Qt::TabFocusReason);
+    for (const QString& name : expected) {
+        QWidget* focused = QApplication::focusWidget();
+        // The list's editor stands for the list.
+        if (focused && focused->parentWidget() == form().ComboBox1)
+            focused = form().ComboBox1;
+        ASSERT_NE(focused, nullptr);
+        EXPECT_EQ(focused->objectName(), name);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+}
+
+TEST_F(WindowTest, AboutWindowOpensModallyAndHidesAgain)
+{
+    for (int round = 0; round < 2; ++round) {
+        bool wasModal = false;
+        QTimer::singleShot(0, [&] {
+            wasModal = Form2->isVisible() && QApplication::activeModalWidget() == Form2;
+            // Escape leaves it open; its button closes it.
+            QTest::keyClick(Form2, Qt::Key_Escape);
+            EXPECT_TRUE(Form2->isVisible());
+            QTest::keyClick(Form2->Button1, Qt::Key_Return);
+        });
+        form().Button3->click();
+        EXPECT_TRUE(wasModal);
+        EXPECT_FALSE(Form2->isVisible());
+    }
+    EXPECT_EQ(Form2->windowTitle(), "О программе");
+    EXPECT_EQ(Form2->Label1->text(), "ПО Regalo_Vespera ver. 1.0.2 30.11.2017  предназначено для   получения  ");
+    EXPECT_EQ(Form2->Label4->text(), "");
+    EXPECT_EQ(Form2->size(), QSize(429, 191));
+}
+
+TEST_F(WindowTest, CloseButtonClosesTheMainWindow)
+{
+    form().Button1->click();
+    EXPECT_FALSE(form().isVisible());
+}
+
+TEST(ExceptionBoxRules, FullStopAndProgramTitle)
+{
+    const std::pair<const char*, const char*> stops[] = {
+        {"Invalid input value.  Use escape key to abandon changes",
+         "Invalid input value.  Use escape key to abandon changes."},
+        {"Готово", "Готово."}, {"Done.", "Done."}, {"Done!", "Done!"}, {"(x)", "(x)"},
+        {"trailing ", "trailing "}, {"", ""}, {"a/", "a/."},
+    };
+    for (const auto& [message, shown] : stops)
+        EXPECT_EQ(WithClosingFullStop(QString::fromUtf8(message)), QString::fromUtf8(shown));
+
+    const std::pair<const char*, const char*> titles[] = {
+        {"/usr/bin/Regalo_Vespera", "Regalo_vespera"},
+        {"/opt/x/Regalo_Vespera.exe", "Regalo_vespera"},
+        {"/opt/REGALO.VESPERA.EXE", "Regalo"},
+        {"prog", "prog"},
+        {"/usr/bin/ПРОГРАММА", "Программа"},
+    };
+    for (const auto& [path, title] : titles)
+        EXPECT_EQ(ProgramTitleFromPath(QString::fromUtf8(path)), QString::fromUtf8(title)) << path;
+}
+
+// An object whose event handler throws what it is given.
+class Thrower : public QObject {
+public:
+    std::function<void()> action;
+
+protected:
+    bool event(QEvent*) override
+    {
+        action();
+        return true;
+    }
+};
+
+TEST_F(WindowTest, ErrorsEscapingAHandlerShowTheStandardBoxAndTheProgramGoesOn)
+{
+    Thrower thrower;
+    QEvent event(QEvent::User);
+    const struct {
+        std::function<void()> raise;
+        QString text;
+    } cases[] = {
+        {[] { throw Exception("Invalid input value.  Use escape key to abandon changes"); },
+         "Invalid input value.  Use escape key to abandon changes."},
+        {[] { throw std::out_of_range("Ошибка диапазона"); }, "Ошибка диапазона."},
+        {[] { throw 42; }, ""},
+    };
+    for (const auto& c : cases) {
+        boxes.clear();
+        thrower.action = c.raise;
+        QCoreApplication::sendEvent(&thrower, &event);
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, c.text);
+        EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
+        EXPECT_EQ(boxes[0].caption, ProgramTitle());
+    }
+}
+
+TEST(Application, RunShowsTheWindowAndEndsWithZeroWhenItCloses)
+{
+    auto* application = qobject_cast<TApplication*>(QCoreApplication::instance());
+    ASSERT_NE(application, nullptr);
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        ASSERT_NE(Form1, nullptr);
+        ASSERT_NE(Form2, nullptr);
+        shown = Form1->isVisible() && !Form2->isVisible();
+        Form1->Button1->click();
+    });
+    EXPECT_EQ(application->Run(), 0);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(Form1, nullptr);
+    EXPECT_EQ(Form2, nullptr);
+}
+
+} // namespace
