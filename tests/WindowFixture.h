@@ -18,6 +18,11 @@
 #include <set>
 #include <vector>
 
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 // A fresh main window and About window per test, shown and active, with
 // message boxes recorded instead of shown and beeps counted.
 class WindowTest : public testing::Test {
@@ -56,7 +61,15 @@ protected:
         field->Model().PlaceCaret(offset);
     }
 
-    void Type(TMaskEdit* field, const QString& keys) { QTest::keyClicks(field, keys); }
+    // Types as a keyboard would, Cyrillic included.
+    static void Type(QWidget* widget, const QString& keys)
+    {
+        for (QChar c : keys) {
+            const int key = c.unicode() < 0x80 ? int(c.toUpper().unicode()) : int(Qt::Key_unknown);
+            QTest::sendKeyEvent(QTest::Press, widget, Qt::Key(key), QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, widget, Qt::Key(key), QString(c), Qt::NoModifier);
+        }
+    }
 
     // The numbers of the ticked check boxes.
     std::set<int> Ticked()

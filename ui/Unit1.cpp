@@ -13,7 +13,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCompleter>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
@@ -210,15 +209,14 @@ void TForm1::ConnectHandlers()
         }
     }
 
-    // The list's change: a user's choice, or the user's own typing settling
-    // on an entry (directly or by inline completion). Selecting from code
-    // raises none of these.
+    // The list's change: a user's choice (which may be the entry already
+    // shown), or the list's text changing by the user's typing, inline
+    // completion included. Selecting an entry from code is kept out.
     connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(ComboBox1); });
-    connect(ComboBox1->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBox1Change(ComboBox1); });
-    if (QCompleter* completer = ComboBox1->completer()) {
-        connect(completer, qOverload<const QString&>(&QCompleter::highlighted), this,
-                [this] { ComboBox1Change(ComboBox1); });
-    }
+    connect(ComboBox1->lineEdit(), &QLineEdit::textChanged, this, [this] {
+        if (!FComboSelecting)
+            ComboBox1Change(ComboBox1);
+    });
 
     connect(MaskEdit1, &TMaskEdit::OnChange, this, [this] { MaskEdit1Change(MaskEdit1); });
     connect(MaskEdit1, &TMaskEdit::OnKeyUp, this,
@@ -360,6 +358,7 @@ void TForm1::PanelClick(int byteIndex)
 
 void TForm1::SelectReceiptState(int state)
 {
+    FlagScope selecting(FComboSelecting);
     if (ComboBox1->currentIndex() != state)
         ComboBox1->setCurrentIndex(state);
     // The user may have typed over the list's text; show the entry again.
@@ -378,8 +377,7 @@ void TForm1::ComboBox1Change(QObject*)
     const int state = ChosenReceiptState();
     if (state < 0)
         return;
-    if (ComboBox1->currentIndex() != state)
-        ComboBox1->setCurrentIndex(state);
+    SelectReceiptState(state);
     FlagScope updating(FComboUpdating);
     for (int bit = 0; bit < kReceiptStateBits; ++bit)
         FlagBox(kReceiptStateByte, bit)->setChecked((state >> bit) & 1);

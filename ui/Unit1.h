@@ -90,6 +90,8 @@ private:
     std::string FLastStatusText;
     std::string FLastErrorCodeText;
     bool FComboUpdating = false;
+    // True while code selects the list's entry, which is no user's choice.
+    bool FComboSelecting = false;
     bool FActivated = false;
 };
 

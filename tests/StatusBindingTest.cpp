@@ -1,0 +1,409 @@
+#include "WindowFixture.h"
+
+#include <QAbstractItemView>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// ---- A typed byte ----
+
+struct TypedCase {
+    const char* name;
+    int offset;
+    QString keys;
+    QString text;
+    std::set<int> extraTicked;
+    int receiptState;
+};
+
+void PrintTo(const TypedCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class TypedByte : public WindowTest, public testing::WithParamInterface<TypedCase> {};
+
+TEST_P(TypedByte, ShowsInTheBoxesAndTheList)
+{
+    const TypedCase& c = GetParam();
+    FocusAt(status(), c.offset);
+    Type(status(), c.keys);
+    EXPECT_EQ(status()->Text(), c.text);
+    EXPECT_EQ(Ticked(), With(c.extraTicked));
+    EXPECT_EQ(form().ComboBox1->currentIndex(), c.receiptState);
+    EXPECT_EQ(beeps, 0);
+    ExpectInvariants();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Status, TypedByte,
+    testing::Values(TypedCase{"UpperA", 0, "A", "A0 80 80 80 80 80", {6}, 0},
+                    TypedCase{"LowerCBecomesUpper", 1, "c", "8C 80 80 80 80 80", {3, 4}, 0},
+                    TypedCase{"ZeroStaysAsTyped", 0, "0", "00 80 80 80 80 80", {}, 0},
+                    TypedCase{"NonHexLetterIsUndone", 1, "G", "80 80 80 80 80 80", {}, 0},
+                    TypedCase{"LowerZIsUndone", 1, "z", "80 80 80 80 80 80", {}, 0},
+                    TypedCase{"CyrillicIsUndone", 4, "Ж", "80 80 80 80 80 80", {}, 0},
+                    TypedCase{"SameCharacterChangesNothing", 0, "8", "80 80 80 80 80 80", {}, 0},
+                    TypedCase{"NineSelectsTheState", 7, "9", "80 80 89 80 80 80", {33, 36}, 9},
+                    TypedCase{"FSelectsFifteen", 7, "F", "80 80 8F 80 80 80", {33, 34, 35, 36}, 15},
+                    TypedCase{"LastPosition", 16, "1", "80 80 80 80 80 81", {41}, 0},
+                    TypedCase{"ByteThreeIsTheSecondPanel", 9, "FF", "80 80 80 FF 80 80", {9, 10, 11, 12, 13, 14, 15}, 0},
+                    TypedCase{"SpaceJumpsBetweenGroups", 0, "c 9", "C0 90 80 80 80 80", {7, 21}, 0},
+                    TypedCase{"ClearedBitSevenStaysWhileNoBoxChanges", 6, "0", "80 80 00 80 80 80", {}, 0},
+                    TypedCase{"ClearedBitSevenIsSetWhenABoxChanges", 6, "1", "80 80 90 80 80 80", {37}, 0}),
+    [](const testing::TestParamInfo<TypedCase>& info) { return info.param.name; });
+
+TEST_F(WindowTest, LowerCaseDigitPassesThroughIntermediateValues)
+{
+    std::vector<QString> seen;
+    QObject::connect(status(), &TMaskEdit::OnChange, status(), [&] { seen.push_back(status()->Text()); });
+    FocusAt(status(), 1);
+    Type(status(), "c");
+    // Seen after the window's own handler: each nested rewrite, then the outer change.
+    const std::vector<QString> expected = {"84 80 80 80 80 80", "8C 80 80 80 80 80", "8C 80 80 80 80 80"};
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(status()->Model().SelStart(), 3);
+}
+
+TEST_F(WindowTest, DeleteAndBackspaceOnADigitBringItBack)
+{
+    for (Qt::Key key : {Qt::Key_Delete, Qt::Key_Backspace}) {
+        FocusAt(status(), 4);
+        QTest::keyClick(status(), key);
+        EXPECT_EQ(status()->Text(), "80 80 80 80 80 80");
+        EXPECT_EQ(Ticked(), BitSevenBoxes());
+        ExpectInvariants();
+    }
+}
+
+TEST_F(WindowTest, KeyReleaseWithNothingChangedDoesNothing)
+{
+    FocusAt(status(), 4);
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Shift, Qt::Key_Home, Qt::Key_F5})
+        QTest::keyClick(status(), key);
+    EXPECT_EQ(status()->Text(), "80 80 80 80 80 80");
+    EXPECT_EQ(form().LastStatusText(), "80 80 80 80 80 80");
+}
+
+TEST_F(WindowTest, KeyUpTakesAChangeTheChangeHandlerDidNotSee)
+{
+    // Text written with the field's signals blocked reaches only the key-up handler.
+    FocusAt(status(), 7);
+    status()->blockSignals(true);
+    status()->SetText("80 80 8B 80 80 80");
+    status()->blockSignals(false);
+    QTest::keyClick(status(), Qt::Key_Right);
+    EXPECT_EQ(Ticked(), With({33, 34, 36}));
+    EXPECT_EQ(form().ComboBox1->currentText(), "11.");
+    ExpectInvariants();
+}
+
+struct PastedCase {
+    const char* name;
+    QString clip;
+    QString text;
+    int receiptState;
+};
+
+void PrintTo(const PastedCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class PastedLine : public WindowTest, public testing::WithParamInterface<PastedCase> {};
+
+TEST_P(PastedLine, SettlesOverAllSixGroups)
+{
+    const PastedCase& c = GetParam();
+    QGuiApplication::clipboard()->setText(c.clip);
+    FocusAt(status(), 0);
+    QTest::keyClick(status(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(status(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(status()->Text(), c.text);
+    EXPECT_EQ(form().ComboBox1->currentIndex(), c.receiptState);
+    ExpectInvariants();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Status, PastedLine,
+    testing::Values(PastedCase{"WholeLine", "12 34 56 78 9A BC", "92 B4 D6 F8 9A BC", 6},
+                    PastedCase{"WithoutSpaces", "808089808080", "80 80 89 80 80 80", 9},
+                    PastedCase{"LowerCase", "ff ff ff ff ff ff", "FF FF FF FF FF FF", 15},
+                    PastedCase{"RegisterLine", "80 84 82 81 83 91", "80 84 82 81 83 91", 2},
+                    PastedCase{"FirstCharacterRefused", "G0 80 80 80 80 80", "80 80 80 80 80 80", 0},
+                    // A field with no digit leaves its panel and the list alone.
+                    PastedCase{"FieldWithoutValue", "8A    89 80 80", "8A    89 80 80   ", 9}),
+    [](const testing::TestParamInfo<PastedCase>& info) { return info.param.name; });
+
+TEST_F(WindowTest, FieldWithoutValueKeepsItsPanel)
+{
+    FocusAt(status(), 3);
+    Type(status(), "85");
+    ASSERT_EQ(status()->Text(), "80 85 80 80 80 80");
+    QGuiApplication::clipboard()->setText("1     ");
+    FocusAt(status(), 0);
+    QTest::keyClick(status(), Qt::Key_V, Qt::ControlModifier);
+    // "1_" reads as 1; the emptied byte 1 keeps what its boxes showed.
+    EXPECT_EQ(status()->Text().left(5), "81   ");
+    EXPECT_TRUE(form().CheckBox(17)->isChecked());
+    EXPECT_TRUE(form().CheckBox(19)->isChecked());
+    EXPECT_TRUE(form().CheckBox(1)->isChecked());
+    ExpectInvariants();
+}
+
+// ---- A ticked box ----
+
+struct ClickCase {
+    const char* name;
+    std::vector<int> clicks;
+    QString text;
+    int receiptState;
+};
+
+void PrintTo(const ClickCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class TickedBox : public WindowTest, public testing::WithParamInterface<ClickCase> {};
+
+TEST_P(TickedBox, RewritesItsByte)
+{
+    const ClickCase& c = GetParam();
+    for (int number : c.clicks)
+        QTest::mouseClick(form().CheckBox(number), Qt::LeftButton);
+    EXPECT_EQ(status()->Text(), c.text);
+    EXPECT_EQ(form().ComboBox1->currentIndex(), c.receiptState);
+    ExpectInvariants();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Panels, TickedBox,
+    testing::Values(ClickCase{"ByteZero", {2}, "82 80 80 80 80 80", 0},
+                    ClickCase{"ByteFive", {47}, "80 80 80 80 80 C0", 0},
+                    ClickCase{"ByteOneIsTheThirdGroup", {17, 23}, "80 C1 80 80 80 80", 0},
+                    ClickCase{"ByteThreeIsTheSecondGroup", {16, 9}, "80 80 80 81 80 80", 0},
+                    ClickCase{"ReceiptStateTen", {34, 36}, "80 80 8A 80 80 80", 10},
+                    ClickCase{"TickAndUntick", {45, 45}, "80 80 80 80 80 80", 0},
+                    ClickCase{"BitSevenBoxesStayTicked", {8, 16, 24, 32, 40, 48}, "80 80 80 80 80 80", 0}),
+    [](const testing::TestParamInfo<ClickCase>& info) { return info.param.name; });
+
+TEST_F(WindowTest, ClickingKeepsOtherFieldsAsTyped)
+{
+    FocusAt(status(), 3);
+    Type(status(), "8A");
+    FocusAt(status(), 4);
+    Type(status(), "a");
+    ASSERT_EQ(status()->Text(), "80 8a 80 80 80 80");
+    QTest::mouseClick(form().CheckBox(2), Qt::LeftButton);
+    EXPECT_EQ(status()->Text(), "82 8a 80 80 80 80");
+    ExpectInvariants();
+}
+
+TEST_F(WindowTest, ClickingRewritesItsFieldInUpperCase)
+{
+    FocusAt(status(), 3);
+    Type(status(), "8A");
+    FocusAt(status(), 4);
+    Type(status(), "a");
+    QTest::mouseClick(form().CheckBox(21), Qt::LeftButton);
+    EXPECT_EQ(status()->Text(), "80 9A 80 80 80 80");
+}
+
+TEST_F(WindowTest, UntickingBitSevenRaisesNoChange)
+{
+    int changes = 0;
+    QObject::connect(status(), &TMaskEdit::OnChange, status(), [&] { ++changes; });
+    QTest::mouseClick(form().CheckBox(24), Qt::LeftButton);
+    EXPECT_TRUE(form().CheckBox(24)->isChecked());
+    EXPECT_EQ(changes, 0);
+}
+
+// ---- A chosen receipt state ----
+
+class ChosenState : public WindowTest {
+protected:
+    void SetByteTwo(const QString& digits)
+    {
+        FocusAt(status(), 6);
+        Type(status(), digits);
+    }
+
+    void ChooseByKeyboard(int state)
+    {
+        QComboBox* list = form().ComboBox1;
+        list->setFocus(Qt::TabFocusReason);
+        while (list->currentIndex() != state)
+            QTest::keyClick(list, list->currentIndex() < state ? Qt::Key_Down : Qt::Key_Up);
+    }
+};
+
+TEST_F(ChosenState, ByKeyboardSetsTheLowBoxesAndDigit)
+{
+    SetByteTwo("88");
+    ASSERT_EQ(Ticked(), With({36}));
+    ChooseByKeyboard(9);
+    EXPECT_EQ(status()->Text(), "80 80 89 80 80 80");
+    EXPECT_EQ(Ticked(), With({33, 36}));
+    ExpectInvariants();
+}
+
+TEST_F(ChosenState, KeepsTheHighDigitAsItIs)
+{
+    SetByteTwo("F0");
+    ChooseByKeyboard(9);
+    EXPECT_EQ(status()->Text(), "80 80 F9 80 80 80");
+
+    SetByteTwo("88");
+    SetByteTwo("0");
+    ASSERT_EQ(status()->Text(), "80 80 08 80 80 80");
+    ChooseByKeyboard(9);
+    EXPECT_EQ(status()->Text(), "80 80 09 80 80 80");
+    EXPECT_TRUE(form().CheckBox(40)->isChecked());
+    ExpectInvariants();
+}
+
+TEST_F(ChosenState, ByMouseFromThePopup)
+{
+    QComboBox* list = form().ComboBox1;
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+    const QRect item = view->visualRect(list->model()->index(5, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+    EXPECT_EQ(status()->Text(), "80 80 85 80 80 80");
+    EXPECT_EQ(Ticked(), With({33, 35}));
+    ExpectInvariants();
+}
+
+TEST_F(ChosenState, TypedTextChoosesOnlyAnEntry)
+{
+    QLineEdit* editor = form().ComboBox1->lineEdit();
+    editor->setFocus(Qt::MouseFocusReason);
+    editor->selectAll();
+    Type(editor, "xyz");
+    // A text that names no entry changes nothing.
+    EXPECT_EQ(status()->Text(), "80 80 80 80 80 80");
+    EXPECT_EQ(Ticked(), BitSevenBoxes());
+
+    editor->selectAll();
+    Type(editor, "12");
+    EXPECT_EQ(editor->text(), "12.");
+    EXPECT_EQ(status()->Text(), "80 80 8C 80 80 80");
+    EXPECT_EQ(Ticked(), With({35, 36}));
+    EXPECT_EQ(form().ComboBox1->count(), 16);
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(form().ComboBox1->count(), 16);
+    ExpectInvariants();
+}
+
+TEST_F(ChosenState, TypingInTheStatusFieldShowsTheEntryAgain)
+{
+    QLineEdit* editor = form().ComboBox1->lineEdit();
+    editor->setFocus(Qt::MouseFocusReason);
+    editor->selectAll();
+    Type(editor, "xyz");
+    FocusAt(status(), 7);
+    Type(status(), "1");
+    EXPECT_EQ(form().ComboBox1->currentText(), "1. Отпечатан заголовок чека");
+}
+
+// ---- The error code ----
+
+TEST_F(WindowTest, ErrorCodeFilterUndoesOnKeyRelease)
+{
+    FocusAt(code(), 1);
+    QTest::sendKeyEvent(QTest::Press, code(), Qt::Key_G, QString("G"), Qt::NoModifier);
+    EXPECT_EQ(code()->Text(), "0G00");
+    QTest::sendKeyEvent(QTest::Release, code(), Qt::Key_G, QString("G"), Qt::NoModifier);
+    EXPECT_EQ(code()->Text(), "0000");
+    EXPECT_EQ(form().LastErrorCodeText(), "0000");
+
+    FocusAt(code(), 0);
+    Type(code(), "5");
+    EXPECT_EQ(code()->Text(), "5000");
+    EXPECT_EQ(form().LastErrorCodeText(), "5000");
+}
+
+struct TranslateCase {
+    const char* name;
+    QString code;
+    bool byEnter;
+    QString label;
+};
+
+void PrintTo(const TranslateCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class Translation : public WindowTest, public testing::WithParamInterface<TranslateCase> {};
+
+TEST_P(Translation, ShowsTheMessage)
+{
+    const TranslateCase& c = GetParam();
+    FocusAt(code(), 0);
+    Type(code(), c.code);
+    ASSERT_EQ(code()->Text(), c.code);
+    if (c.byEnter)
+        QTest::keyClick(code(), Qt::Key_Return);
+    else
+        QTest::mouseClick(form().Button2, Qt::LeftButton);
+    EXPECT_EQ(form().Label1->text(), c.label);
+    EXPECT_TRUE(boxes.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ErrorCode, Translation,
+    testing::Values(TranslateCase{"Enter", "0501", true, "Ошибка оборудования!\n Ошибка дисплея!"},
+                    TranslateCase{"Button", "0001", false, "Ошибка оборудования!\n Неопределенная ошибка оборудования!"},
+                    TranslateCase{"LowerCase", "0c05", true, "Ошибка фискальной памяти!\n ДОшибка в формате даты!"},
+                    TranslateCase{"UnknownClassEmpties", "b000", true, ""},
+                    TranslateCase{"NumberedField", "ff04", false, "Значение поля номер 255 выходит за допустимый диапазон!"}),
+    [](const testing::TestParamInfo<TranslateCase>& info) { return info.param.name; });
+
+TEST_F(WindowTest, TranslationReplacesTheLabel)
+{
+    FocusAt(code(), 0);
+    Type(code(), "0501");
+    QTest::keyClick(code(), Qt::Key_Return);
+    ASSERT_FALSE(form().Label1->text().isEmpty());
+    FocusAt(code(), 0);
+    Type(code(), "0100");
+    QTest::keyClick(code(), Qt::Key_Enter, Qt::ShiftModifier);
+    EXPECT_EQ(form().Label1->text(), "");
+}
+
+TEST_F(WindowTest, MalformedCodeShowsTheBoxThenTheFieldCheck)
+{
+    FocusAt(code(), 0);
+    Type(code(), "0501");
+    QTest::keyClick(code(), Qt::Key_Return);
+    code()->Model().SelectAll();
+    Type(code(), "5");
+    ASSERT_EQ(code()->Text(), "5   ");
+    EXPECT_EQ(form().LastErrorCodeText(), "5   ");
+    QTest::keyClick(code(), Qt::Key_Return);
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, "Неверный код ошибки!");
+    EXPECT_EQ(boxes[0].icon, QMessageBox::NoIcon);
+    EXPECT_EQ(boxes[1].text, "Invalid input value.  Use escape key to abandon changes.");
+    EXPECT_EQ(boxes[1].icon, QMessageBox::Critical);
+    EXPECT_EQ(form().Label1->text(), "");
+    EXPECT_EQ(code()->Model().SelStart(), 1);
+}
+
+TEST_F(WindowTest, NavigationKeysLeaveTheCodeAlone)
+{
+    FocusAt(code(), 2);
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End, Qt::Key_Shift, Qt::Key_Return})
+        QTest::keyClick(code(), key);
+    EXPECT_EQ(code()->Text(), "0000");
+    EXPECT_EQ(form().LastErrorCodeText(), "0000");
+    EXPECT_EQ(form().Label1->text(), "Без ошибок!");
+}
+
+} // namespace
