@@ -45,6 +45,7 @@ TEST_F(WindowTest, ClipboardKeysGoThroughTheModel)
 
 TEST_F(WindowTest, ContextMenuActsAsTheKeys)
 {
+    QGuiApplication::clipboard()->setText("C1");
     FocusAt(status(), 3);
     QTest::keyClick(status(), Qt::Key_Right, Qt::ShiftModifier);
     std::unique_ptr<QMenu> menu(status()->CreateContextMenu());
@@ -64,6 +65,7 @@ TEST_F(WindowTest, ContextMenuActsAsTheKeys)
     EXPECT_EQ(status()->Text(), "80 80 80 80 80 80");
 
     QGuiApplication::clipboard()->setText("C1");
+    EXPECT_TRUE(actions["paste"]->isEnabled());
     status()->Model().PlaceCaret(3);
     actions["paste"]->trigger();
     EXPECT_EQ(status()->Text(), "80 C1 80 80 80 80");

@@ -1,16 +1,8 @@
 #pragma once
 
-// Where the main window's controls stand, in pixels at 96 dots per inch.
+#include "ui/ControlPlacement.h"
 
-struct ControlPlacement {
-    const char* name;
-    const char* parent; // nullptr: the window itself
-    int left;
-    int top;
-    int width;
-    int height;
-    const char* text; // nullptr: the text comes from elsewhere
-};
+// Where the main window's controls stand.
 
 // Every control but the check boxes, in creation order (later ones lie above).
 extern const ControlPlacement kForm1Placements[];

@@ -1,5 +1,6 @@
 #include "ui/Unit2.h"
 
+#include "ui/ControlPlacement.h"
 #include "ui/WindowStyle.h"
 
 #include <QKeyEvent>
@@ -10,20 +11,11 @@ TForm2* Form2 = nullptr;
 
 namespace {
 
-struct AboutLabel {
-    const char* name;
-    int left;
-    int top;
-    int width;
-    int height;
-    const char* text;
-};
-
-const AboutLabel kAboutLabels[] = {
-    {"Label1", 32, 24, 378, 13, "ПО Regalo_Vespera ver. 1.0.2 30.11.2017  предназначено для   получения  "},
-    {"Label2", 32, 48, 371, 13, "подробной информации (в текстовом формате) по кодам статуса и  коду"},
-    {"Label3", 32, 72, 41, 13, "ошибки."},
-    {"Label4", 32, 104, 284, 13, ""},
+const ControlPlacement kAboutLabels[] = {
+    {"Label1", nullptr, 32, 24, 378, 13, "ПО Regalo_Vespera ver. 1.0.2 30.11.2017  предназначено для   получения  "},
+    {"Label2", nullptr, 32, 48, 371, 13, "подробной информации (в текстовом формате) по кодам статуса и  коду"},
+    {"Label3", nullptr, 32, 72, 41, 13, "ошибки."},
+    {"Label4", nullptr, 32, 104, 284, 13, ""},
 };
 
 } // namespace
@@ -41,11 +33,11 @@ TForm2::TForm2(QWidget* parent)
 
     QLabel** labels[] = {&Label1, &Label2, &Label3, &Label4};
     for (std::size_t i = 0; i < std::size(kAboutLabels); ++i) {
-        const AboutLabel& spec = kAboutLabels[i];
-        auto* label = new QLabel(QString::fromUtf8(spec.text), this);
-        label->setObjectName(QString::fromLatin1(spec.name));
+        const ControlPlacement& placement = kAboutLabels[i];
+        auto* label = new QLabel(QString::fromUtf8(placement.text), this);
+        label->setObjectName(QString::fromLatin1(placement.name));
         label->setTextFormat(Qt::PlainText);
-        label->setGeometry(spec.left, spec.top, spec.width, spec.height);
+        label->setGeometry(placement.left, placement.top, placement.width, placement.height);
         *labels[i] = label;
     }
 
