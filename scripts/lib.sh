@@ -8,7 +8,7 @@ BUILD_DIR=${BUILD_DIR:-"$PROJECT_ROOT/build"}
 REQUIRED_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev libqt6svg6
-  libgtest-dev libgmock-dev
+  libgtest-dev
   fonts-dejavu-core fonts-liberation2
 )
 
