@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -211,6 +212,32 @@ TEST_F(WindowTest, SetTextRaisesOneChangeOnlyForANewText)
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(code()->Text(), "ABCD");
     EXPECT_FALSE(code()->Model().Modified());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(WindowTest, ClickingAButtonFirstMeetsTheCheckOnLeaving)
+{
+    FocusAt(code(), 0);
+    QTest::keyClick(code(), Qt::Key_A, Qt::ControlModifier);
+    Type(code(), "5");
+    const QString label = form().Label1->text();
+    QTest::mouseClick(form().Button2, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(code()->hasFocus());
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Invalid input value.  Use escape key to abandon changes.");
+    // The click that could not take the focus does not press the button.
+    EXPECT_EQ(form().Label1->text(), label);
+    EXPECT_FALSE(form().Button2->isDown());
+
+    // Once the entry is whole again, the button works.
+    Type(code(), "501");
+    QTest::mouseClick(form().Button2, Qt::LeftButton);
+    ASSERT_EQ(code()->Text(), "5501");
+    EXPECT_EQ(form().Label1->text(), "Ошибка оборудования!\n Неизвестная ошибка!");
 }
 
 } // namespace

@@ -53,6 +53,35 @@ bool IsTypedText(const QKeyEvent* event)
     return true;
 }
 
+// Eats the rest of a mouse click that tried to take the focus from a field
+// that refused to let it go, so the click does not act on the control the
+// user could not move to.
+class ClickSwallower : public QObject {
+public:
+    explicit ClickSwallower(QObject* parent) : QObject(parent) { QCoreApplication::instance()->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (done_)
+            return false;
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            return true;
+        case QEvent::MouseButtonRelease:
+            done_ = true;
+            deleteLater();
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    bool done_ = false;
+};
+
 } // namespace
 
 TMaskEdit::TMaskEdit(const QString& editMask, QWidget* parent)
@@ -240,6 +269,8 @@ void TMaskEdit::focusOutEvent(QFocusEvent* event)
     }
     // Qt cannot veto a focus change: take the focus straight back, then
     // report once the change has settled.
+    if (reason == Qt::MouseFocusReason)
+        new ClickSwallower(this);
     focusForcedBack_ = true;
     setFocus(Qt::OtherFocusReason);
     focusForcedBack_ = false;
