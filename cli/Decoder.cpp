@@ -1,0 +1,188 @@
+#include "cli/Decoder.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace {
+
+constexpr std::size_t kFlushSize = 1 << 16;
+
+} // namespace
+
+Decoder::Decoder(Kind kind, bool json, std::FILE* out, std::FILE* err)
+    : kind_(kind), json_(json), out_(out), err_(err)
+{
+    buffer_.reserve(kFlushSize + 4096);
+}
+
+Decoder::~Decoder()
+{
+    Flush();
+}
+
+void Decoder::Write(const std::string& text)
+{
+    buffer_ += text;
+    if (buffer_.size() >= kFlushSize)
+        Flush();
+}
+
+void Decoder::Flush()
+{
+    if (!buffer_.empty())
+        std::fwrite(buffer_.data(), 1, buffer_.size(), out_);
+    buffer_.clear();
+    std::fflush(out_);
+}
+
+void Decoder::Complain(std::string_view input, const std::string& what)
+{
+    // Keep what was decoded before in front of the complaint.
+    Flush();
+    std::fprintf(err_, "regalo-decode: \"%.*s\": %s\n", static_cast<int>(input.size()), input.data(), what.c_str());
+    if (json_)
+        Write(JsonLine(InvalidInputJson(input, what)));
+}
+
+bool Decoder::Decode(std::string_view raw)
+{
+    const std::string_view input = Trimmed(raw);
+    std::string error;
+    if (kind_ == Kind::Status) {
+        StatusBytes bytes{};
+        if (!ParseStatusLine(input, bytes, error)) {
+            Complain(input, error);
+            return false;
+        }
+        if (json_)
+            Write(JsonLine(StatusJson(input, bytes)));
+        else
+            Write(streaming_ ? StatusLine(bytes) : StatusReport(bytes));
+        return true;
+    }
+
+    ErrorCodeValue code{};
+    if (!ParseErrorCode(input, code, error)) {
+        Complain(input, error);
+        return false;
+    }
+    const std::string message = ErrorCodeMessage(code);
+    if (json_)
+        Write(JsonLine(ErrorCodeJson(input, code, message)));
+    else
+        Write(streaming_ ? ErrorCodeLine(input, message) : message + '\n');
+    if (message.empty()) {
+        Flush();
+        std::fprintf(err_, "regalo-decode: \"%.*s\": no description\n", static_cast<int>(input.size()), input.data());
+    }
+    return true;
+}
+
+bool Decoder::DecodeStream(std::istream& in)
+{
+    streaming_ = true;
+    bool allRead = true;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (Trimmed(line).empty())
+            continue;
+        allRead = Decode(line) && allRead;
+    }
+    Flush();
+    return allRead;
+}
+
+namespace {
+
+const char kUsage[] = R"(Usage:
+  regalo-decode status BYTES...     the six status bytes, e.g. 80 80 89 80 80 80
+  regalo-decode error CODE          a four-digit error code, e.g. 0501
+  regalo-decode status -            one status line per line of standard input
+  regalo-decode error -             one error code per line of standard input
+  regalo-decode list errors|flags   the whole catalogue
+
+Options:
+  --json        one JSON object per value (an array for list)
+  --csv         comma-separated values (list only)
+  -h, --help    this text
+  -v, --version the version
+)";
+
+ExitCode UsageError(std::FILE* err, const QString& why)
+{
+    std::fprintf(err, "regalo-decode: %s\n\n%s", why.toUtf8().constData(), kUsage);
+    return ExitCode::Usage;
+}
+
+} // namespace
+
+ExitCode RunDecodeCommand(const std::vector<std::string>& arguments, std::istream& in, std::FILE* out, std::FILE* err)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption json(QStringLiteral("json"));
+    const QCommandLineOption csv(QStringLiteral("csv"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOptions({json, csv, help, version});
+
+    QStringList argv{QStringLiteral("regalo-decode")};
+    for (const std::string& argument : arguments)
+        argv << QString::fromLocal8Bit(argument.c_str());
+    if (!parser.parse(argv))
+        return UsageError(err, parser.errorText());
+    if (parser.isSet(help)) {
+        std::fputs(kUsage, out);
+        return ExitCode::Ok;
+    }
+    if (parser.isSet(version)) {
+        std::fprintf(out, "regalo-decode %s\n", REGALO_VERSION);
+        return ExitCode::Ok;
+    }
+
+    QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty())
+        return UsageError(err, QStringLiteral("say what to decode"));
+    const QString command = positional.takeFirst();
+    if (parser.isSet(json) && parser.isSet(csv))
+        return UsageError(err, QStringLiteral("--json and --csv exclude each other"));
+
+    if (command == QLatin1String("list")) {
+        if (positional.size() != 1)
+            return UsageError(err, QStringLiteral("list takes one of: errors, flags"));
+        const OutputFormat format = parser.isSet(json) ? OutputFormat::Json
+                                    : parser.isSet(csv) ? OutputFormat::Csv
+                                                        : OutputFormat::Text;
+        std::string listing;
+        if (positional[0] == QLatin1String("errors"))
+            listing = ListErrors(format);
+        else if (positional[0] == QLatin1String("flags"))
+            listing = ListFlags(format);
+        else
+            return UsageError(err, QStringLiteral("nothing to list called \"%1\"").arg(positional[0]));
+        std::fwrite(listing.data(), 1, listing.size(), out);
+        return ExitCode::Ok;
+    }
+
+    Decoder::Kind kind;
+    if (command == QLatin1String("status"))
+        kind = Decoder::Kind::Status;
+    else if (command == QLatin1String("error"))
+        kind = Decoder::Kind::ErrorCode;
+    else
+        return UsageError(err, QStringLiteral("unknown command \"%1\"").arg(command));
+    if (parser.isSet(csv))
+        return UsageError(err, QStringLiteral("--csv is for list"));
+    if (positional.isEmpty())
+        return UsageError(err, QStringLiteral("%1 needs a value, or - for standard input").arg(command));
+
+    Decoder decoder(kind, parser.isSet(json), out, err);
+    if (positional == QStringList{QStringLiteral("-")})
+        return decoder.DecodeStream(in) ? ExitCode::Ok : ExitCode::BadInput;
+    if (kind == Decoder::Kind::ErrorCode && positional.size() != 1)
+        return UsageError(err, QStringLiteral("error takes one code"));
+    // Status bytes may come as one argument or several.
+    const std::string value = positional.join(QLatin1Char(' ')).toStdString();
+    return decoder.Decode(value) ? ExitCode::Ok : ExitCode::BadInput;
+}

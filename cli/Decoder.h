@@ -1,0 +1,41 @@
+#pragma once
+
+#include "cli/Output.h"
+
+#include <cstdio>
+#include <istream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// regalo-decode's work, apart from reading the command line: decoding values
+// given as arguments or streamed one per line, and listing the catalogue.
+class Decoder {
+public:
+    enum class Kind { Status, ErrorCode };
+
+    Decoder(Kind kind, bool json, std::FILE* out, std::FILE* err);
+    ~Decoder();
+
+    // Decodes one value; false when it could not be read.
+    bool Decode(std::string_view input);
+    // Decodes every non-blank line; false when any could not be read.
+    bool DecodeStream(std::istream& in);
+
+private:
+    void Write(const std::string& text);
+    void Flush();
+    void Complain(std::string_view input, const std::string& what);
+
+    Kind kind_;
+    bool json_;
+    bool streaming_ = false;
+    std::FILE* out_;
+    std::FILE* err_;
+    std::string buffer_;
+};
+
+enum class ExitCode { Ok = 0, BadInput = 1, Usage = 2 };
+
+// Runs the command line; `arguments` excludes the program name.
+ExitCode RunDecodeCommand(const std::vector<std::string>& arguments, std::istream& in, std::FILE* out, std::FILE* err);

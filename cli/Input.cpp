@@ -1,0 +1,88 @@
+#include "cli/Input.h"
+
+#include "core/HexText.h"
+
+namespace {
+
+bool IsSeparator(char c)
+{
+    return c == ' ' || c == '\t' || c == '-' || c == ':';
+}
+
+std::string Describe(char c)
+{
+    if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7F)
+        return "a non-hexadecimal character";
+    return std::string("non-hexadecimal character '") + c + "'";
+}
+
+} // namespace
+
+std::string_view Trimmed(std::string_view input)
+{
+    const char* blanks = " \t\r\n";
+    const std::size_t first = input.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
+        return input.substr(input.size());
+    return input.substr(first, input.find_last_not_of(blanks) - first + 1);
+}
+
+bool ParseStatusLine(std::string_view input, StatusBytes& bytes, std::string& error)
+{
+    const std::string_view line = Trimmed(input);
+    const std::size_t offset = static_cast<std::size_t>(line.data() - input.data());
+    int count = 0;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        if (IsSeparator(line[i])) {
+            ++i;
+            continue;
+        }
+        const std::size_t start = i;
+        while (i < line.size() && !IsSeparator(line[i])) {
+            if (!IsHexDigitChar(line[i])) {
+                error = Describe(line[i]) + " at position " + std::to_string(offset + i + 1);
+                return false;
+            }
+            ++i;
+        }
+        // A run of digits with no separators holds as many bytes as it has pairs.
+        if ((i - start) % 2 != 0) {
+            error = "a byte needs two hexadecimal digits (position " + std::to_string(offset + start + 1) + ")";
+            return false;
+        }
+        for (std::size_t k = start; k < i; k += 2) {
+            if (count < kStatusByteCount) {
+                bytes[static_cast<std::size_t>(count)] =
+                    static_cast<unsigned>(HexDigitValue(line[k]) * 16 + HexDigitValue(line[k + 1]));
+            }
+            ++count;
+        }
+    }
+    if (count != kStatusByteCount) {
+        error = "wrong number of bytes: " + std::to_string(count) + " instead of 6";
+        return false;
+    }
+    return true;
+}
+
+bool ParseErrorCode(std::string_view input, ErrorCodeValue& code, std::string& error)
+{
+    const std::string_view text = Trimmed(input);
+    const std::size_t offset = static_cast<std::size_t>(text.data() - input.data());
+    if (text.size() != 4) {
+        error = "wrong length: " + std::to_string(text.size()) + " characters instead of 4";
+        return false;
+    }
+    int digits[4];
+    for (std::size_t i = 0; i < 4; ++i) {
+        digits[i] = HexDigitValue(text[i]);
+        if (digits[i] < 0) {
+            error = Describe(text[i]) + " at position " + std::to_string(offset + i + 1);
+            return false;
+        }
+    }
+    code.detail = digits[0] * 16 + digits[1];
+    code.errorClass = digits[2] * 16 + digits[3];
+    return true;
+}

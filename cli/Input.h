@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/StatusFlagCatalogue.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+// Reading status lines and error codes the way driver logs write them.
+
+using StatusBytes = std::array<unsigned, kStatusByteCount>;
+
+struct ErrorCodeValue {
+    int errorClass;
+    int detail;
+};
+
+// Six bytes of two hexadecimal digits, in either case, separated by blanks,
+// dashes or colons, or one run of twelve digits. On failure `error` says what
+// is wrong.
+bool ParseStatusLine(std::string_view input, StatusBytes& bytes, std::string& error);
+
+// Four hexadecimal digits in either case: detail number, then error class.
+bool ParseErrorCode(std::string_view input, ErrorCodeValue& code, std::string& error);
+
+// The input without leading and trailing blanks, tabs and carriage returns.
+std::string_view Trimmed(std::string_view input);

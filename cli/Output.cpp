@@ -1,0 +1,270 @@
+#include "cli/Output.h"
+
+#include "core/ErrorCodes.h"
+#include "core/HexText.h"
+
+#include <QJsonDocument>
+
+namespace {
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string Hex2(unsigned value)
+{
+    return {UpperHexDigit(value >> 4), UpperHexDigit(value)};
+}
+
+std::string HexLine(const StatusBytes& bytes)
+{
+    std::string line;
+    for (unsigned value : bytes) {
+        if (!line.empty())
+            line += ' ';
+        line += Hex2(value);
+    }
+    return line;
+}
+
+int ReceiptState(const StatusBytes& bytes)
+{
+    return static_cast<int>(bytes[kReceiptStateByte] & 0x0Fu);
+}
+
+std::string EscapeLineFeeds(const std::string& text)
+{
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (char c : text) {
+        if (c == '\n')
+            escaped += "\\n";
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
+const char* FormName(ErrorClassForm form)
+{
+    switch (form) {
+    case ErrorClassForm::NoError:
+        return "no error";
+    case ErrorClassForm::HeaderAndDetail:
+        return "header and detail";
+    case ErrorClassForm::DetailOnly:
+        return "detail only";
+    case ErrorClassForm::HeaderOnly:
+        return "header only";
+    case ErrorClassForm::NumberedField:
+        return "numbered field";
+    }
+    return "";
+}
+
+std::string CodeText(int detail, int errorClass)
+{
+    return Hex2(static_cast<unsigned>(detail)) + Hex2(static_cast<unsigned>(errorClass));
+}
+
+// The codes a class gives a message of its own for: its listed details, or
+// detail 0 for a class whose message does not depend on one.
+std::vector<int> ListedDetails(const ErrorClass& errorClass)
+{
+    std::vector<int> details;
+    for (const ErrorDetail& detail : errorClass.details)
+        details.push_back(detail.number);
+    if (details.empty())
+        details.push_back(0);
+    return details;
+}
+
+} // namespace
+
+std::string StatusReport(const StatusBytes& bytes)
+{
+    std::string report = HexLine(bytes) + '\n';
+    for (const StatusPanel& panel : StatusPanels) {
+        const unsigned value = bytes[static_cast<std::size_t>(panel.byteIndex)];
+        report += std::string(panel.caption) + ": " + Hex2(value) + '\n';
+        for (int bit = 0; bit < kBitsPerByte; ++bit) {
+            if ((value >> bit) & 1u)
+                report += std::string("  ") + FlagOf(panel.byteIndex, bit).caption + '\n';
+        }
+    }
+    report += std::string("receipt state: ") + ReceiptStateList[static_cast<std::size_t>(ReceiptState(bytes))] + '\n';
+    return report;
+}
+
+std::string StatusLine(const StatusBytes& bytes)
+{
+    std::string line = HexLine(bytes);
+    for (const StatusFlag& flag : StatusFlagCatalogue) {
+        if ((bytes[static_cast<std::size_t>(flag.byteIndex)] >> flag.bit) & 1u)
+            line += std::string("\t") + std::to_string(flag.byteIndex) + "." + std::to_string(flag.bit) + " " + flag.caption;
+    }
+    line += std::string("\t") + ReceiptStateList[static_cast<std::size_t>(ReceiptState(bytes))] + '\n';
+    return line;
+}
+
+QJsonObject StatusJson(std::string_view input, const StatusBytes& bytes)
+{
+    QJsonArray values;
+    for (unsigned value : bytes)
+        values.append(static_cast<int>(value));
+    QJsonArray flags;
+    for (const StatusFlag& flag : StatusFlagCatalogue) {
+        if ((bytes[static_cast<std::size_t>(flag.byteIndex)] >> flag.bit) & 1u) {
+            flags.append(QJsonObject{{"byte", flag.byteIndex},
+                                     {"bit", flag.bit},
+                                     {"value", static_cast<int>(flag.Value())},
+                                     {"caption", FromUtf8(flag.caption)}});
+        }
+    }
+    const int state = ReceiptState(bytes);
+    return QJsonObject{
+        {"input", FromUtf8(input)},
+        {"hex", FromUtf8(HexLine(bytes))},
+        {"bytes", values},
+        {"flags", flags},
+        {"receiptState",
+         QJsonObject{{"value", state}, {"caption", FromUtf8(ReceiptStateList[static_cast<std::size_t>(state)])}}},
+    };
+}
+
+std::string ErrorCodeMessage(const ErrorCodeValue& code)
+{
+    return BuildErrorMessage(code.errorClass, code.detail);
+}
+
+std::string ErrorCodeLine(std::string_view code, const std::string& message)
+{
+    return std::string(code) + '\t' + EscapeLineFeeds(message) + '\n';
+}
+
+QJsonObject ErrorCodeJson(std::string_view input, const ErrorCodeValue& code, const std::string& message)
+{
+    return QJsonObject{
+        {"input", FromUtf8(input)},
+        {"class", code.errorClass},
+        {"detail", code.detail},
+        {"knownClass", FindErrorClass(code.errorClass) != nullptr},
+        {"message", FromUtf8(message)},
+    };
+}
+
+QJsonObject InvalidInputJson(std::string_view input, const std::string& error)
+{
+    return QJsonObject{{"input", FromUtf8(input)}, {"error", FromUtf8(error)}};
+}
+
+std::string JsonLine(const QJsonObject& object)
+{
+    return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString() + '\n';
+}
+
+std::string CsvField(std::string_view text)
+{
+    if (text.find_first_of(",\"\n\r") == std::string_view::npos)
+        return std::string(text);
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+std::string ListErrors(OutputFormat format)
+{
+    std::string out;
+    QJsonArray classes;
+    if (format == OutputFormat::Csv)
+        out = "code,class,detail,form,message\n";
+    for (const ErrorClass& errorClass : ErrorCatalogue) {
+        QJsonArray details;
+        if (format == OutputFormat::Text)
+            out += "class " + Hex2(static_cast<unsigned>(errorClass.number)) + " (" + std::to_string(errorClass.number)
+                   + "), " + FormName(errorClass.form) + '\n';
+        for (int detail : ListedDetails(errorClass)) {
+            const std::string code = CodeText(detail, errorClass.number);
+            const std::string message = BuildErrorMessage(errorClass.number, detail);
+            switch (format) {
+            case OutputFormat::Text:
+                out += "  " + ErrorCodeLine(code, message);
+                break;
+            case OutputFormat::Csv:
+                out += code + ',' + std::to_string(errorClass.number) + ',' + std::to_string(detail) + ','
+                       + CsvField(FormName(errorClass.form)) + ',' + CsvField(message) + '\n';
+                break;
+            case OutputFormat::Json:
+                details.append(QJsonObject{{"code", FromUtf8(code)}, {"detail", detail}, {"message", FromUtf8(message)}});
+                break;
+            }
+        }
+        if (format == OutputFormat::Json) {
+            QJsonObject entry{{"class", errorClass.number},
+                              {"form", FormName(errorClass.form)},
+                              {"header", FromUtf8(errorClass.header)},
+                              {"details", details}};
+            if (errorClass.form == ErrorClassForm::NumberedField)
+                entry.insert("suffix", FromUtf8(errorClass.suffix));
+            if (errorClass.form == ErrorClassForm::HeaderAndDetail || errorClass.form == ErrorClassForm::DetailOnly)
+                entry.insert("unlistedDetail", FromUtf8(BuildErrorMessage(errorClass.number, 0x100)));
+            classes.append(entry);
+        }
+    }
+    if (format == OutputFormat::Json)
+        out = QJsonDocument(classes).toJson(QJsonDocument::Indented).toStdString();
+    return out;
+}
+
+std::string ListFlags(OutputFormat format)
+{
+    std::string out;
+    QJsonArray flags;
+    QJsonArray states;
+    if (format == OutputFormat::Csv)
+        out = "kind,byte,bit,value,caption\n";
+    for (const StatusFlag& flag : StatusFlagCatalogue) {
+        const std::string value = Hex2(flag.Value());
+        switch (format) {
+        case OutputFormat::Text:
+            out += "byte " + std::to_string(flag.byteIndex) + " bit " + std::to_string(flag.bit) + " (" + value + ")\t"
+                   + flag.caption + '\n';
+            break;
+        case OutputFormat::Csv:
+            out += "flag," + std::to_string(flag.byteIndex) + ',' + std::to_string(flag.bit) + ','
+                   + std::to_string(flag.Value()) + ',' + CsvField(flag.caption) + '\n';
+            break;
+        case OutputFormat::Json:
+            flags.append(QJsonObject{{"byte", flag.byteIndex},
+                                     {"bit", flag.bit},
+                                     {"value", static_cast<int>(flag.Value())},
+                                     {"caption", FromUtf8(flag.caption)}});
+            break;
+        }
+    }
+    for (int state = 0; state < kReceiptStateCount; ++state) {
+        const char* caption = ReceiptStateList[static_cast<std::size_t>(state)];
+        switch (format) {
+        case OutputFormat::Text:
+            out += "receipt state " + std::to_string(state) + '\t' + caption + '\n';
+            break;
+        case OutputFormat::Csv:
+            out += "receipt state," + std::to_string(kReceiptStateByte) + ",0-3," + std::to_string(state) + ','
+                   + CsvField(caption) + '\n';
+            break;
+        case OutputFormat::Json:
+            states.append(QJsonObject{{"value", state}, {"caption", FromUtf8(caption)}});
+            break;
+        }
+    }
+    if (format == OutputFormat::Json) {
+        const QJsonObject all{{"flags", flags}, {"receiptStates", states}};
+        out = QJsonDocument(all).toJson(QJsonDocument::Indented).toStdString();
+    }
+    return out;
+}

@@ -1,0 +1,209 @@
+#include "cli/Decoder.h"
+#include "core/ErrorCodes.h"
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+
+#include <cstdio>
+#include <sstream>
+
+namespace {
+
+struct CommandRun {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadAll(std::FILE* file)
+{
+    std::rewind(file);
+    std::string text;
+    char chunk[4096];
+    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
+        text.append(chunk, n);
+    std::fclose(file);
+    return text;
+}
+
+CommandRun Decode(std::vector<std::string> arguments, const std::string& input = "")
+{
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    std::istringstream in(input);
+    const int code = static_cast<int>(RunDecodeCommand(arguments, in, out, err));
+    return {code, ReadAll(out), ReadAll(err)};
+}
+
+TEST(StatusInput, AcceptsTheWaysLogsWriteBytes)
+{
+    const StatusBytes expected = {0x80, 0x8A, 0x89, 0xC0, 0x80, 0xFF};
+    for (const char* form : {"80 8A 89 C0 80 FF", "80-8a-89-c0-80-ff", "80:8A:89:C0:80:FF", "808A89C080FF",
+                             "  80 8a 89 c0 80 ff\r", "80\t8A  89 C0 80 FF", "808A 89C0 80FF"}) {
+        StatusBytes bytes{};
+        std::string error;
+        EXPECT_TRUE(ParseStatusLine(form, bytes, error)) << form << ": " << error;
+        EXPECT_EQ(bytes, expected) << form;
+    }
+}
+
+TEST(StatusInput, SaysWhatIsWrong)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"80 80 89 80 80", "wrong number of bytes: 5 instead of 6"},
+        {"80 80 89 80 80 80 80", "wrong number of bytes: 7 instead of 6"},
+        {"", "wrong number of bytes: 0 instead of 6"},
+        {"80 80 8G 80 80 80", "non-hexadecimal character 'G' at position 8"},
+        {"80 80 8 80 80 80", "a byte needs two hexadecimal digits (position 7)"},
+        {"80,80,80,80,80,80", "non-hexadecimal character ',' at position 3"},
+        {"80 80 80 80 80 8Ж", "a non-hexadecimal character at position 17"},
+    };
+    for (const auto& [input, message] : cases) {
+        StatusBytes bytes{};
+        std::string error;
+        EXPECT_FALSE(ParseStatusLine(input, bytes, error)) << input;
+        EXPECT_EQ(error, message) << input;
+    }
+}
+
+TEST(ErrorCodeInput, ReadsDetailThenClass)
+{
+    ErrorCodeValue code{};
+    std::string error;
+    ASSERT_TRUE(ParseErrorCode(" 0c05 ", code, error));
+    EXPECT_EQ(code.detail, 12);
+    EXPECT_EQ(code.errorClass, 5);
+    EXPECT_FALSE(ParseErrorCode("050", code, error));
+    EXPECT_EQ(error, "wrong length: 3 characters instead of 4");
+    EXPECT_FALSE(ParseErrorCode("05x1", code, error));
+    EXPECT_EQ(error, "non-hexadecimal character 'x' at position 3");
+}
+
+TEST(DecodeCommand, DecodesOneValue)
+{
+    CommandRun status = Decode({"status", "80", "80", "89", "80", "80", "80"});
+    EXPECT_EQ(status.exitCode, 0);
+    EXPECT_NE(status.out.find("  (8) Текущее состояние чека\n"), std::string::npos);
+    EXPECT_NE(status.out.find("receipt state: 9. Режим АННУЛИРОВАНИЕ\n"), std::string::npos);
+
+    CommandRun error = Decode({"error", "0501"});
+    EXPECT_EQ(error.exitCode, 0);
+    EXPECT_EQ(error.out, "Ошибка оборудования!\n Ошибка дисплея!\n");
+    EXPECT_EQ(error.err, "");
+
+    CommandRun empty = Decode({"error", "0100"});
+    EXPECT_EQ(empty.exitCode, 0);
+    EXPECT_EQ(empty.out, "\n");
+    EXPECT_EQ(empty.err, "regalo-decode: \"0100\": no description\n");
+}
+
+TEST(DecodeCommand, ExitCodesTellBadInputFromMisuse)
+{
+    const struct {
+        std::vector<std::string> arguments;
+        int exitCode;
+        const char* errContains;
+    } cases[] = {
+        {{"error", "05G1"}, 1, "\"05G1\": non-hexadecimal character 'G' at position 3"},
+        {{"status", "80 80"}, 1, "wrong number of bytes: 2 instead of 6"},
+        {{}, 2, "Usage:"},
+        {{"decode"}, 2, "unknown command \"decode\""},
+        {{"error"}, 2, "needs a value"},
+        {{"error", "0501", "0502"}, 2, "error takes one code"},
+        {{"list", "codes"}, 2, "nothing to list"},
+        {{"status", "--csv", "808080808080"}, 2, "--csv is for list"},
+        {{"--frobnicate"}, 2, "Unknown option"},
+    };
+    for (const auto& c : cases) {
+        CommandRun run = Decode(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
+        EXPECT_NE(run.err.find(c.errContains), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(Decode({"--help"}).exitCode, 0);
+    EXPECT_EQ(Decode({"--version"}).out.rfind("regalo-decode ", 0), 0u);
+}
+
+TEST(DecodeCommand, StreamsOneResultPerLine)
+{
+    CommandRun run = Decode({"error", "-"}, "0501\n\n0009\nbad\n0000\n");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, "0501\tОшибка оборудования!\\n Ошибка дисплея!\n0009\tНе обнулено!Не очищено!\n0000\tБез ошибок!\n");
+    EXPECT_NE(run.err.find("\"bad\": wrong length"), std::string::npos);
+
+    CommandRun status = Decode({"status", "-"}, "80 80 89 80 80 80\r\n80-81-80-80-80-80\n");
+    EXPECT_EQ(status.exitCode, 0);
+    EXPECT_EQ(std::count(status.out.begin(), status.out.end(), '\n'), 2);
+}
+
+TEST(DecodeCommand, JsonIsValidAndComplete)
+{
+    CommandRun run = Decode({"status", "-", "--json"}, "80 80 89 80 80 C0\n80 80\n");
+    QStringList lines = QString::fromStdString(run.out).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    QJsonParseError parseError{};
+    const QJsonObject status = QJsonDocument::fromJson(lines[0].toUtf8(), &parseError).object();
+    ASSERT_EQ(parseError.error, QJsonParseError::NoError);
+    EXPECT_EQ(status["hex"].toString(), "80 80 89 80 80 C0");
+    EXPECT_EQ(status["receiptState"].toObject()["value"].toInt(), 9);
+    const QJsonArray flags = status["flags"].toArray();
+    ASSERT_EQ(flags.size(), 9);
+    const QJsonObject last = flags.last().toObject();
+    EXPECT_EQ(last["byte"].toInt(), 5);
+    EXPECT_EQ(last["bit"].toInt(), 7);
+    EXPECT_EQ(flags[flags.size() - 2].toObject()["caption"].toString(),
+              "(40) До конца смены(24 часа) осталось меньше 60 минут");
+    const QJsonObject bad = QJsonDocument::fromJson(lines[1].toUtf8()).object();
+    EXPECT_EQ(bad["input"].toString(), "80 80");
+    EXPECT_FALSE(bad["error"].toString().isEmpty());
+
+    CommandRun error = Decode({"error", "--json", "0305"});
+    const QJsonObject decoded = QJsonDocument::fromJson(QByteArray::fromStdString(error.out)).object();
+    EXPECT_EQ(decoded["message"].toString(),
+              "Ошибка фискальной памяти!\n Дата текущей записи более ранняя \n   чем дата предыдущей записи!");
+    EXPECT_EQ(decoded["class"].toInt(), 5);
+    EXPECT_EQ(decoded["detail"].toInt(), 3);
+}
+
+TEST(DecodeCommand, ErrorListingAgreesWithTheDecoder)
+{
+    CommandRun run = Decode({"list", "errors", "--json"});
+    QJsonParseError parseError{};
+    const QJsonArray classes = QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &parseError).array();
+    ASSERT_EQ(parseError.error, QJsonParseError::NoError);
+    ASSERT_EQ(classes.size(), 17);
+    int details = 0;
+    for (const QJsonValue& entry : classes) {
+        for (const QJsonValue& detail : entry.toObject()["details"].toArray()) {
+            std::string message;
+            ASSERT_TRUE(DecodeErrorCode(detail["code"].toString().toStdString(), message));
+            EXPECT_EQ(QString::fromStdString(message), detail["message"].toString());
+            ++details;
+        }
+    }
+    // The 116 listed details, and one line for each of the five classes without any.
+    EXPECT_EQ(details, 116 + 5);
+
+    CommandRun csv = Decode({"list", "errors", "--csv"});
+    EXPECT_EQ(csv.out.rfind("code,class,detail,form,message\n0000,0,0,no error,Без ошибок!\n", 0), 0u);
+    EXPECT_NE(csv.out.find("0301,1,3,header and detail,\"Ошибка оборудования!\n Ошибка контрольной суммы памяти программы!\"\n"),
+              std::string::npos);
+}
+
+TEST(DecodeCommand, FlagListingHoldsEveryFlagAndState)
+{
+    CommandRun text = Decode({"list", "flags"});
+    EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 48 + 16);
+    CommandRun csv = Decode({"list", "flags", "--csv"});
+    EXPECT_NE(csv.out.find("flag,1,0,1,(1) Заканчивается чековая лента (для  Datecs FP-T260)\n"), std::string::npos);
+    EXPECT_NE(csv.out.find("receipt state,2,0-3,7,7. Открыт чек  внесения/изъятия\n"), std::string::npos);
+    CommandRun json = Decode({"list", "flags", "--json"});
+    const QJsonObject all = QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object();
+    EXPECT_EQ(all["flags"].toArray().size(), 48);
+    EXPECT_EQ(all["receiptStates"].toArray().size(), 16);
+}
+
+} // namespace
