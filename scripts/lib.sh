@@ -10,6 +10,7 @@ REQUIRED_PACKAGES=(
   qt6-base-dev qt6-qpa-plugins libgl-dev libqt6svg6
   libgtest-dev
   fonts-dejavu-core fonts-liberation2
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing_packages() {

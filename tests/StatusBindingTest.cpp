@@ -52,6 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TypedCase{"LastPosition", 16, "1", "80 80 80 80 80 81", {41}, 0},
                     TypedCase{"ByteThreeIsTheSecondPanel", 9, "FF", "80 80 80 FF 80 80", {9, 10, 11, 12, 13, 14, 15}, 0},
                     TypedCase{"SpaceJumpsBetweenGroups", 0, "c 9", "C0 90 80 80 80 80", {7, 21}, 0},
+                    TypedCase{"WholeLineAsItReads", 0, "80 84 89 80 83 91", "80 84 89 80 83 91", {19, 33, 36, 25, 26, 41, 45}, 9},
                     TypedCase{"ClearedBitSevenStaysWhileNoBoxChanges", 6, "0", "80 80 00 80 80 80", {}, 0},
                     TypedCase{"ClearedBitSevenIsSetWhenABoxChanges", 6, "1", "80 80 90 80 80 80", {37}, 0}),
     [](const testing::TestParamInfo<TypedCase>& info) { return info.param.name; });

@@ -231,7 +231,11 @@ void MaskEditModel::TypeChar(char32_t c)
     if (IsLiteral(p)) {
         entered = *literals_[static_cast<std::size_t>(p)];
     } else if (!Admits(c)) {
-        // A separator typed where a digit belongs jumps to the next group.
+        // The separator the caret has just stepped over is taken as typed,
+        // so a line typed as it reads, "80 80 ...", stays in its groups.
+        if (p > 0 && IsLiteral(p - 1) && *literals_[static_cast<std::size_t>(p - 1)] == c)
+            return;
+        // Any other separator typed where a digit belongs jumps to the next group.
         for (int q = p + 1; q < Length(); ++q) {
             if (IsLiteral(q)) {
                 if (*literals_[static_cast<std::size_t>(q)] == c) {
