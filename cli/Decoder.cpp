@@ -21,10 +21,9 @@ Decoder::~Decoder()
     Flush();
 }
 
-void Decoder::Write(const std::string& text)
+void Decoder::FlushIfFull()
 {
-    buffer_ += text;
-    if (buffer_.size() >= kFlushSize)
+    if (buffer_.size() >= kFlushSize || errBuffer_.size() >= kFlushSize)
         Flush();
 }
 
@@ -32,51 +31,65 @@ void Decoder::Flush()
 {
     if (!buffer_.empty())
         std::fwrite(buffer_.data(), 1, buffer_.size(), out_);
-    buffer_.clear();
     std::fflush(out_);
+    if (!errBuffer_.empty())
+        std::fwrite(errBuffer_.data(), 1, errBuffer_.size(), err_);
+    buffer_.clear();
+    errBuffer_.clear();
+}
+
+void Decoder::Note(std::string_view input, std::string_view what)
+{
+    errBuffer_ += "regalo-decode: \"";
+    errBuffer_ += input;
+    errBuffer_ += "\": ";
+    errBuffer_ += what;
+    errBuffer_ += '\n';
 }
 
 void Decoder::Complain(std::string_view input, const std::string& what)
 {
-    // Keep what was decoded before in front of the complaint.
-    Flush();
-    std::fprintf(err_, "regalo-decode: \"%.*s\": %s\n", static_cast<int>(input.size()), input.data(), what.c_str());
+    Note(input, what);
     if (json_)
-        Write(JsonLine(InvalidInputJson(input, what)));
+        buffer_ += JsonLine(InvalidInputJson(input, what));
 }
 
 bool Decoder::Decode(std::string_view raw)
 {
     const std::string_view input = Trimmed(raw);
     std::string error;
+    bool read = true;
     if (kind_ == Kind::Status) {
         StatusBytes bytes{};
         if (!ParseStatusLine(input, bytes, error)) {
             Complain(input, error);
-            return false;
+            read = false;
+        } else if (json_) {
+            buffer_ += JsonLine(StatusJson(input, bytes));
+        } else if (streaming_) {
+            AppendStatusLine(buffer_, bytes);
+        } else {
+            buffer_ += StatusReport(bytes);
         }
-        if (json_)
-            Write(JsonLine(StatusJson(input, bytes)));
-        else
-            Write(streaming_ ? StatusLine(bytes) : StatusReport(bytes));
-        return true;
+    } else {
+        ErrorCodeValue code{};
+        if (!ParseErrorCode(input, code, error)) {
+            Complain(input, error);
+            read = false;
+        } else {
+            const std::string message = ErrorCodeMessage(code);
+            if (json_)
+                buffer_ += JsonLine(ErrorCodeJson(input, code, message));
+            else if (streaming_)
+                AppendErrorCodeLine(buffer_, input, message);
+            else
+                buffer_ += message + '\n';
+            if (message.empty())
+                Note(input, "no description");
+        }
     }
-
-    ErrorCodeValue code{};
-    if (!ParseErrorCode(input, code, error)) {
-        Complain(input, error);
-        return false;
-    }
-    const std::string message = ErrorCodeMessage(code);
-    if (json_)
-        Write(JsonLine(ErrorCodeJson(input, code, message)));
-    else
-        Write(streaming_ ? ErrorCodeLine(input, message) : message + '\n');
-    if (message.empty()) {
-        Flush();
-        std::fprintf(err_, "regalo-decode: \"%.*s\": no description\n", static_cast<int>(input.size()), input.data());
-    }
-    return true;
+    FlushIfFull();
+    return read;
 }
 
 bool Decoder::DecodeStream(std::istream& in)

@@ -23,16 +23,20 @@ public:
     bool DecodeStream(std::istream& in);
 
 private:
-    void Write(const std::string& text);
     void Flush();
+    void FlushIfFull();
     void Complain(std::string_view input, const std::string& what);
+    void Note(std::string_view input, std::string_view what);
 
     Kind kind_;
     bool json_;
     bool streaming_ = false;
     std::FILE* out_;
     std::FILE* err_;
+    // Both streams are written in chunks; notes keep their order among
+    // themselves, results among themselves.
     std::string buffer_;
+    std::string errBuffer_;
 };
 
 enum class ExitCode { Ok = 0, BadInput = 1, Usage = 2 };

@@ -33,19 +33,6 @@ int ReceiptState(const StatusBytes& bytes)
     return static_cast<int>(bytes[kReceiptStateByte] & 0x0Fu);
 }
 
-std::string EscapeLineFeeds(const std::string& text)
-{
-    std::string escaped;
-    escaped.reserve(text.size());
-    for (char c : text) {
-        if (c == '\n')
-            escaped += "\\n";
-        else
-            escaped += c;
-    }
-    return escaped;
-}
-
 const char* FormName(ErrorClassForm form)
 {
     switch (form) {
@@ -97,15 +84,29 @@ std::string StatusReport(const StatusBytes& bytes)
     return report;
 }
 
-std::string StatusLine(const StatusBytes& bytes)
+void AppendStatusLine(std::string& out, const StatusBytes& bytes)
 {
-    std::string line = HexLine(bytes);
-    for (const StatusFlag& flag : StatusFlagCatalogue) {
-        if ((bytes[static_cast<std::size_t>(flag.byteIndex)] >> flag.bit) & 1u)
-            line += std::string("\t") + std::to_string(flag.byteIndex) + "." + std::to_string(flag.bit) + " " + flag.caption;
+    // Each flag's part of the line, built once.
+    static const std::vector<std::string> flagParts = [] {
+        std::vector<std::string> parts;
+        for (const StatusFlag& flag : StatusFlagCatalogue)
+            parts.push_back("\t" + std::to_string(flag.byteIndex) + "." + std::to_string(flag.bit) + " " + flag.caption);
+        return parts;
+    }();
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (i > 0)
+            out += ' ';
+        out += UpperHexDigit(bytes[i] >> 4);
+        out += UpperHexDigit(bytes[i]);
     }
-    line += std::string("\t") + ReceiptStateList[static_cast<std::size_t>(ReceiptState(bytes))] + '\n';
-    return line;
+    for (std::size_t i = 0; i < StatusFlagCatalogue.size(); ++i) {
+        const StatusFlag& flag = StatusFlagCatalogue[i];
+        if ((bytes[static_cast<std::size_t>(flag.byteIndex)] >> flag.bit) & 1u)
+            out += flagParts[i];
+    }
+    out += '\t';
+    out += ReceiptStateList[static_cast<std::size_t>(ReceiptState(bytes))];
+    out += '\n';
 }
 
 QJsonObject StatusJson(std::string_view input, const StatusBytes& bytes)
@@ -138,9 +139,17 @@ std::string ErrorCodeMessage(const ErrorCodeValue& code)
     return BuildErrorMessage(code.errorClass, code.detail);
 }
 
-std::string ErrorCodeLine(std::string_view code, const std::string& message)
+void AppendErrorCodeLine(std::string& out, std::string_view code, const std::string& message)
 {
-    return std::string(code) + '\t' + EscapeLineFeeds(message) + '\n';
+    out += code;
+    out += '\t';
+    for (char c : message) {
+        if (c == '\n')
+            out += "\\n";
+        else
+            out += c;
+    }
+    out += '\n';
 }
 
 QJsonObject ErrorCodeJson(std::string_view input, const ErrorCodeValue& code, const std::string& message)
@@ -193,7 +202,8 @@ std::string ListErrors(OutputFormat format)
             const std::string message = BuildErrorMessage(errorClass.number, detail);
             switch (format) {
             case OutputFormat::Text:
-                out += "  " + ErrorCodeLine(code, message);
+                out += "  ";
+                AppendErrorCodeLine(out, code, message);
                 break;
             case OutputFormat::Csv:
                 out += code + ',' + std::to_string(errorClass.number) + ',' + std::to_string(detail) + ','

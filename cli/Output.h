@@ -16,13 +16,14 @@ enum class OutputFormat { Text, Json, Csv };
 // The byte line, each byte's panel with the captions of its set flags, and
 // the receipt state.
 std::string StatusReport(const StatusBytes& bytes);
-// One line: the bytes, then the set flags and the receipt state.
-std::string StatusLine(const StatusBytes& bytes);
+// One line: the bytes, then the set flags and the receipt state, appended to `out`.
+void AppendStatusLine(std::string& out, const StatusBytes& bytes);
 QJsonObject StatusJson(std::string_view input, const StatusBytes& bytes);
 
 std::string ErrorCodeMessage(const ErrorCodeValue& code);
-// One line: the code, a tab, the message with its line feeds written as \n.
-std::string ErrorCodeLine(std::string_view code, const std::string& message);
+// One line: the code, a tab, the message with its line feeds written as \n,
+// appended to `out`.
+void AppendErrorCodeLine(std::string& out, std::string_view code, const std::string& message);
 QJsonObject ErrorCodeJson(std::string_view input, const ErrorCodeValue& code, const std::string& message);
 
 QJsonObject InvalidInputJson(std::string_view input, const std::string& error);
