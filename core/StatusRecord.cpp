@@ -53,3 +53,10 @@ std::optional<unsigned> ScanStatusByte(const std::string& statusText, int byteIn
     return ScanStatusField(statusText[CheckedOffset(statusText, offset)],
                            statusText[CheckedOffset(statusText, offset + 1)]);
 }
+
+bool HoldsTwoHexDigits(const std::string& statusText, int byteIndex)
+{
+    const int offset = StatusFieldOffset(byteIndex);
+    return IsHexDigitChar(statusText[CheckedOffset(statusText, offset)])
+           && IsHexDigitChar(statusText[CheckedOffset(statusText, offset + 1)]);
+}

@@ -40,6 +40,10 @@ std::optional<unsigned> ScanStatusField(char high, char low);
 // The same for byte k of a status text.
 std::optional<unsigned> ScanStatusByte(const std::string& statusText, int byteIndex);
 
+// Whether byte k's field holds two hexadecimal digits, so that it reads as
+// the same value however it is scanned.
+bool HoldsTwoHexDigits(const std::string& statusText, int byteIndex);
+
 // The receipt state (bits 0-3 of byte 2) held in a byte.
 constexpr int ReceiptStateOf(unsigned byteValue)
 {

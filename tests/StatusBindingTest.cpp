@@ -267,6 +267,23 @@ TEST_F(ChosenState, KeepsTheHighDigitAsItIs)
     ExpectInvariants();
 }
 
+TEST_F(ChosenState, APastedOneDigitFieldIsWrittenWhole)
+{
+    // "A " reads as 0A; the list must not turn it into AC behind the boxes' back.
+    ChooseByKeyboard(10);
+    ASSERT_EQ(status()->Text(), "80 80 8A 80 80 80");
+    QGuiApplication::clipboard()->setText("A");
+    FocusAt(status(), 6);
+    QTest::keyClick(status(), Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(status(), Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(status()->Text(), "80 80 A  80 80 80");
+    ASSERT_EQ(Ticked(), With({34, 36}));
+    ChooseByKeyboard(12);
+    EXPECT_EQ(status()->Text(), "80 80 8C 80 80 80");
+    EXPECT_EQ(Ticked(), With({35, 36}));
+    ExpectInvariants();
+}
+
 TEST_F(ChosenState, ByMouseFromThePopup)
 {
     QComboBox* list = form().ComboBox1;

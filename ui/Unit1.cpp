@@ -345,15 +345,22 @@ void TForm1::PanelClick(int byteIndex)
     if (byteIndex == kReceiptStateByte && FComboUpdating)
         return;
     FlagBox(byteIndex, kAlwaysSetBit)->setChecked(true);
+    const unsigned value = PanelValue(byteIndex);
+    WriteStatusByte(FLastStatusText, byteIndex, value);
+    WriteStatusField();
+    if (byteIndex == kReceiptStateByte)
+        SelectReceiptState(ReceiptStateOf(value));
+}
+
+unsigned TForm1::PanelValue(int byteIndex) const
+{
+    // Bit 7 is always set, whatever its box shows.
     unsigned value = kAlwaysSetValue;
     for (int bit = 0; bit < kAlwaysSetBit; ++bit) {
         if (FlagBox(byteIndex, bit)->isChecked())
             value |= 1u << bit;
     }
-    WriteStatusByte(FLastStatusText, byteIndex, value);
-    WriteStatusField();
-    if (byteIndex == kReceiptStateByte)
-        SelectReceiptState(ReceiptStateOf(value));
+    return value;
 }
 
 void TForm1::SelectReceiptState(int state)
@@ -381,7 +388,13 @@ void TForm1::ComboBox1Change(QObject*)
     FlagScope updating(FComboUpdating);
     for (int bit = 0; bit < kReceiptStateBits; ++bit)
         FlagBox(kReceiptStateByte, bit)->setChecked((state >> bit) & 1);
-    WriteReceiptStateDigit(FLastStatusText, state);
+    // Only the low digit changes, as long as byte 2 holds two digits. A
+    // pasted field such as "A " read as 0A: writing the digit alone would turn
+    // it into A9, which its boxes do not show; the whole byte is written then.
+    if (HoldsTwoHexDigits(FLastStatusText, kReceiptStateByte))
+        WriteReceiptStateDigit(FLastStatusText, state);
+    else
+        WriteStatusByte(FLastStatusText, kReceiptStateByte, PanelValue(kReceiptStateByte));
     WriteStatusField();
 }
 

@@ -82,6 +82,8 @@ private:
     void ShowStatusByte(int byteIndex);
     void ShowByteInPanel(int byteIndex, unsigned value);
     void PanelClick(int byteIndex);
+    // The byte a panel's boxes stand for.
+    unsigned PanelValue(int byteIndex) const;
     void SelectReceiptState(int state);
     // The entry whose caption the list's text is, or -1.
     int ChosenReceiptState() const;
