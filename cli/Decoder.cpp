@@ -54,6 +54,19 @@ void Decoder::Complain(std::string_view input, const std::string& what)
         buffer_ += JsonLine(InvalidInputJson(input, what));
 }
 
+const Decoder::Message& Decoder::MessageOf(const ErrorCodeValue& code)
+{
+    if (messages_.empty())
+        messages_.resize(0x10000);
+    Message& message = messages_[static_cast<std::size_t>(code.detail * 256 + code.errorClass)];
+    if (!message.built) {
+        message.text = ErrorCodeMessage(code);
+        message.oneLine = OnOneLine(message.text);
+        message.built = true;
+    }
+    return message;
+}
+
 bool Decoder::Decode(std::string_view raw)
 {
     const std::string_view input = Trimmed(raw);
@@ -77,14 +90,19 @@ bool Decoder::Decode(std::string_view raw)
             Complain(input, error);
             read = false;
         } else {
-            const std::string message = ErrorCodeMessage(code);
-            if (json_)
-                buffer_ += JsonLine(ErrorCodeJson(input, code, message));
-            else if (streaming_)
-                AppendErrorCodeLine(buffer_, input, message);
-            else
-                buffer_ += message + '\n';
-            if (message.empty())
+            const Message& message = MessageOf(code);
+            if (json_) {
+                buffer_ += JsonLine(ErrorCodeJson(input, code, message.text));
+            } else if (streaming_) {
+                buffer_ += input;
+                buffer_ += '\t';
+                buffer_ += message.oneLine;
+                buffer_ += '\n';
+            } else {
+                buffer_ += message.text;
+                buffer_ += '\n';
+            }
+            if (message.text.empty())
                 Note(input, "no description");
         }
     }

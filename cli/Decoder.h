@@ -37,6 +37,14 @@ private:
     // themselves, results among themselves.
     std::string buffer_;
     std::string errBuffer_;
+    // Messages by code, built on first sight: a log repeats its codes.
+    struct Message {
+        bool built = false;
+        std::string text;
+        std::string oneLine;
+    };
+    std::vector<Message> messages_;
+    const Message& MessageOf(const ErrorCodeValue& code);
 };
 
 enum class ExitCode { Ok = 0, BadInput = 1, Usage = 2 };

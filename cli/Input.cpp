@@ -20,11 +20,14 @@ std::string Describe(char c)
 
 std::string_view Trimmed(std::string_view input)
 {
-    const char* blanks = " \t\r\n";
-    const std::size_t first = input.find_first_not_of(blanks);
-    if (first == std::string_view::npos)
-        return input.substr(input.size());
-    return input.substr(first, input.find_last_not_of(blanks) - first + 1);
+    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    std::size_t first = 0;
+    std::size_t end = input.size();
+    while (first < end && blank(input[first]))
+        ++first;
+    while (end > first && blank(input[end - 1]))
+        --end;
+    return input.substr(first, end - first);
 }
 
 bool ParseStatusLine(std::string_view input, StatusBytes& bytes, std::string& error)

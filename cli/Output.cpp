@@ -86,11 +86,25 @@ std::string StatusReport(const StatusBytes& bytes)
 
 void AppendStatusLine(std::string& out, const StatusBytes& bytes)
 {
-    // Each flag's part of the line, built once.
-    static const std::vector<std::string> flagParts = [] {
-        std::vector<std::string> parts;
-        for (const StatusFlag& flag : StatusFlagCatalogue)
-            parts.push_back("\t" + std::to_string(flag.byteIndex) + "." + std::to_string(flag.bit) + " " + flag.caption);
+    // What each value of each byte adds to the line, built once: the parts
+    // of its set flags, in catalogue order.
+    static const std::vector<std::string> byteParts = [] {
+        std::vector<std::string> parts(kStatusByteCount * 256);
+        for (int byte = 0; byte < kStatusByteCount; ++byte) {
+            for (unsigned value = 0; value < 256; ++value) {
+                std::string& part = parts[static_cast<std::size_t>(byte * 256) + value];
+                for (int bit = 0; bit < kBitsPerByte; ++bit) {
+                    if ((value >> bit) & 1u) {
+                        part += '\t';
+                        part += std::to_string(byte);
+                        part += '.';
+                        part += std::to_string(bit);
+                        part += ' ';
+                        part += FlagOf(byte, bit).caption;
+                    }
+                }
+            }
+        }
         return parts;
     }();
     for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -99,11 +113,8 @@ void AppendStatusLine(std::string& out, const StatusBytes& bytes)
         out += UpperHexDigit(bytes[i] >> 4);
         out += UpperHexDigit(bytes[i]);
     }
-    for (std::size_t i = 0; i < StatusFlagCatalogue.size(); ++i) {
-        const StatusFlag& flag = StatusFlagCatalogue[i];
-        if ((bytes[static_cast<std::size_t>(flag.byteIndex)] >> flag.bit) & 1u)
-            out += flagParts[i];
-    }
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        out += byteParts[i * 256 + (bytes[i] & 0xFFu)];
     out += '\t';
     out += ReceiptStateList[static_cast<std::size_t>(ReceiptState(bytes))];
     out += '\n';
@@ -139,17 +150,17 @@ std::string ErrorCodeMessage(const ErrorCodeValue& code)
     return BuildErrorMessage(code.errorClass, code.detail);
 }
 
-void AppendErrorCodeLine(std::string& out, std::string_view code, const std::string& message)
+std::string OnOneLine(const std::string& message)
 {
-    out += code;
-    out += '\t';
+    std::string line;
+    line.reserve(message.size() + 4);
     for (char c : message) {
         if (c == '\n')
-            out += "\\n";
+            line += "\\n";
         else
-            out += c;
+            line += c;
     }
-    out += '\n';
+    return line;
 }
 
 QJsonObject ErrorCodeJson(std::string_view input, const ErrorCodeValue& code, const std::string& message)
@@ -202,8 +213,7 @@ std::string ListErrors(OutputFormat format)
             const std::string message = BuildErrorMessage(errorClass.number, detail);
             switch (format) {
             case OutputFormat::Text:
-                out += "  ";
-                AppendErrorCodeLine(out, code, message);
+                out += "  " + code + '\t' + OnOneLine(message) + '\n';
                 break;
             case OutputFormat::Csv:
                 out += code + ',' + std::to_string(errorClass.number) + ',' + std::to_string(detail) + ','

@@ -21,9 +21,8 @@ void AppendStatusLine(std::string& out, const StatusBytes& bytes);
 QJsonObject StatusJson(std::string_view input, const StatusBytes& bytes);
 
 std::string ErrorCodeMessage(const ErrorCodeValue& code);
-// One line: the code, a tab, the message with its line feeds written as \n,
-// appended to `out`.
-void AppendErrorCodeLine(std::string& out, std::string_view code, const std::string& message);
+// The message with its line feeds written as \n, to keep it on one line.
+std::string OnOneLine(const std::string& message);
 QJsonObject ErrorCodeJson(std::string_view input, const ErrorCodeValue& code, const std::string& message);
 
 QJsonObject InvalidInputJson(std::string_view input, const std::string& error);

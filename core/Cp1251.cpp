@@ -60,6 +60,10 @@ std::string ToCp1251(std::u32string_view text, char fallback)
     std::string bytes;
     bytes.reserve(text.size());
     for (char32_t c : text) {
+        if (c < 0x80) {
+            bytes.push_back(static_cast<char>(c));
+            continue;
+        }
         const auto byte = EncodeCp1251(c);
         bytes.push_back(byte ? static_cast<char>(*byte) : fallback);
     }

@@ -13,6 +13,9 @@ REQUIRED_PACKAGES=(
   desktop-file-utils appstream dpkg-dev file
 )
 
+# The fuzzers and the sanitizer build want clang and its runtimes.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
 missing_packages() {
   local pkg
   for pkg in "$@"; do

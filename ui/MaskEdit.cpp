@@ -92,7 +92,7 @@ TMaskEdit::TMaskEdit(const QString& editMask, QWidget* parent)
     setAcceptDrops(false);
     setInputMethodHints(Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
     model_.OnChange = [this] {
-        Render();
+        RenderWhenDone render(*this);
         emit OnChange();
     };
     model_.OnBeep = [] { Beep(); };
@@ -106,8 +106,13 @@ QString TMaskEdit::Text() const
 
 void TMaskEdit::SetText(const QString& text)
 {
-    model_.SetText(ToU32(text));
-    Render();
+    SetText(ToU32(text));
+}
+
+void TMaskEdit::SetText(std::u32string_view text)
+{
+    RenderWhenDone render(*this);
+    model_.SetText(text);
 }
 
 void TMaskEdit::Render()
@@ -124,6 +129,7 @@ void TMaskEdit::Render()
 
 void TMaskEdit::keyPressEvent(QKeyEvent* event)
 {
+    RenderWhenDone render(*this);
     int key = event->key();
     emit OnKeyDown(key, event->modifiers());
     if (key == 0) {
@@ -132,7 +138,6 @@ void TMaskEdit::keyPressEvent(QKeyEvent* event)
     }
     bool handled = true;
     Guarded([&] { handled = HandleKey(event); });
-    Render();
     event->setAccepted(handled);
 }
 
@@ -217,8 +222,8 @@ void TMaskEdit::inputMethodEvent(QInputMethodEvent* event)
     // Only committed text counts; a composition in progress is not shown.
     const QString committed = event->commitString();
     if (!committed.isEmpty()) {
+        RenderWhenDone render(*this);
         Guarded([&] { TypeText(committed); });
-        Render();
     }
     event->accept();
 }
@@ -297,9 +302,9 @@ void TMaskEdit::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::MiddleButton) {
         // X11's selection paste, at the click, through the model.
         if (QGuiApplication::clipboard()->supportsSelection()) {
+            RenderWhenDone render(*this);
             model_.PlaceCaret(cursorPositionAt(event->position().toPoint()));
             Guarded([&] { PasteFrom(QGuiApplication::clipboard()->text(QClipboard::Selection)); });
-            Render();
         }
         event->accept();
         return;
@@ -345,8 +350,8 @@ QMenu* TMaskEdit::CreateContextMenu()
         item->setObjectName(QString::fromLatin1(name));
         item->setEnabled(enabled);
         connect(item, &QAction::triggered, this, [this, action] {
+            RenderWhenDone render(*this);
             Guarded(action);
-            Render();
         });
     };
     add("cut", QStringLiteral("Вырезать"), hasSelection, [this] { CutToClipboard(); });

@@ -21,6 +21,7 @@ public:
     QString Text() const;
     // Raises OnChange inside the call when the text really changes.
     void SetText(const QString& text);
+    void SetText(std::u32string_view text);
 
     MaskEditModel& Model() { return model_; }
     const MaskEditModel& Model() const { return model_; }
@@ -56,6 +57,25 @@ private:
     void TakeSelectionFromWidget();
     void Render();
 
+    // Shows the model once the outermost change is done: the handlers may
+    // rewrite the text many times from inside one another, and nothing is
+    // painted in between.
+    class RenderWhenDone {
+    public:
+        explicit RenderWhenDone(TMaskEdit& field) : field_(field) { ++field_.renderDepth_; }
+        ~RenderWhenDone()
+        {
+            if (--field_.renderDepth_ == 0)
+                field_.Render();
+        }
+        RenderWhenDone(const RenderWhenDone&) = delete;
+        RenderWhenDone& operator=(const RenderWhenDone&) = delete;
+
+    private:
+        TMaskEdit& field_;
+    };
+
     MaskEditModel model_;
     bool focusForcedBack_ = false;
+    int renderDepth_ = 0;
 };

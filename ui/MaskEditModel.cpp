@@ -30,6 +30,7 @@ MaskEditModel::MaskEditModel(std::u32string_view editMask)
 
     display_ = FitToTemplate(U"");
     restore_ = display_;
+    RefreshText();
     PlaceCaret(0);
 }
 
@@ -38,19 +39,16 @@ bool MaskEditModel::IsLiteral(int offset) const
     return offset >= 0 && offset < Length() && literals_[static_cast<std::size_t>(offset)].has_value();
 }
 
-std::u32string MaskEditModel::Text() const
+void MaskEditModel::RefreshText()
 {
-    std::u32string text;
-    for (int i = 0; i < Length(); ++i) {
-        const char32_t c = display_[static_cast<std::size_t>(i)];
-        if (IsLiteral(i)) {
-            if (keepLiterals_)
-                text.push_back(c);
-        } else {
-            text.push_back(c == blank_ ? U' ' : c);
-        }
+    text_.clear();
+    for (std::size_t i = 0; i < display_.size(); ++i) {
+        const char32_t c = display_[i];
+        if (!literals_[i])
+            text_.push_back(c == blank_ ? U' ' : c);
+        else if (keepLiterals_)
+            text_.push_back(c);
     }
-    return text;
 }
 
 bool MaskEditModel::HasTemplateShape(std::u32string_view value) const
@@ -128,6 +126,7 @@ void MaskEditModel::ReplaceDisplay(const std::u32string& text)
 
 void MaskEditModel::Notify()
 {
+    RefreshText();
     if (OnChange)
         OnChange();
 }

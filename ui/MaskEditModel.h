@@ -30,7 +30,7 @@ public:
 
     const std::u32string& DisplayText() const { return display_; }
     // The display text with blanks read as spaces.
-    std::u32string Text() const;
+    const std::u32string& Text() const { return text_; }
     // Fits `value` to the template; a text that differs replaces the display
     // text, clears the modified state, raises OnChange and becomes the
     // restore text, leaving the first character highlighted.
@@ -98,12 +98,15 @@ private:
     // Replaces the display text as a whole, as an assignment does.
     void ReplaceDisplay(const std::u32string& text);
     void ExtendTo(int active, bool towardsStart);
+    // Every change of the display text ends here.
     void Notify();
+    void RefreshText();
 
     std::vector<std::optional<char32_t>> literals_; // nullopt: character position
     bool keepLiterals_ = true;
     char32_t blank_ = U'_';
     std::u32string display_;
+    std::u32string text_; // Text(), kept up to date with display_
     std::u32string restore_;
     int anchor_ = 0;
     int active_ = 0;

@@ -35,12 +35,7 @@ constexpr PanelHandler kPanelHandlers[kStatusByteCount] = {
 
 std::string FieldBytes(const TMaskEdit& field)
 {
-    return ToCp1251(field.Text().toStdU32String());
-}
-
-QString FieldTextOf(const std::string& bytes)
-{
-    return QString::fromStdU32String(FromCp1251(bytes));
+    return ToCp1251(field.Model().Text());
 }
 
 void ApplyText(QLabel* label, const QString& text)
@@ -280,7 +275,7 @@ std::string TForm1::StatusFieldText() const
 
 void TForm1::WriteStatusField()
 {
-    MaskEdit1->SetText(FieldTextOf(FLastStatusText));
+    MaskEdit1->SetText(FromCp1251(FLastStatusText));
 }
 
 std::optional<int> TForm1::AcceptFieldChange(TMaskEdit& field, std::string& lastText)
@@ -291,7 +286,7 @@ std::optional<int> TForm1::AcceptFieldChange(TMaskEdit& field, std::string& last
     if (changed < 0)
         return std::nullopt;
     if (static_cast<std::size_t>(changed) >= text.size() || !IsHexDigitChar(text[static_cast<std::size_t>(changed)])) {
-        field.SetText(FieldTextOf(lastText));
+        field.SetText(FromCp1251(lastText));
         lastText = FieldBytes(field);
         return std::nullopt;
     }
@@ -301,6 +296,7 @@ std::optional<int> TForm1::AcceptFieldChange(TMaskEdit& field, std::string& last
 
 void TForm1::MaskEdit1Change(QObject*)
 {
+    HandlerScope scope(*this);
     if (!AcceptFieldChange(*MaskEdit1, FLastStatusText))
         return;
     for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex)
@@ -309,6 +305,7 @@ void TForm1::MaskEdit1Change(QObject*)
 
 void TForm1::MaskEdit1KeyUp(QObject*, int&, Qt::KeyboardModifiers)
 {
+    HandlerScope scope(*this);
     if (const auto changed = AcceptFieldChange(*MaskEdit1, FLastStatusText))
         ShowStatusByte(StatusByteAtOffset(*changed));
 }
@@ -341,6 +338,7 @@ void TForm1::CheckBox41Click(QObject*) { PanelClick(5); }
 
 void TForm1::PanelClick(int byteIndex)
 {
+    HandlerScope scope(*this);
     // While the list sets the receipt-state boxes, it writes the byte itself.
     if (byteIndex == kReceiptStateByte && FComboUpdating)
         return;
@@ -363,7 +361,31 @@ unsigned TForm1::PanelValue(int byteIndex) const
     return value;
 }
 
+TForm1::HandlerScope::HandlerScope(TForm1& form) : form_(form)
+{
+    ++form_.FHandlerDepth;
+}
+
+TForm1::HandlerScope::~HandlerScope()
+{
+    if (--form_.FHandlerDepth == 0 && form_.FPendingReceiptState) {
+        const int state = *form_.FPendingReceiptState;
+        form_.FPendingReceiptState.reset();
+        form_.ShowReceiptState(state);
+    }
+}
+
 void TForm1::SelectReceiptState(int state)
+{
+    // Nested handler runs may select several entries on the way; only the
+    // last is ever seen, and showing one costs a text layout.
+    if (FHandlerDepth > 0)
+        FPendingReceiptState = state;
+    else
+        ShowReceiptState(state);
+}
+
+void TForm1::ShowReceiptState(int state)
 {
     FlagScope selecting(FComboSelecting);
     if (ComboBox1->currentIndex() != state)
@@ -380,6 +402,7 @@ int TForm1::ChosenReceiptState() const
 
 void TForm1::ComboBox1Change(QObject*)
 {
+    HandlerScope scope(*this);
     // A text that names no entry chooses nothing.
     const int state = ChosenReceiptState();
     if (state < 0)

@@ -85,6 +85,7 @@ private:
     // The byte a panel's boxes stand for.
     unsigned PanelValue(int byteIndex) const;
     void SelectReceiptState(int state);
+    void ShowReceiptState(int state);
     // The entry whose caption the list's text is, or -1.
     int ChosenReceiptState() const;
 
@@ -94,6 +95,21 @@ private:
     bool FComboUpdating = false;
     // True while code selects the list's entry, which is no user's choice.
     bool FComboSelecting = false;
+
+    // Handlers run inside one another; the list shows its entry once the
+    // outermost is done.
+    class HandlerScope {
+    public:
+        explicit HandlerScope(TForm1& form);
+        ~HandlerScope();
+        HandlerScope(const HandlerScope&) = delete;
+        HandlerScope& operator=(const HandlerScope&) = delete;
+
+    private:
+        TForm1& form_;
+    };
+    int FHandlerDepth = 0;
+    std::optional<int> FPendingReceiptState;
     bool FActivated = false;
 };
 
