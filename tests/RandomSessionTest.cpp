@@ -1,12 +1,6 @@
-#include "core/Cp1251.h"
-#include "core/StatusRecord.h"
-#include "ui/Beep.h"
-#include "ui/MaskEdit.h"
-#include "ui/MessageBox.h"
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
+#include "WindowFixture.h"
 
-#include <gtest/gtest.h>
+#include "core/StatusRecord.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -186,35 +180,11 @@ private:
     std::mt19937 random_;
 };
 
-class Session {
+class Session : public TestWindows {
 public:
-    Session()
-    {
-        previousPresenter_ = SetMessageBoxPresenter([this](const MessageBoxContent& box) { boxes_.push_back(box); });
-        previousBeep_ = SetBeepHook([] {});
-        form_ = std::make_unique<TForm1>();
-        Form1 = form_.get();
-        about_ = std::make_unique<TForm2>();
-        Form2 = about_.get();
-        form_->show();
-        form_->activateWindow();
-        if (!QTest::qWaitForWindowActive(form_.get()))
-            ADD_FAILURE() << "the window did not become active";
-    }
-
-    ~Session()
-    {
-        about_.reset();
-        Form2 = nullptr;
-        form_.reset();
-        Form1 = nullptr;
-        SetBeepHook(previousBeep_);
-        SetMessageBoxPresenter(previousPresenter_);
-    }
-
     void Do(const Action& action)
     {
-        TForm1& form = *form_;
+        TForm1& form = this->form();
         QWidget* target = action.target == Target::Status ? static_cast<QWidget*>(form.MaskEdit1)
                           : action.target == Target::Code ? static_cast<QWidget*>(form.MaskEdit2)
                                                           : form.ComboBox1->lineEdit();
@@ -223,7 +193,7 @@ public:
             QTest::keyClick(Focused(target), Qt::Key(action.key), action.modifiers);
             break;
         case Action::Text:
-            TypeInto(Focused(target), action.text);
+            Type(Focused(target), action.text);
             break;
         case Action::Paste:
             QGuiApplication::clipboard()->setText(action.text);
@@ -239,7 +209,7 @@ public:
             QWidget* editor = Focused(target);
             if (editor->hasFocus())
                 form.ComboBox1->lineEdit()->selectAll();
-            TypeInto(editor, action.text);
+            Type(editor, action.text);
             break;
         }
         case Action::Translate:
@@ -259,7 +229,7 @@ public:
     // What must hold after every action; empty when it does.
     std::string Violation()
     {
-        TForm1& form = *form_;
+        TForm1& form = this->form();
         std::ostringstream problem;
         const QString status = form.MaskEdit1->Text();
         const QString code = form.MaskEdit2->Text();
@@ -291,12 +261,12 @@ public:
         }
         if (form.ComboUpdating())
             problem << "list update flag left set; ";
-        for (const MessageBoxContent& box : boxes_) {
+        for (const MessageBoxContent& box : boxes) {
             if (box.icon == QMessageBox::Critical
                 && box.text != QLatin1String("Invalid input value.  Use escape key to abandon changes."))
                 problem << "error box \"" << box.text.toStdString() << "\"; ";
         }
-        boxes_.clear();
+        boxes.clear();
         return problem.str();
     }
 
@@ -308,21 +278,6 @@ private:
             QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, target->height() / 2));
         return QApplication::focusWidget() ? QApplication::focusWidget() : target;
     }
-
-    static void TypeInto(QWidget* widget, const QString& text)
-    {
-        for (QChar c : text) {
-            const int key = c.unicode() < 0x80 ? int(c.toUpper().unicode()) : int(Qt::Key_unknown);
-            QTest::sendKeyEvent(QTest::Press, widget, Qt::Key(key), QString(c), Qt::NoModifier);
-            QTest::sendKeyEvent(QTest::Release, widget, Qt::Key(key), QString(c), Qt::NoModifier);
-        }
-    }
-
-    std::unique_ptr<TForm1> form_;
-    std::unique_ptr<TForm2> about_;
-    std::vector<MessageBoxContent> boxes_;
-    MessageBoxPresenter previousPresenter_;
-    std::function<void()> previousBeep_;
 };
 
 // Runs `actions` on a fresh window; the index of the first failing action, or -1.

@@ -23,11 +23,12 @@ inline void PrintTo(const QString& text, std::ostream* os)
     *os << '"' << text.toStdString() << '"';
 }
 
-// A fresh main window and About window per test, shown and active, with
-// message boxes recorded instead of shown and beeps counted.
-class WindowTest : public testing::Test {
-protected:
-    void SetUp() override
+// The main window and the hidden About window, created as the program
+// creates them, shown and active; message boxes are recorded instead of shown
+// and beeps counted.
+class TestWindows {
+public:
+    TestWindows()
     {
         previousPresenter_ = SetMessageBoxPresenter([this](const MessageBoxContent& box) { boxes.push_back(box); });
         previousBeep_ = SetBeepHook([this] { ++beeps; });
@@ -35,12 +36,13 @@ protected:
         Form1 = form_.get();
         about_ = std::make_unique<TForm2>();
         Form2 = about_.get();
-        form_->show();
-        form_->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+        form().show();
+        form().activateWindow();
+        if (!QTest::qWaitForWindowActive(form_.get()))
+            ADD_FAILURE() << "the main window did not become active";
     }
 
-    void TearDown() override
+    ~TestWindows()
     {
         about_.reset();
         Form2 = nullptr;
@@ -50,16 +52,10 @@ protected:
         SetMessageBoxPresenter(previousPresenter_);
     }
 
-    TForm1& form() { return *form_; }
-    TMaskEdit* status() { return form_->MaskEdit1; }
-    TMaskEdit* code() { return form_->MaskEdit2; }
+    TestWindows(const TestWindows&) = delete;
+    TestWindows& operator=(const TestWindows&) = delete;
 
-    // Puts the focus in `field` with the character at `offset` highlighted.
-    void FocusAt(TMaskEdit* field, int offset)
-    {
-        field->setFocus(Qt::MouseFocusReason);
-        field->Model().PlaceCaret(offset);
-    }
+    TForm1& form() { return *form_; }
 
     // Types as a keyboard would, Cyrillic included.
     static void Type(QWidget* widget, const QString& keys)
@@ -71,12 +67,35 @@ protected:
         }
     }
 
+    std::vector<MessageBoxContent> boxes;
+    int beeps = 0;
+
+private:
+    std::unique_ptr<TForm1> form_;
+    std::unique_ptr<TForm2> about_;
+    MessageBoxPresenter previousPresenter_;
+    std::function<void()> previousBeep_;
+};
+
+// A fresh pair of windows for each test.
+class WindowTest : public testing::Test, public TestWindows {
+protected:
+    TMaskEdit* status() { return form().MaskEdit1; }
+    TMaskEdit* code() { return form().MaskEdit2; }
+
+    // Puts the focus in `field` with the character at `offset` highlighted.
+    void FocusAt(TMaskEdit* field, int offset)
+    {
+        field->setFocus(Qt::MouseFocusReason);
+        field->Model().PlaceCaret(offset);
+    }
+
     // The numbers of the ticked check boxes.
     std::set<int> Ticked()
     {
         std::set<int> ticked;
         for (int number = 1; number <= 48; ++number) {
-            if (form_->CheckBox(number)->isChecked())
+            if (form().CheckBox(number)->isChecked())
                 ticked.insert(number);
         }
         return ticked;
@@ -94,23 +113,14 @@ protected:
     void ExpectInvariants()
     {
         const QString text = status()->Text();
-        EXPECT_EQ(ToCp1251(text.toStdU32String()), form_->LastStatusText());
+        EXPECT_EQ(ToCp1251(text.toStdU32String()), form().LastStatusText());
         for (int number : BitSevenBoxes())
-            EXPECT_TRUE(form_->CheckBox(number)->isChecked()) << "CheckBox" << number;
+            EXPECT_TRUE(form().CheckBox(number)->isChecked()) << "CheckBox" << number;
         bool ok = false;
         const int byte2 = text.mid(6, 2).toInt(&ok, 16);
         if (ok && text.mid(6, 2).trimmed().size() == 2) {
-            EXPECT_EQ(form_->ComboBox1->currentIndex(), byte2 & 0x0F) << text.toStdString();
+            EXPECT_EQ(form().ComboBox1->currentIndex(), byte2 & 0x0F) << text.toStdString();
         }
-        EXPECT_FALSE(form_->ComboUpdating());
+        EXPECT_FALSE(form().ComboUpdating());
     }
-
-    std::vector<MessageBoxContent> boxes;
-    int beeps = 0;
-
-private:
-    std::unique_ptr<TForm1> form_;
-    std::unique_ptr<TForm2> about_;
-    MessageBoxPresenter previousPresenter_;
-    std::function<void()> previousBeep_;
 };
