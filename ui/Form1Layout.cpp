@@ -25,7 +25,6 @@ const ControlPlacement kForm1Placements[] = {
     {"Button3", nullptr, 696, 584, 89, 25, "О программе..."},
 };
 
-const int kForm1PlacementCount = static_cast<int>(std::size(kForm1Placements));
 
 const int kCheckBoxWidths[6][8] = {
     {313, 313, 313, 306, 306, 316, 340, 274}, // byte 0, GroupBox1

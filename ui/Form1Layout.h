@@ -6,7 +6,6 @@
 
 // Every control but the check boxes, in creation order (later ones lie above).
 extern const ControlPlacement kForm1Placements[];
-extern const int kForm1PlacementCount;
 
 const ControlPlacement& Form1Placement(const char* name);
 
