@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyleOptionButton>
 #include <QTimer>
 
@@ -28,6 +29,10 @@ TEST_F(WindowTest, StartsWithTheInitialState)
     EXPECT_FALSE(status()->Model().Modified());
     EXPECT_TRUE(status()->hasFocus());
     EXPECT_EQ(form().windowTitle(), "Regalo_Vespera ver. 1.0.2 30.11.2017");
+    const QRect screen = form().screen()->availableGeometry();
+    if (screen.width() > form().width()) {
+        EXPECT_NEAR(form().frameGeometry().center().x(), screen.center().x(), 8);
+    }
     EXPECT_TRUE(boxes.empty());
 }
 

@@ -20,6 +20,9 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 TForm1* Form1 = nullptr;
 
@@ -71,6 +74,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     // The layout is drawn left to right whatever the locale.
     setLayoutDirection(Qt::LeftToRight);
     resize(kForm1ClientWidth, kForm1ClientHeight);
+    CenterOnScreen();
     CreateControls();
     SetTabOrder();
     ConnectHandlers();
@@ -107,6 +111,16 @@ Widget* Place(QWidget* form, Widget* widget, const char* name)
 }
 
 } // namespace
+
+void TForm1::CenterOnScreen()
+{
+    const QRect available = screen()->availableGeometry();
+    QPoint topLeft = available.center() - rect().center();
+    // A screen smaller than the window shows at least its top left corner.
+    topLeft.setX(std::max(topLeft.x(), available.left()));
+    topLeft.setY(std::max(topLeft.y(), available.top()));
+    move(topLeft);
+}
 
 void TForm1::CreateControls()
 {

@@ -67,6 +67,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void CenterOnScreen();
     void CreateControls();
     void CreatePanel(const StatusPanel& panel);
     void SetTabOrder();
