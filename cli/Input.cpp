@@ -30,9 +30,27 @@ std::string_view Trimmed(std::string_view input)
     return input.substr(first, end - first);
 }
 
+// The usual "80 80 89 80 80 80" (or with dashes or colons), read directly.
+bool ParseUsualStatusLine(std::string_view line, StatusBytes& bytes)
+{
+    if (line.size() != 17)
+        return false;
+    for (std::size_t k = 0; k < 6; ++k) {
+        const std::size_t at = 3 * k;
+        const int high = HexDigitValue(line[at]);
+        const int low = HexDigitValue(line[at + 1]);
+        if (high < 0 || low < 0 || (k < 5 && !IsSeparator(line[at + 2])))
+            return false;
+        bytes[k] = static_cast<unsigned>(high * 16 + low);
+    }
+    return true;
+}
+
 bool ParseStatusLine(std::string_view input, StatusBytes& bytes, std::string& error)
 {
     const std::string_view line = Trimmed(input);
+    if (ParseUsualStatusLine(line, bytes))
+        return true;
     const std::size_t offset = static_cast<std::size_t>(line.data() - input.data());
     int count = 0;
     std::size_t i = 0;

@@ -107,16 +107,18 @@ void AppendStatusLine(std::string& out, const StatusBytes& bytes)
         }
         return parts;
     }();
+    char hex[17];
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (i > 0)
-            out += ' ';
-        out += UpperHexDigit(bytes[i] >> 4);
-        out += UpperHexDigit(bytes[i]);
+        hex[3 * i] = UpperHexDigit(bytes[i] >> 4);
+        hex[3 * i + 1] = UpperHexDigit(bytes[i]);
+        if (i + 1 < bytes.size())
+            hex[3 * i + 2] = ' ';
     }
+    out.append(hex, sizeof hex);
     for (std::size_t i = 0; i < bytes.size(); ++i)
-        out += byteParts[i * 256 + (bytes[i] & 0xFFu)];
+        out.append(byteParts[i * 256 + (bytes[i] & 0xFFu)]);
     out += '\t';
-    out += ReceiptStateList[static_cast<std::size_t>(ReceiptState(bytes))];
+    out.append(ReceiptStateList[static_cast<std::size_t>(ReceiptState(bytes))]);
     out += '\n';
 }
 

@@ -1,21 +1,5 @@
 #include "core/HexText.h"
 
-bool IsHexDigitChar(char c)
-{
-    return HexDigitValue(c) >= 0;
-}
-
-int HexDigitValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 int FirstDifference(const std::string& a, const std::string& b, int length)
 {
     for (int i = 0; i < length; ++i) {
