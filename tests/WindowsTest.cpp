@@ -197,6 +197,7 @@ TEST(Application, RunShowsTheWindowAndEndsWithZeroWhenItCloses)
     });
     EXPECT_EQ(application->Run(), 0);
     EXPECT_TRUE(shown);
+    EXPECT_FALSE(QGuiApplication::windowIcon().isNull());
     EXPECT_EQ(Form1, nullptr);
     EXPECT_EQ(Form2, nullptr);
 }

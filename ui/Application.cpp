@@ -3,6 +3,7 @@
 #include "ui/ExceptionBox.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
+#include "ui/WindowStyle.h"
 
 #include <memory>
 
@@ -38,6 +39,10 @@ int TApplication::Run()
         Form2 = new TForm2;
         aboutWindow.reset(Form2);
         Form1->show();
+        // The icon, for every window of the program, once the main window
+        // is up: drawing it needs the SVG plugin, which is slow to load.
+        QMetaObject::invokeMethod(
+            this, [] { setWindowIcon(ProgramIcon()); }, Qt::QueuedConnection);
         exec();
     } catch (...) {
         ShowException(std::current_exception());

@@ -36,9 +36,16 @@ constexpr PanelHandler kPanelHandlers[kStatusByteCount] = {
     &TForm1::CheckBox9Click, &TForm1::CheckBox25Click, &TForm1::CheckBox41Click,
 };
 
+void FieldBytes(const TMaskEdit& field, std::string& bytes)
+{
+    ToCp1251(field.Model().Text(), bytes);
+}
+
 std::string FieldBytes(const TMaskEdit& field)
 {
-    return ToCp1251(field.Model().Text());
+    std::string bytes;
+    FieldBytes(field, bytes);
+    return bytes;
 }
 
 void ApplyText(QLabel* label, const QString& text)
@@ -69,7 +76,6 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kForm1Caption));
-    setWindowIcon(ProgramIcon());
     setFont(DesignFont());
     // The layout is drawn left to right whatever the locale.
     setLayoutDirection(Qt::LeftToRight);
@@ -289,19 +295,23 @@ std::string TForm1::StatusFieldText() const
 
 void TForm1::WriteStatusField()
 {
-    MaskEdit1->SetText(FromCp1251(FLastStatusText));
+    // The field copies the text before its change handlers run, so the
+    // buffer may be reused by a nested write.
+    FromCp1251(FLastStatusText, FFieldText);
+    MaskEdit1->SetText(FFieldText);
 }
 
 std::optional<int> TForm1::AcceptFieldChange(TMaskEdit& field, std::string& lastText)
 {
-    const std::string text = FieldBytes(field);
-    const int length = field.Model().Length();
-    const int changed = FirstDifference(text, lastText, length);
+    // Nested runs reuse the buffer: it is read before anything can run inside.
+    std::string& text = FFieldBytes;
+    FieldBytes(field, text);
+    const int changed = FirstDifference(text, lastText, field.Model().Length());
     if (changed < 0)
         return std::nullopt;
     if (static_cast<std::size_t>(changed) >= text.size() || !IsHexDigitChar(text[static_cast<std::size_t>(changed)])) {
         field.SetText(FromCp1251(lastText));
-        lastText = FieldBytes(field);
+        FieldBytes(field, lastText);
         return std::nullopt;
     }
     lastText = text;

@@ -110,6 +110,9 @@ private:
         TForm1& form_;
     };
     int FHandlerDepth = 0;
+    // Scratch space for the many nested reads and writes of the status field.
+    std::string FFieldBytes;
+    std::u32string FFieldText;
     std::optional<int> FPendingReceiptState;
     bool FActivated = false;
 };

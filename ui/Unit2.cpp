@@ -26,7 +26,6 @@ TForm2::TForm2(QWidget* parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("О программе"));
-    setWindowIcon(ProgramIcon());
     setFont(DesignFont());
     setFixedSize(429, 191);
     setModal(true);
