@@ -56,17 +56,20 @@ std::FILE* Sink()
     return sink;
 }
 
-// How many bytes decoding writes, to give the floor the same amount.
+// How many bytes decoding writes, results and notes, to give the floor the
+// same amount.
 long OutputSize(Decoder::Kind kind)
 {
     std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
     std::istringstream in(Input(kind));
     {
-        Decoder decoder(kind, false, out, Sink());
+        Decoder decoder(kind, false, out, err);
         decoder.DecodeStream(in);
     }
-    const long size = std::ftell(out);
+    const long size = std::ftell(out) + std::ftell(err);
     std::fclose(out);
+    std::fclose(err);
     return size;
 }
 

@@ -1,5 +1,7 @@
 #include "cli/Decoder.h"
 
+#include "core/HexText.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
@@ -56,15 +58,16 @@ void Decoder::Complain(std::string_view input, const std::string& what)
 
 const Decoder::Message& Decoder::MessageOf(const ErrorCodeValue& code)
 {
-    if (messages_.empty())
-        messages_.resize(0x10000);
-    Message& message = messages_[static_cast<std::size_t>(code.detail * 256 + code.errorClass)];
-    if (!message.built) {
-        message.text = ErrorCodeMessage(code);
-        message.oneLine = OnOneLine(message.text);
-        message.built = true;
+    if (messageIndex_.empty())
+        messageIndex_.assign(0x10000, -1);
+    int& index = messageIndex_[static_cast<std::size_t>(code.detail * 256 + code.errorClass)];
+    if (index < 0) {
+        index = static_cast<int>(messages_.size());
+        std::string text = ErrorCodeMessage(code);
+        std::string streamed = '\t' + OnOneLine(text) + '\n';
+        messages_.push_back({std::move(text), std::move(streamed)});
     }
-    return message;
+    return messages_[static_cast<std::size_t>(index)];
 }
 
 bool Decoder::Decode(std::string_view raw)
@@ -95,9 +98,7 @@ bool Decoder::Decode(std::string_view raw)
                 buffer_ += JsonLine(ErrorCodeJson(input, code, message.text));
             } else if (streaming_) {
                 buffer_ += input;
-                buffer_ += '\t';
-                buffer_ += message.oneLine;
-                buffer_ += '\n';
+                buffer_ += message.streamed;
             } else {
                 buffer_ += message.text;
                 buffer_ += '\n';
@@ -116,9 +117,24 @@ bool Decoder::DecodeStream(std::istream& in)
     bool allRead = true;
     std::string line;
     while (std::getline(in, line)) {
-        if (Trimmed(line).empty())
+        const std::string_view value = Trimmed(line);
+        if (value.empty())
             continue;
-        allRead = Decode(line) && allRead;
+        // The bulk of a log: four digits, decoded without the general path.
+        if (kind_ == Kind::ErrorCode && !json_ && value.size() == 4) {
+            const int digits[4] = {HexDigitValue(value[0]), HexDigitValue(value[1]), HexDigitValue(value[2]),
+                                   HexDigitValue(value[3])};
+            if ((digits[0] | digits[1] | digits[2] | digits[3]) >= 0) {
+                const Message& message = MessageOf({digits[2] * 16 + digits[3], digits[0] * 16 + digits[1]});
+                buffer_ += value;
+                buffer_ += message.streamed;
+                if (message.text.empty())
+                    Note(value, "no description");
+                FlushIfFull();
+                continue;
+            }
+        }
+        allRead = Decode(value) && allRead;
     }
     Flush();
     return allRead;

@@ -39,11 +39,11 @@ private:
     std::string errBuffer_;
     // Messages by code, built on first sight: a log repeats its codes.
     struct Message {
-        bool built = false;
         std::string text;
-        std::string oneLine;
+        std::string streamed; // a tab, the text on one line, a line feed
     };
     std::vector<Message> messages_;
+    std::vector<int> messageIndex_; // by code; -1 until its message is built
     const Message& MessageOf(const ErrorCodeValue& code);
 };
 

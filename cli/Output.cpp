@@ -5,6 +5,9 @@
 
 #include <QJsonDocument>
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
 QString FromUtf8(std::string_view text)
@@ -84,29 +87,55 @@ std::string StatusReport(const StatusBytes& bytes)
     return report;
 }
 
-void AppendStatusLine(std::string& out, const StatusBytes& bytes)
-{
-    // What each value of each byte adds to the line, built once: the parts
-    // of its set flags, in catalogue order.
-    static const std::vector<std::string> byteParts = [] {
-        std::vector<std::string> parts(kStatusByteCount * 256);
+namespace {
+
+// What each value of each byte adds to a streamed status line: the parts of
+// its set flags, in catalogue order, kept side by side in one block.
+class ByteParts {
+public:
+    ByteParts()
+    {
         for (int byte = 0; byte < kStatusByteCount; ++byte) {
             for (unsigned value = 0; value < 256; ++value) {
-                std::string& part = parts[static_cast<std::size_t>(byte * 256) + value];
+                const std::size_t start = text_.size();
                 for (int bit = 0; bit < kBitsPerByte; ++bit) {
                     if ((value >> bit) & 1u) {
-                        part += '\t';
-                        part += std::to_string(byte);
-                        part += '.';
-                        part += std::to_string(bit);
-                        part += ' ';
-                        part += FlagOf(byte, bit).caption;
+                        text_ += '\t';
+                        text_ += std::to_string(byte);
+                        text_ += '.';
+                        text_ += std::to_string(bit);
+                        text_ += ' ';
+                        text_ += FlagOf(byte, bit).caption;
                     }
                 }
+                spans_[static_cast<std::size_t>(byte) * 256 + value] = {start, text_.size() - start};
             }
         }
-        return parts;
-    }();
+    }
+
+    std::string_view Of(std::size_t byte, unsigned value) const
+    {
+        const auto [start, length] = spans_[byte * 256 + (value & 0xFFu)];
+        return std::string_view(text_).substr(start, length);
+    }
+
+private:
+    std::string text_;
+    std::array<std::pair<std::size_t, std::size_t>, kStatusByteCount * 256> spans_{};
+};
+
+} // namespace
+
+void AppendStatusLine(std::string& out, const StatusBytes& bytes)
+{
+    static const ByteParts parts;
+    std::string_view pieces[kStatusByteCount];
+    const std::string_view state = ReceiptStateList[static_cast<std::size_t>(ReceiptState(bytes))];
+    std::size_t length = 17 + 1 + state.size() + 1;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        pieces[i] = parts.Of(i, bytes[i]);
+        length += pieces[i].size();
+    }
     char hex[17];
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         hex[3 * i] = UpperHexDigit(bytes[i] >> 4);
@@ -114,11 +143,12 @@ void AppendStatusLine(std::string& out, const StatusBytes& bytes)
         if (i + 1 < bytes.size())
             hex[3 * i + 2] = ' ';
     }
+    out.reserve(out.size() + length);
     out.append(hex, sizeof hex);
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        out.append(byteParts[i * 256 + (bytes[i] & 0xFFu)]);
+    for (std::string_view piece : pieces)
+        out.append(piece);
     out += '\t';
-    out.append(ReceiptStateList[static_cast<std::size_t>(ReceiptState(bytes))]);
+    out.append(state);
     out += '\n';
 }
 

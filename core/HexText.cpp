@@ -12,11 +12,6 @@ int FirstDifference(const std::string& a, const std::string& b, int length)
     return -1;
 }
 
-char UpperHexDigit(unsigned nibble)
-{
-    return "0123456789ABCDEF"[nibble & 0x0Fu];
-}
-
 std::string UpperCaseHexLetters(std::string text)
 {
     for (char& c : text) {

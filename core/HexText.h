@@ -1,20 +1,30 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 // Small rules shared by the status text and the error code text: which
 // characters count as hexadecimal digits and where two texts first differ.
 
+namespace hex_text_detail {
+
+// A table rather than comparisons: digits in logs are random, branches on
+// them mispredict.
+constexpr std::array<signed char, 256> kDigitValues = [] {
+    std::array<signed char, 256> values{};
+    for (int c = 0; c < 256; ++c) {
+        values[static_cast<std::size_t>(c)] = static_cast<signed char>(
+            c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1);
+    }
+    return values;
+}();
+
+} // namespace hex_text_detail
+
 // The value 0-15 of a hexadecimal digit in either case, or -1.
 constexpr int HexDigitValue(char c)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
+    return hex_text_detail::kDigitValues[static_cast<unsigned char>(c)];
 }
 
 // '0'-'9', 'A'-'F' and 'a'-'f'.
@@ -28,7 +38,10 @@ constexpr bool IsHexDigitChar(char c)
 // -1 when they agree on all of them.
 int FirstDifference(const std::string& a, const std::string& b, int length);
 
-char UpperHexDigit(unsigned nibble);
+constexpr char UpperHexDigit(unsigned nibble)
+{
+    return "0123456789ABCDEF"[nibble & 0x0Fu];
+}
 
 // Upper-cases a-f, leaves every other byte as it is.
 std::string UpperCaseHexLetters(std::string text);
