@@ -184,6 +184,22 @@ TEST_F(WindowTest, ErrorsEscapingAHandlerShowTheStandardBoxAndTheProgramGoesOn)
     }
 }
 
+TEST_F(WindowTest, AFailureDuringStartUpShowsTheBoxAndEndsWithZero)
+{
+    bool laterStepRan = false;
+    EXPECT_EQ(TApplication::RunShowingFailures([&] {
+                  throw Exception("Не удалось создать окно");
+                  laterStepRan = true;
+              }),
+              0);
+    EXPECT_EQ(TApplication::RunShowingFailures([] { throw 42; }), 0);
+    EXPECT_FALSE(laterStepRan);
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, "Не удалось создать окно.");
+    EXPECT_EQ(boxes[1].text, "");
+    EXPECT_EQ(boxes[1].icon, QMessageBox::Critical);
+}
+
 TEST(Application, RunShowsTheWindowAndEndsWithZeroWhenItCloses)
 {
     auto* application = qobject_cast<TApplication*>(QCoreApplication::instance());

@@ -24,33 +24,34 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
     }
 }
 
+int TApplication::RunShowingFailures(const std::function<void()>& run)
+{
+    try {
+        run();
+    } catch (...) {
+        ShowException(std::current_exception());
+    }
+    return 0;
+}
+
 int TApplication::Run()
 {
     std::unique_ptr<TForm1> mainWindow;
     std::unique_ptr<TForm2> aboutWindow;
-    try {
-        try {
-            Form1 = new TForm1;
-            mainWindow.reset(Form1);
-        } catch (...) {
-            Form1 = nullptr;
-            throw;
-        }
-        Form2 = new TForm2;
-        aboutWindow.reset(Form2);
+    const int exitCode = RunShowingFailures([&] {
+        mainWindow.reset(Form1 = new TForm1);
+        aboutWindow.reset(Form2 = new TForm2);
         Form1->show();
         // The icon, for every window of the program, once the main window
         // is up: drawing it needs the SVG plugin, which is slow to load.
         QMetaObject::invokeMethod(
             this, [] { setWindowIcon(ProgramIcon()); }, Qt::QueuedConnection);
         exec();
-    } catch (...) {
-        ShowException(std::current_exception());
-    }
+    });
     // The About window goes first, then the main window.
     aboutWindow.reset();
     Form2 = nullptr;
     mainWindow.reset();
     Form1 = nullptr;
-    return 0;
+    return exitCode;
 }

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include <functional>
+
 // The application object: it catches whatever escapes an event handler and
 // shows it in the standard exception box, and the program goes on.
 class TApplication : public QApplication
@@ -18,4 +20,8 @@ public:
     // main window closes and destroys both. A failure on the way is shown in
     // the exception box and ends the run. Always returns 0.
     int Run();
+
+    // Runs start-up steps; whatever they throw is shown in the exception box
+    // and ends them. Returns the program's exit code, always 0.
+    static int RunShowingFailures(const std::function<void()>& run);
 };
