@@ -93,22 +93,27 @@ bool Decoder::Decode(std::string_view raw)
             Complain(input, error);
             read = false;
         } else {
-            const Message& message = MessageOf(code);
-            if (json_) {
-                buffer_ += JsonLine(ErrorCodeJson(input, code, message.text));
-            } else if (streaming_) {
-                buffer_ += input;
-                buffer_ += message.streamed;
-            } else {
-                buffer_ += message.text;
-                buffer_ += '\n';
-            }
-            if (message.text.empty())
-                Note(input, "no description");
+            WriteErrorCode(input, code);
         }
     }
     FlushIfFull();
     return read;
+}
+
+void Decoder::WriteErrorCode(std::string_view input, const ErrorCodeValue& code)
+{
+    const Message& message = MessageOf(code);
+    if (json_) {
+        buffer_ += JsonLine(ErrorCodeJson(input, code, message.text));
+    } else if (streaming_) {
+        buffer_ += input;
+        buffer_ += message.streamed;
+    } else {
+        buffer_ += message.text;
+        buffer_ += '\n';
+    }
+    if (message.text.empty())
+        Note(input, "no description");
 }
 
 bool Decoder::DecodeStream(std::istream& in)
@@ -121,15 +126,11 @@ bool Decoder::DecodeStream(std::istream& in)
         if (value.empty())
             continue;
         // The bulk of a log: four digits, decoded without the general path.
-        if (kind_ == Kind::ErrorCode && !json_ && value.size() == 4) {
+        if (kind_ == Kind::ErrorCode && value.size() == 4) {
             const int digits[4] = {HexDigitValue(value[0]), HexDigitValue(value[1]), HexDigitValue(value[2]),
                                    HexDigitValue(value[3])};
             if ((digits[0] | digits[1] | digits[2] | digits[3]) >= 0) {
-                const Message& message = MessageOf({digits[2] * 16 + digits[3], digits[0] * 16 + digits[1]});
-                buffer_ += value;
-                buffer_ += message.streamed;
-                if (message.text.empty())
-                    Note(value, "no description");
+                WriteErrorCode(value, {digits[2] * 16 + digits[3], digits[0] * 16 + digits[1]});
                 FlushIfFull();
                 continue;
             }

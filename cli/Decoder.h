@@ -27,6 +27,8 @@ private:
     void FlushIfFull();
     void Complain(std::string_view input, const std::string& what);
     void Note(std::string_view input, std::string_view what);
+    // The message of a code that was read, in the chosen form.
+    void WriteErrorCode(std::string_view input, const ErrorCodeValue& code);
 
     Kind kind_;
     bool json_;
