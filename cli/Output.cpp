@@ -20,15 +20,25 @@ std::string Hex2(unsigned value)
     return {UpperHexDigit(value >> 4), UpperHexDigit(value)};
 }
 
+// "80 80 89 80 80 80": six bytes, seventeen characters.
+using HexText = std::array<char, 17>;
+
+HexText HexOf(const StatusBytes& bytes)
+{
+    HexText hex{};
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        hex[3 * i] = UpperHexDigit(bytes[i] >> 4);
+        hex[3 * i + 1] = UpperHexDigit(bytes[i]);
+        if (i + 1 < bytes.size())
+            hex[3 * i + 2] = ' ';
+    }
+    return hex;
+}
+
 std::string HexLine(const StatusBytes& bytes)
 {
-    std::string line;
-    for (unsigned value : bytes) {
-        if (!line.empty())
-            line += ' ';
-        line += Hex2(value);
-    }
-    return line;
+    const HexText hex = HexOf(bytes);
+    return std::string(hex.data(), hex.size());
 }
 
 int ReceiptState(const StatusBytes& bytes)
@@ -131,20 +141,14 @@ void AppendStatusLine(std::string& out, const StatusBytes& bytes)
     static const ByteParts parts;
     std::string_view pieces[kStatusByteCount];
     const std::string_view state = ReceiptStateList[static_cast<std::size_t>(ReceiptState(bytes))];
-    std::size_t length = 17 + 1 + state.size() + 1;
+    std::size_t length = std::tuple_size_v<HexText> + 1 + state.size() + 1;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         pieces[i] = parts.Of(i, bytes[i]);
         length += pieces[i].size();
     }
-    char hex[17];
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        hex[3 * i] = UpperHexDigit(bytes[i] >> 4);
-        hex[3 * i + 1] = UpperHexDigit(bytes[i]);
-        if (i + 1 < bytes.size())
-            hex[3 * i + 2] = ' ';
-    }
+    const HexText hex = HexOf(bytes);
     out.reserve(out.size() + length);
-    out.append(hex, sizeof hex);
+    out.append(hex.data(), hex.size());
     for (std::string_view piece : pieces)
         out.append(piece);
     out += '\t';
