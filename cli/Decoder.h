@@ -1,55 +1,48 @@
 #pragma once
 
-#include "cli/Output.h"
+#include "cli/Input.h"
+#include "cli/Streams.h"
 
-#include <cstdio>
-#include <istream>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// regalo-decode's work, apart from reading the command line: decoding values
-// given as arguments or streamed one per line, and listing the catalogue.
+// regalo-decode's work once the command line is read: decoding values given
+// as arguments or streamed one per line. Results go to `out`, notes on values
+// that could not be read or have no description to `err`.
 class Decoder {
 public:
     enum class Kind { Status, ErrorCode };
+    // Report: a value given as arguments, in full for a person. Line: one
+    // line per streamed value. Json: one object per value, either way.
+    enum class Form { Report, Line, Json };
 
-    Decoder(Kind kind, bool json, std::FILE* out, std::FILE* err);
-    ~Decoder();
+    Decoder(Kind kind, Form form, FdWriter& out, FdWriter& err);
 
-    // Decodes one value; false when it could not be read.
-    bool Decode(std::string_view input);
-    // Decodes every non-blank line; false when any could not be read.
-    bool DecodeStream(std::istream& in);
+    // Decodes one value; false when it could not be read. `lineNumber` names
+    // a streamed value's line in notes, 0 for an argument.
+    bool Decode(std::string_view value, std::uint64_t lineNumber = 0);
+    // Decodes every non-blank line of `in`, writing each answer before
+    // waiting for more input; false when any could not be read.
+    bool DecodeLines(int in);
 
 private:
-    void Flush();
-    void FlushIfFull();
-    void Complain(std::string_view input, const std::string& what);
-    void Note(std::string_view input, std::string_view what);
-    // The message of a code that was read, in the chosen form.
-    void WriteErrorCode(std::string_view input, const ErrorCodeValue& code);
+    void Note(std::string_view value, std::uint64_t lineNumber, std::string_view what);
+    void Refuse(std::string_view value, std::uint64_t lineNumber, std::string_view why);
+    void FlushBoth();
+    // The message of a code in this decoder's form, built on first sight: a
+    // log repeats its codes.
+    struct Message {
+        std::string rendered;
+        bool empty;
+    };
+    const Message& MessageOf(const ErrorCode& code);
 
     Kind kind_;
-    bool json_;
-    bool streaming_ = false;
-    std::FILE* out_;
-    std::FILE* err_;
-    // Both streams are written in chunks; notes keep their order among
-    // themselves, results among themselves.
-    std::string buffer_;
-    std::string errBuffer_;
-    // Messages by code, built on first sight: a log repeats its codes.
-    struct Message {
-        std::string text;
-        std::string streamed; // a tab, the text on one line, a line feed
-    };
+    Form form_;
+    FdWriter& out_;
+    FdWriter& err_;
     std::vector<Message> messages_;
     std::vector<int> messageIndex_; // by code; -1 until its message is built
-    const Message& MessageOf(const ErrorCodeValue& code);
 };
-
-enum class ExitCode { Ok = 0, BadInput = 1, Usage = 2 };
-
-// Runs the command line; `arguments` excludes the program name.
-ExitCode RunDecodeCommand(const std::vector<std::string>& arguments, std::istream& in, std::FILE* out, std::FILE* err);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ErrorCodes.h"
 #include "core/StatusFlagCatalogue.h"
 
 #include <array>
@@ -10,18 +11,13 @@
 
 using StatusBytes = std::array<unsigned, kStatusByteCount>;
 
-struct ErrorCodeValue {
-    int errorClass;
-    int detail;
-};
-
 // Six bytes of two hexadecimal digits, in either case, separated by blanks,
 // dashes or colons, or one run of twelve digits. On failure `error` says what
-// is wrong.
+// is wrong; positions count characters from 1.
 bool ParseStatusLine(std::string_view input, StatusBytes& bytes, std::string& error);
 
 // Four hexadecimal digits in either case: detail number, then error class.
-bool ParseErrorCode(std::string_view input, ErrorCodeValue& code, std::string& error);
+bool ParseErrorCode(std::string_view input, ErrorCode& code, std::string& error);
 
 // The input without leading and trailing blanks, tabs and carriage returns.
 std::string_view Trimmed(std::string_view input);

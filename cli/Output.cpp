@@ -1,49 +1,93 @@
 #include "cli/Output.h"
 
+#include "cli/Json.h"
 #include "core/ErrorCodes.h"
 #include "core/HexText.h"
+#include "core/StatusRecord.h"
 
-#include <QJsonDocument>
-
-#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace {
-
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::string Hex2(unsigned value)
 {
     return {UpperHexDigit(value >> 4), UpperHexDigit(value)};
 }
 
-// "80 80 89 80 80 80": six bytes, seventeen characters.
-using HexText = std::array<char, 17>;
-
-HexText HexOf(const StatusBytes& bytes)
+std::string_view ReceiptStateCaption(const StatusBytes& bytes)
 {
-    HexText hex{};
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        hex[3 * i] = UpperHexDigit(bytes[i] >> 4);
-        hex[3 * i + 1] = UpperHexDigit(bytes[i]);
-        if (i + 1 < bytes.size())
-            hex[3 * i + 2] = ' ';
+    return ReceiptStateList[static_cast<std::size_t>(ReceiptStateOf(bytes[kReceiptStateByte]))];
+}
+
+void WriteFlagJson(JsonWriter& json, const StatusFlag& flag)
+{
+    json.BeginObject()
+        .Key("bit").Number(flag.bit)
+        .Key("byte").Number(flag.byteIndex)
+        .Key("caption").String(flag.caption)
+        .Key("value").Number(flag.Value())
+        .EndObject();
+}
+
+void WriteReceiptStateJson(JsonWriter& json, int state)
+{
+    json.BeginObject()
+        .Key("caption").String(ReceiptStateList[static_cast<std::size_t>(state)])
+        .Key("value").Number(state)
+        .EndObject();
+}
+
+// What each value of each byte adds to a streamed line and to a JSON flag
+// list: its set flags in catalogue order, built once, kept side by side.
+class FlagParts {
+public:
+    FlagParts()
+    {
+        for (int byte = 0; byte < kStatusByteCount; ++byte) {
+            for (unsigned value = 0; value < 256; ++value) {
+                const std::size_t lineStart = text_.size();
+                for (int bit = 0; bit < kBitsPerByte; ++bit) {
+                    if ((value >> bit) & 1u)
+                        text_ += '\t' + std::to_string(byte) + '.' + std::to_string(bit) + ' ' + FlagOf(byte, bit).caption;
+                }
+                const std::size_t jsonStart = text_.size();
+                JsonWriter json(text_);
+                for (int bit = 0; bit < kBitsPerByte; ++bit) {
+                    if ((value >> bit) & 1u)
+                        WriteFlagJson(json, FlagOf(byte, bit));
+                }
+                spans_[Index(static_cast<std::size_t>(byte), value)] = {lineStart, jsonStart, text_.size()};
+            }
+        }
     }
-    return hex;
-}
 
-std::string HexLine(const StatusBytes& bytes)
-{
-    const HexText hex = HexOf(bytes);
-    return std::string(hex.data(), hex.size());
-}
+    std::string_view Line(std::size_t byte, unsigned value) const
+    {
+        const Span& span = spans_[Index(byte, value)];
+        return std::string_view(text_).substr(span.line, span.json - span.line);
+    }
 
-int ReceiptState(const StatusBytes& bytes)
+    std::string_view Json(std::size_t byte, unsigned value) const
+    {
+        const Span& span = spans_[Index(byte, value)];
+        return std::string_view(text_).substr(span.json, span.end - span.json);
+    }
+
+private:
+    struct Span {
+        std::size_t line, json, end;
+    };
+    static std::size_t Index(std::size_t byte, unsigned value) { return byte * 256 + (value & 0xFFu); }
+
+    std::string text_;
+    std::array<Span, kStatusByteCount * 256> spans_{};
+};
+
+const FlagParts& Parts()
 {
-    return static_cast<int>(bytes[kReceiptStateByte] & 0x0Fu);
+    static const FlagParts parts;
+    return parts;
 }
 
 const char* FormName(ErrorClassForm form)
@@ -63,11 +107,6 @@ const char* FormName(ErrorClassForm form)
     return "";
 }
 
-std::string CodeText(int detail, int errorClass)
-{
-    return Hex2(static_cast<unsigned>(detail)) + Hex2(static_cast<unsigned>(errorClass));
-}
-
 // The codes a class gives a message of its own for: its listed details, or
 // detail 0 for a class whose message does not depend on one.
 std::vector<int> ListedDetails(const ErrorClass& errorClass)
@@ -82,111 +121,56 @@ std::vector<int> ListedDetails(const ErrorClass& errorClass)
 
 } // namespace
 
-std::string StatusReport(const StatusBytes& bytes)
+std::string StatusHex(const StatusBytes& bytes)
 {
-    std::string report = HexLine(bytes) + '\n';
-    for (const StatusPanel& panel : StatusPanels) {
-        const unsigned value = bytes[static_cast<std::size_t>(panel.byteIndex)];
-        report += std::string(panel.caption) + ": " + Hex2(value) + '\n';
-        for (int bit = 0; bit < kBitsPerByte; ++bit) {
-            if ((value >> bit) & 1u)
-                report += std::string("  ") + FlagOf(panel.byteIndex, bit).caption + '\n';
-        }
-    }
-    report += std::string("receipt state: ") + ReceiptStateList[static_cast<std::size_t>(ReceiptState(bytes))] + '\n';
-    return report;
+    std::string hex = kInitialStatusText;
+    for (int k = 0; k < kStatusByteCount; ++k)
+        WriteStatusByte(hex, k, bytes[static_cast<std::size_t>(k)]);
+    return hex;
 }
 
-namespace {
-
-// What each value of each byte adds to a streamed status line: the parts of
-// its set flags, in catalogue order, kept side by side in one block.
-class ByteParts {
-public:
-    ByteParts()
-    {
-        for (int byte = 0; byte < kStatusByteCount; ++byte) {
-            for (unsigned value = 0; value < 256; ++value) {
-                const std::size_t start = text_.size();
-                for (int bit = 0; bit < kBitsPerByte; ++bit) {
-                    if ((value >> bit) & 1u) {
-                        text_ += '\t';
-                        text_ += std::to_string(byte);
-                        text_ += '.';
-                        text_ += std::to_string(bit);
-                        text_ += ' ';
-                        text_ += FlagOf(byte, bit).caption;
-                    }
-                }
-                spans_[static_cast<std::size_t>(byte) * 256 + value] = {start, text_.size() - start};
-            }
+void AppendStatusReport(std::string& out, const StatusBytes& bytes)
+{
+    out += StatusHex(bytes) + '\n';
+    for (int byte = 0; byte < kStatusByteCount; ++byte) {
+        const unsigned value = bytes[static_cast<std::size_t>(byte)];
+        out += std::string(ByteCaption(byte)) + ": " + Hex2(value) + '\n';
+        for (int bit = 0; bit < kBitsPerByte; ++bit) {
+            if ((value >> bit) & 1u)
+                out += std::string("  ") + FlagOf(byte, bit).caption + '\n';
         }
     }
-
-    std::string_view Of(std::size_t byte, unsigned value) const
-    {
-        const auto [start, length] = spans_[byte * 256 + (value & 0xFFu)];
-        return std::string_view(text_).substr(start, length);
-    }
-
-private:
-    std::string text_;
-    std::array<std::pair<std::size_t, std::size_t>, kStatusByteCount * 256> spans_{};
-};
-
-} // namespace
-
-void AppendStatusLine(std::string& out, const StatusBytes& bytes)
-{
-    static const ByteParts parts;
-    std::string_view pieces[kStatusByteCount];
-    const std::string_view state = ReceiptStateList[static_cast<std::size_t>(ReceiptState(bytes))];
-    std::size_t length = std::tuple_size_v<HexText> + 1 + state.size() + 1;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        pieces[i] = parts.Of(i, bytes[i]);
-        length += pieces[i].size();
-    }
-    const HexText hex = HexOf(bytes);
-    out.reserve(out.size() + length);
-    out.append(hex.data(), hex.size());
-    for (std::string_view piece : pieces)
-        out.append(piece);
-    out += '\t';
-    out.append(state);
+    out += "receipt state: ";
+    out += ReceiptStateCaption(bytes);
     out += '\n';
 }
 
-QJsonObject StatusJson(std::string_view input, const StatusBytes& bytes)
+void AppendStatusLine(std::string& out, const StatusBytes& bytes)
 {
-    QJsonArray values;
+    out += StatusHex(bytes);
+    for (std::size_t byte = 0; byte < bytes.size(); ++byte)
+        out += Parts().Line(byte, bytes[byte]);
+    out += '\t';
+    out += ReceiptStateCaption(bytes);
+    out += '\n';
+}
+
+void AppendStatusJson(std::string& out, std::string_view input, const StatusBytes& bytes)
+{
+    JsonWriter json(out);
+    json.BeginObject().Key("bytes").BeginArray();
     for (unsigned value : bytes)
-        values.append(static_cast<int>(value));
-    QJsonArray flags;
-    for (const StatusFlag& flag : StatusFlagCatalogue) {
-        if ((bytes[static_cast<std::size_t>(flag.byteIndex)] >> flag.bit) & 1u) {
-            flags.append(QJsonObject{{"byte", flag.byteIndex},
-                                     {"bit", flag.bit},
-                                     {"value", static_cast<int>(flag.Value())},
-                                     {"caption", FromUtf8(flag.caption)}});
-        }
-    }
-    const int state = ReceiptState(bytes);
-    return QJsonObject{
-        {"input", FromUtf8(input)},
-        {"hex", FromUtf8(HexLine(bytes))},
-        {"bytes", values},
-        {"flags", flags},
-        {"receiptState",
-         QJsonObject{{"value", state}, {"caption", FromUtf8(ReceiptStateList[static_cast<std::size_t>(state)])}}},
-    };
+        json.Number(value);
+    json.EndArray().Key("flags").BeginArray();
+    for (std::size_t byte = 0; byte < bytes.size(); ++byte)
+        json.Raw(Parts().Json(byte, bytes[byte]));
+    json.EndArray().Key("hex").String(StatusHex(bytes)).Key("input").String(input).Key("receiptState");
+    WriteReceiptStateJson(json, ReceiptStateOf(bytes[kReceiptStateByte]));
+    json.EndObject();
+    out += '\n';
 }
 
-std::string ErrorCodeMessage(const ErrorCodeValue& code)
-{
-    return BuildErrorMessage(code.errorClass, code.detail);
-}
-
-std::string OnOneLine(const std::string& message)
+std::string OnOneLine(std::string_view message)
 {
     std::string line;
     line.reserve(message.size() + 4);
@@ -199,25 +183,23 @@ std::string OnOneLine(const std::string& message)
     return line;
 }
 
-QJsonObject ErrorCodeJson(std::string_view input, const ErrorCodeValue& code, const std::string& message)
+void AppendErrorCodeJson(std::string& out, std::string_view input, const ErrorCode& code, std::string_view messageJson)
 {
-    return QJsonObject{
-        {"input", FromUtf8(input)},
-        {"class", code.errorClass},
-        {"detail", code.detail},
-        {"knownClass", FindErrorClass(code.errorClass) != nullptr},
-        {"message", FromUtf8(message)},
-    };
+    JsonWriter(out)
+        .BeginObject()
+        .Key("class").Number(code.errorClass)
+        .Key("detail").Number(code.detail)
+        .Key("input").String(input)
+        .Key("knownClass").Bool(FindErrorClass(code.errorClass) != nullptr)
+        .Key("message").Raw(messageJson)
+        .EndObject();
+    out += '\n';
 }
 
-QJsonObject InvalidInputJson(std::string_view input, const std::string& error)
+void AppendInvalidInputJson(std::string& out, std::string_view input, std::string_view error)
 {
-    return QJsonObject{{"input", FromUtf8(input)}, {"error", FromUtf8(error)}};
-}
-
-std::string JsonLine(const QJsonObject& object)
-{
-    return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString() + '\n';
+    JsonWriter(out).BeginObject().Key("error").String(error).Key("input").String(input).EndObject();
+    out += '\n';
 }
 
 std::string CsvField(std::string_view text)
@@ -233,94 +215,102 @@ std::string CsvField(std::string_view text)
     return quoted + '"';
 }
 
-std::string ListErrors(OutputFormat format)
+std::string ListErrors(ListFormat format)
 {
     std::string out;
-    QJsonArray classes;
-    if (format == OutputFormat::Csv)
+    JsonWriter json(out);
+    if (format == ListFormat::Csv)
         out = "code,class,detail,form,message\n";
+    if (format == ListFormat::Json)
+        json.BeginArray();
     for (const ErrorClass& errorClass : ErrorCatalogue) {
-        QJsonArray details;
-        if (format == OutputFormat::Text)
+        const std::string form = FormName(errorClass.form);
+        if (format == ListFormat::Text)
             out += "class " + Hex2(static_cast<unsigned>(errorClass.number)) + " (" + std::to_string(errorClass.number)
-                   + "), " + FormName(errorClass.form) + '\n';
+                   + "), " + form + '\n';
+        if (format == ListFormat::Json)
+            json.BeginObject().Key("class").Number(errorClass.number).Key("details").BeginArray();
         for (int detail : ListedDetails(errorClass)) {
-            const std::string code = CodeText(detail, errorClass.number);
+            const std::string code = Hex2(static_cast<unsigned>(detail)) + Hex2(static_cast<unsigned>(errorClass.number));
             const std::string message = BuildErrorMessage(errorClass.number, detail);
             switch (format) {
-            case OutputFormat::Text:
+            case ListFormat::Text:
                 out += "  " + code + '\t' + OnOneLine(message) + '\n';
                 break;
-            case OutputFormat::Csv:
+            case ListFormat::Csv:
                 out += code + ',' + std::to_string(errorClass.number) + ',' + std::to_string(detail) + ','
-                       + CsvField(FormName(errorClass.form)) + ',' + CsvField(message) + '\n';
+                       + CsvField(form) + ',' + CsvField(message) + '\n';
                 break;
-            case OutputFormat::Json:
-                details.append(QJsonObject{{"code", FromUtf8(code)}, {"detail", detail}, {"message", FromUtf8(message)}});
+            case ListFormat::Json:
+                json.BeginObject().Key("code").String(code).Key("detail").Number(detail).Key("message").String(message).EndObject();
                 break;
             }
         }
-        if (format == OutputFormat::Json) {
-            QJsonObject entry{{"class", errorClass.number},
-                              {"form", FormName(errorClass.form)},
-                              {"header", FromUtf8(errorClass.header)},
-                              {"details", details}};
-            if (errorClass.form == ErrorClassForm::NumberedField)
-                entry.insert("suffix", FromUtf8(errorClass.suffix));
-            if (errorClass.form == ErrorClassForm::HeaderAndDetail || errorClass.form == ErrorClassForm::DetailOnly)
-                entry.insert("unlistedDetail", FromUtf8(BuildErrorMessage(errorClass.number, 0x100)));
-            classes.append(entry);
-        }
+        if (format != ListFormat::Json)
+            continue;
+        json.EndArray().Key("form").String(form).Key("header").String(errorClass.header);
+        if (errorClass.form == ErrorClassForm::NumberedField)
+            json.Key("suffix").String(errorClass.suffix);
+        if (errorClass.form == ErrorClassForm::HeaderAndDetail || errorClass.form == ErrorClassForm::DetailOnly)
+            json.Key("unlistedDetail").String(BuildErrorMessage(errorClass.number, 0x100));
+        json.EndObject();
     }
-    if (format == OutputFormat::Json)
-        out = QJsonDocument(classes).toJson(QJsonDocument::Indented).toStdString();
+    if (format == ListFormat::Json) {
+        json.EndArray();
+        out += '\n';
+    }
     return out;
 }
 
-std::string ListFlags(OutputFormat format)
+std::string ListFlags(ListFormat format)
 {
     std::string out;
-    QJsonArray flags;
-    QJsonArray states;
-    if (format == OutputFormat::Csv)
+    JsonWriter json(out);
+    switch (format) {
+    case ListFormat::Text:
+        break;
+    case ListFormat::Csv:
         out = "kind,byte,bit,value,caption\n";
+        break;
+    case ListFormat::Json:
+        json.BeginObject().Key("flags").BeginArray();
+        break;
+    }
     for (const StatusFlag& flag : StatusFlagCatalogue) {
-        const std::string value = Hex2(flag.Value());
         switch (format) {
-        case OutputFormat::Text:
-            out += "byte " + std::to_string(flag.byteIndex) + " bit " + std::to_string(flag.bit) + " (" + value + ")\t"
-                   + flag.caption + '\n';
+        case ListFormat::Text:
+            out += "byte " + std::to_string(flag.byteIndex) + " bit " + std::to_string(flag.bit) + " ("
+                   + Hex2(flag.Value()) + ")\t" + flag.caption + '\n';
             break;
-        case OutputFormat::Csv:
+        case ListFormat::Csv:
             out += "flag," + std::to_string(flag.byteIndex) + ',' + std::to_string(flag.bit) + ','
                    + std::to_string(flag.Value()) + ',' + CsvField(flag.caption) + '\n';
             break;
-        case OutputFormat::Json:
-            flags.append(QJsonObject{{"byte", flag.byteIndex},
-                                     {"bit", flag.bit},
-                                     {"value", static_cast<int>(flag.Value())},
-                                     {"caption", FromUtf8(flag.caption)}});
+        case ListFormat::Json:
+            WriteFlagJson(json, flag);
             break;
         }
     }
+    if (format == ListFormat::Json)
+        json.EndArray().Key("receiptStates").BeginArray();
     for (int state = 0; state < kReceiptStateCount; ++state) {
         const char* caption = ReceiptStateList[static_cast<std::size_t>(state)];
         switch (format) {
-        case OutputFormat::Text:
+        case ListFormat::Text:
             out += "receipt state " + std::to_string(state) + '\t' + caption + '\n';
             break;
-        case OutputFormat::Csv:
-            out += "receipt state," + std::to_string(kReceiptStateByte) + ",0-3," + std::to_string(state) + ','
-                   + CsvField(caption) + '\n';
+        case ListFormat::Csv:
+            out += "receipt state," + std::to_string(kReceiptStateByte) + ",0-" + std::to_string(kReceiptStateBits - 1)
+                   + ',' + std::to_string(state) + ',' + CsvField(caption) + '\n';
             break;
-        case OutputFormat::Json:
-            states.append(QJsonObject{{"value", state}, {"caption", FromUtf8(caption)}});
+        case ListFormat::Json:
+            WriteReceiptStateJson(json, state);
             break;
         }
     }
-    if (format == OutputFormat::Json) {
-        const QJsonObject all{{"flags", flags}, {"receiptStates", states}};
-        out = QJsonDocument(all).toJson(QJsonDocument::Indented).toStdString();
+    if (format == ListFormat::Json) {
+        json.EndArray().EndObject();
+        out += '\n';
     }
     return out;
 }

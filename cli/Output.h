@@ -2,35 +2,34 @@
 
 #include "cli/Input.h"
 
-#include <QJsonArray>
-#include <QJsonObject>
-
 #include <string>
 #include <string_view>
 
-// What regalo-decode writes: plain text for people, one line per result when
-// streaming, JSON objects and CSV for scripts. All UTF-8.
+// What regalo-decode writes, all UTF-8: text for people, one line per value
+// when streaming, JSON objects and CSV for scripts. Each routine appends to
+// `out`.
 
-enum class OutputFormat { Text, Json, Csv };
+// The status bytes as the window's field shows them: "80 80 89 80 80 80".
+std::string StatusHex(const StatusBytes& bytes);
 
-// The byte line, each byte's panel with the captions of its set flags, and
+// The byte line, each byte's caption with the captions of its set flags, and
 // the receipt state.
-std::string StatusReport(const StatusBytes& bytes);
-// One line: the bytes, then the set flags and the receipt state, appended to `out`.
+void AppendStatusReport(std::string& out, const StatusBytes& bytes);
+// One line: the bytes, then each set flag as "byte.bit caption" and the
+// receipt state, separated by tabs.
 void AppendStatusLine(std::string& out, const StatusBytes& bytes);
-QJsonObject StatusJson(std::string_view input, const StatusBytes& bytes);
+void AppendStatusJson(std::string& out, std::string_view input, const StatusBytes& bytes);
 
-std::string ErrorCodeMessage(const ErrorCodeValue& code);
 // The message with its line feeds written as \n, to keep it on one line.
-std::string OnOneLine(const std::string& message);
-QJsonObject ErrorCodeJson(std::string_view input, const ErrorCodeValue& code, const std::string& message);
+std::string OnOneLine(std::string_view message);
+// `messageJson` is the message as a JSON string literal.
+void AppendErrorCodeJson(std::string& out, std::string_view input, const ErrorCode& code, std::string_view messageJson);
 
-QJsonObject InvalidInputJson(std::string_view input, const std::string& error);
+void AppendInvalidInputJson(std::string& out, std::string_view input, std::string_view error);
 
-std::string ListErrors(OutputFormat format);
-std::string ListFlags(OutputFormat format);
+enum class ListFormat { Text, Json, Csv };
+std::string ListErrors(ListFormat format);
+std::string ListFlags(ListFormat format);
 
-// One JSON object on one line, with a line feed.
-std::string JsonLine(const QJsonObject& object);
 // A CSV field, quoted when it needs to be.
 std::string CsvField(std::string_view text);

@@ -1,13 +1,45 @@
-#include "cli/Decoder.h"
+#include "cli/Command.h"
+#include "cli/Streams.h"
 
 #include <QCoreApplication>
 
-#include <iostream>
+#include <csignal>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// A standard stream the program was started without: the descriptor is
+// taken by /dev/null so that no file opened later lands on it, and the
+// stream counts as closed (-1), so that using it fails as it should.
+int Claimed(int fd)
+{
+#ifdef _WIN32
+    return fd;
+#else
+    if (fcntl(fd, F_GETFD) != -1)
+        return fd;
+    open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+    return -1;
+#endif
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    std::ios::sync_with_stdio(false);
+    const StandardStreams streams{Claimed(0), Claimed(1), Claimed(2)};
+#ifdef SIGPIPE
+    // A reader that stops early ends the program quietly, as with other filters.
+    std::signal(SIGPIPE, SIG_DFL);
+#endif
+    CatchStopSignals();
     QCoreApplication application(argc, argv);
-    std::vector<std::string> arguments(argv + 1, argv + argc);
-    return static_cast<int>(RunDecodeCommand(arguments, std::cin, stdout, stderr));
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const ExitCode code = RunDecodeCommand(arguments, streams);
+    ResendStopSignal();
+    return static_cast<int>(code);
 }

@@ -1,5 +1,7 @@
 #include "core/ErrorCodes.h"
 
+#include "core/HexText.h"
+
 #include <algorithm>
 
 namespace {
@@ -167,16 +169,6 @@ const char* DetailText(const ErrorClass& errorClass, int detailNumber)
     return kUnknownErrorDetail;
 }
 
-// The value of one error code character: digits and upper-case letters only.
-int CodeDigitValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 } // namespace
 
 const std::array<ErrorClass, 17> ErrorCatalogue = {{
@@ -226,17 +218,32 @@ std::string BuildErrorMessage(int classNumber, int detailNumber)
     return {};
 }
 
+std::optional<ErrorCode> ReadErrorCode(std::string_view text, CodeLetters letters, std::size_t* badOffset)
+{
+    if (text.size() != kErrorCodeLength) {
+        if (badOffset)
+            *badOffset = text.size();
+        return std::nullopt;
+    }
+    int digits[kErrorCodeLength];
+    for (std::size_t i = 0; i < kErrorCodeLength; ++i) {
+        digits[i] = HexDigitValue(text[i]);
+        const bool lowerLetter = text[i] >= 'a' && text[i] <= 'f';
+        // A character that is no digit would decode to garbage: report it.
+        if (digits[i] < 0 || (lowerLetter && letters == CodeLetters::UpperCase)) {
+            if (badOffset)
+                *badOffset = i;
+            return std::nullopt;
+        }
+    }
+    return ErrorCode{16 * digits[2] + digits[3], 16 * digits[0] + digits[1]};
+}
+
 bool DecodeErrorCode(const std::string& code, std::string& message)
 {
-    if (code.size() != 4)
+    const auto read = ReadErrorCode(code, CodeLetters::UpperCase);
+    if (!read)
         return false;
-    int digits[4];
-    for (std::size_t i = 0; i < 4; ++i) {
-        digits[i] = CodeDigitValue(code[i]);
-        // A character that is no digit would decode to garbage: report it.
-        if (digits[i] < 0)
-            return false;
-    }
-    message = BuildErrorMessage(16 * digits[2] + digits[3], 16 * digits[0] + digits[1]);
+    message = BuildErrorMessage(read->errorClass, read->detail);
     return true;
 }

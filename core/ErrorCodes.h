@@ -1,8 +1,11 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 // The register's error codes: four hexadecimal characters, detail number
 // first ("05" in "0501"), error class second ("01"). Messages are UTF-8.
@@ -40,6 +43,22 @@ const ErrorClass* FindErrorClass(int classNumber);
 // The message for a class and detail number, 0-255 each; empty for an
 // unknown class.
 std::string BuildErrorMessage(int classNumber, int detailNumber);
+
+// A code as read: both numbers 0-255.
+struct ErrorCode {
+    int errorClass;
+    int detail;
+};
+
+inline constexpr std::size_t kErrorCodeLength = 4;
+
+// The window upper-cases a-f before it decodes; logs write either case.
+enum class CodeLetters { UpperCase, EitherCase };
+
+// Reads four hexadecimal digits, detail number first. For any other text
+// returns nothing and, when asked, the offset of the first character that is
+// no digit (the text's length when the length alone is wrong).
+std::optional<ErrorCode> ReadErrorCode(std::string_view text, CodeLetters letters, std::size_t* badOffset = nullptr);
 
 // Decodes an error code text whose letters are already upper case. Returns
 // false, leaving `message` untouched, for a text that is not four hexadecimal

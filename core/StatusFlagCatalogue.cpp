@@ -2,14 +2,14 @@
 
 #include <stdexcept>
 
-const std::array<StatusPanel, kStatusByteCount> StatusPanels = {{
-    {0, 1, 1, "Статус регистратора - байт 0 (общее состояние)"},
-    {1, 3, 17, "Статус регистратора - байт 1 (состояние принтера)"},
-    {2, 5, 33, "Статус регистратора - байт 2 (состояние чека)"},
-    {3, 2, 9, "Статус регистратора - байт 3 (состояние переключателей)"},
-    {4, 4, 25, "Статус регистратора - байт 4 (фискальная память)"},
-    {5, 6, 41, "Статус регистратора - байт 5 (дополнительные статусы)"},
-}};
+const std::array<const char*, kStatusByteCount> StatusByteCaptions = {
+    "Статус регистратора - байт 0 (общее состояние)",
+    "Статус регистратора - байт 1 (состояние принтера)",
+    "Статус регистратора - байт 2 (состояние чека)",
+    "Статус регистратора - байт 3 (состояние переключателей)",
+    "Статус регистратора - байт 4 (фискальная память)",
+    "Статус регистратора - байт 5 (дополнительные статусы)",
+};
 
 const std::array<StatusFlag, kStatusByteCount * kBitsPerByte> StatusFlagCatalogue = {{
     {0, 0, "Регистрвтор находится в сервисном режиме"},
@@ -21,8 +21,8 @@ const std::array<StatusFlag, kStatusByteCount * kBitsPerByte> StatusFlagCatalogu
     {0, 6, "(40) Другие ошибки оборудования"},
     {0, 7, "(80) Всегда установлен"},
 
-    {1, 0, "(1) Заканчивается чековая лента (для  Datecs FP-T260)"},
-    {1, 1, "(2) Заканчивается контрольная лента (для  Datecs FP-T260)"},
+    {1, 0, "(1) Заканчивается чековая лента"},
+    {1, 1, "(2) Заканчивается контрольная лента"},
     {1, 2, "(4) Закончилась чековая лента"},
     {1, 3, "(8) Закончилась контрольная лента"},
     {1, 4, "(10) Открыта крышка принтера"},
@@ -86,22 +86,25 @@ const std::array<const char*, kReceiptStateCount> ReceiptStateList = {{
     "15.",
 }};
 
-const StatusPanel& PanelOfByte(int byteIndex)
+namespace {
+
+std::size_t CheckedByte(int byteIndex)
 {
     if (byteIndex < 0 || byteIndex >= kStatusByteCount)
         throw std::out_of_range("status byte out of range");
-    return StatusPanels[static_cast<std::size_t>(byteIndex)];
+    return static_cast<std::size_t>(byteIndex);
+}
+
+} // namespace
+
+const char* ByteCaption(int byteIndex)
+{
+    return StatusByteCaptions[CheckedByte(byteIndex)];
 }
 
 const StatusFlag& FlagOf(int byteIndex, int bit)
 {
     if (bit < 0 || bit >= kBitsPerByte)
         throw std::out_of_range("status bit out of range");
-    PanelOfByte(byteIndex);
-    return StatusFlagCatalogue[static_cast<std::size_t>(byteIndex * kBitsPerByte + bit)];
-}
-
-int CheckBoxNumberOf(int byteIndex, int bit)
-{
-    return PanelOfByte(byteIndex).firstCheckBoxNumber + FlagOf(byteIndex, bit).bit;
+    return StatusFlagCatalogue[CheckedByte(byteIndex) * kBitsPerByte + static_cast<std::size_t>(bit)];
 }

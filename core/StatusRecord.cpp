@@ -21,12 +21,11 @@ void WriteStatusByte(std::string& statusText, int byteIndex, unsigned value)
 {
     // At least two digits; a wider value keeps its leading two, so the
     // separators around the field are never overwritten.
-    std::string digits;
-    for (unsigned rest = value; rest != 0 || digits.size() < 2; rest >>= 4)
-        digits.insert(digits.begin(), UpperHexDigit(rest & 0x0Fu));
+    while (value > 0xFFu)
+        value >>= 4;
     const int offset = StatusFieldOffset(byteIndex);
-    statusText[CheckedOffset(statusText, offset)] = digits[0];
-    statusText[CheckedOffset(statusText, offset + 1)] = digits[1];
+    statusText[CheckedOffset(statusText, offset)] = UpperHexDigit(value >> 4);
+    statusText[CheckedOffset(statusText, offset + 1)] = UpperHexDigit(value);
 }
 
 void WriteReceiptStateDigit(std::string& statusText, int receiptState)

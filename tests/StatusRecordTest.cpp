@@ -85,47 +85,32 @@ TEST(StatusRecord, FirstDifferenceFindsTheFirstChangedPosition)
     EXPECT_EQ(UpperCaseHexLetters("b0aF g"), "B0AF g");
 }
 
-TEST(FlagCatalogue, HasSixPanelsOfEightFlagsAndSixteenStates)
+TEST(FlagCatalogue, HasSixBytesOfEightFlagsAndSixteenStates)
 {
     EXPECT_EQ(StatusFlagCatalogue.size(), 48u);
     EXPECT_EQ(ReceiptStateList.size(), 16u);
-    std::set<int> boxes;
-    std::set<int> groups;
-    for (const StatusPanel& panel : StatusPanels) {
-        groups.insert(panel.groupBoxNumber);
+    for (int byte = 0; byte < kStatusByteCount; ++byte) {
         for (int bit = 0; bit < kBitsPerByte; ++bit) {
-            const StatusFlag& flag = FlagOf(panel.byteIndex, bit);
-            EXPECT_EQ(flag.byteIndex, panel.byteIndex);
+            const StatusFlag& flag = FlagOf(byte, bit);
+            EXPECT_EQ(flag.byteIndex, byte);
             EXPECT_EQ(flag.bit, bit);
-            boxes.insert(CheckBoxNumberOf(panel.byteIndex, bit));
         }
-        EXPECT_STREQ(FlagOf(panel.byteIndex, 7).caption, "(80) Всегда установлен");
+        EXPECT_STREQ(FlagOf(byte, 7).caption, "(80) Всегда установлен");
     }
-    EXPECT_EQ(boxes.size(), 48u);
-    EXPECT_EQ(*boxes.begin(), 1);
-    EXPECT_EQ(*boxes.rbegin(), 48);
-    EXPECT_EQ(groups, (std::set<int>{1, 2, 3, 4, 5, 6}));
-}
-
-TEST(FlagCatalogue, BoxNumbersFollowTheGroupBoxes)
-{
-    EXPECT_EQ(CheckBoxNumberOf(1, 0), 17);
-    EXPECT_EQ(CheckBoxNumberOf(3, 0), 9);
-    EXPECT_EQ(CheckBoxNumberOf(2, 3), 36);
-    EXPECT_EQ(CheckBoxNumberOf(5, 6), 47);
-    EXPECT_EQ(PanelOfByte(3).groupBoxNumber, 2);
     EXPECT_THROW(FlagOf(6, 0), std::out_of_range);
     EXPECT_THROW(FlagOf(0, 8), std::out_of_range);
+    EXPECT_THROW(ByteCaption(-1), std::out_of_range);
 }
 
 TEST(FlagCatalogue, CaptionsKeepTheirExactSpelling)
 {
     EXPECT_STREQ(FlagOf(0, 0).caption, "Регистрвтор находится в сервисном режиме");
-    EXPECT_STREQ(FlagOf(1, 0).caption, "(1) Заканчивается чековая лента (для  Datecs FP-T260)");
+    EXPECT_STREQ(FlagOf(1, 0).caption, "(1) Заканчивается чековая лента");
+    EXPECT_STREQ(FlagOf(1, 1).caption, "(2) Заканчивается контрольная лента");
     EXPECT_STREQ(FlagOf(5, 6).caption, "(40) До конца смены(24 часа) осталось меньше 60 минут");
     EXPECT_STREQ(ReceiptStateList[7], "7. Открыт чек  внесения/изъятия");
     EXPECT_STREQ(ReceiptStateList[11], "11.");
-    EXPECT_STREQ(PanelOfByte(3).caption, "Статус регистратора - байт 3 (состояние переключателей)");
+    EXPECT_STREQ(ByteCaption(3), "Статус регистратора - байт 3 (состояние переключателей)");
 }
 
 } // namespace

@@ -57,7 +57,12 @@ TEST_F(WindowTest, EveryControlHasItsDesignedNameAndPlace)
     EXPECT_EQ(form().CheckBox(17)->parentWidget()->objectName(), "GroupBox3");
     EXPECT_EQ(form().CheckBox(9)->parentWidget()->objectName(), "GroupBox2");
     EXPECT_EQ(form().CheckBox(1)->text(), "Регистрвтор находится в сервисном режиме");
+    EXPECT_EQ(form().CheckBox(18)->text(), "(2) Заканчивается контрольная лента");
     EXPECT_EQ(form().GroupBoxes[4]->title(), "Статус регистратора - байт 2 (состояние чека)");
+    // Boxes are numbered by group box, not by byte.
+    const std::pair<std::pair<int, int>, int> boxOfFlag[] = {{{1, 0}, 17}, {{3, 0}, 9}, {{2, 3}, 36}, {{5, 6}, 47}};
+    for (const auto& [flag, number] : boxOfFlag)
+        EXPECT_EQ(form().FlagBox(flag.first, flag.second), form().CheckBox(number)) << number;
 }
 
 TEST_F(WindowTest, EveryCaptionFitsItsBox)

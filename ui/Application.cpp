@@ -16,21 +16,14 @@ TApplication::~TApplication() = default;
 
 bool TApplication::notify(QObject* receiver, QEvent* event)
 {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (...) {
-        ShowException(std::current_exception());
-        return false;
-    }
+    bool handled = false;
+    RunShowingException([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
 }
 
 int TApplication::RunShowingFailures(const std::function<void()>& run)
 {
-    try {
-        run();
-    } catch (...) {
-        ShowException(std::current_exception());
-    }
+    RunShowingException(run);
     return 0;
 }
 

@@ -10,3 +10,9 @@ struct ControlPlacement {
     int height;
     const char* text; // nullptr: the text comes from elsewhere
 };
+
+class QWidget;
+
+// Puts `widget` into `parent` where `placement` says, named as designed; the
+// text is the caller's, as each kind of control takes it its own way.
+void PlaceWidget(QWidget* widget, QWidget* parent, const ControlPlacement& placement);

@@ -17,3 +17,17 @@ QString WithClosingFullStop(const QString& message);
 // Exception and other std::exceptions show their message, anything else an
 // empty text.
 void ShowException(std::exception_ptr error);
+
+// Runs `action`; whatever it throws is shown in the standard exception box
+// instead of unwinding further. False when it threw.
+template <class Action>
+bool RunShowingException(Action&& action)
+{
+    try {
+        action();
+        return true;
+    } catch (...) {
+        ShowException(std::current_exception());
+        return false;
+    }
+}

@@ -2,6 +2,7 @@
 
 #include "core/StatusRecord.h"
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 #include <string>
@@ -25,7 +26,6 @@ const ControlPlacement kForm1Placements[] = {
     {"Button3", nullptr, 696, 584, 89, 25, "О программе..."},
 };
 
-
 const int kCheckBoxWidths[6][8] = {
     {313, 313, 313, 306, 306, 316, 340, 274}, // byte 0, GroupBox1
     {313, 324, 313, 313, 306, 313, 364, 306}, // byte 1, GroupBox3
@@ -34,6 +34,19 @@ const int kCheckBoxWidths[6][8] = {
     {326, 326, 326, 313, 228, 300, 326, 319}, // byte 4, GroupBox4
     {316, 332, 260, 196, 236, 324, 326, 319}, // byte 5, GroupBox6
 };
+
+int GroupBoxNumberOf(int byteIndex)
+{
+    const auto found = std::find(kBytesInGroupOrder.begin(), kBytesInGroupOrder.end(), byteIndex);
+    if (found == kBytesInGroupOrder.end())
+        throw std::out_of_range("status byte out of range");
+    return static_cast<int>(found - kBytesInGroupOrder.begin()) + 1;
+}
+
+int CheckBoxNumberOf(int byteIndex, int bit)
+{
+    return (GroupBoxNumberOf(byteIndex) - 1) * kBitsPerByte + FlagOf(byteIndex, bit).bit + 1;
+}
 
 const ControlPlacement& Form1Placement(const char* name)
 {

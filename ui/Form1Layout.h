@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/StatusFlagCatalogue.h"
 #include "ui/ControlPlacement.h"
+
+#include <array>
 
 // Where the main window's controls stand.
 
@@ -8,6 +11,21 @@
 extern const ControlPlacement kForm1Placements[];
 
 const ControlPlacement& Form1Placement(const char* name);
+
+// The designer numbered group boxes and check boxes in the order the panels
+// stand, not by byte: GroupBoxN shows byte kBytesInGroupOrder[N - 1], and its
+// boxes are CheckBox 8(N - 1) + 1 (bit 0) to 8N (bit 7). Panels are created
+// and tabbed through in this order.
+inline constexpr std::array<int, kStatusByteCount> kBytesInGroupOrder = {0, 3, 1, 4, 2, 5};
+
+// N of the GroupBoxN that shows a byte; throws std::out_of_range for no byte.
+int GroupBoxNumberOf(int byteIndex);
+// N of the CheckBoxN that shows a flag.
+int CheckBoxNumberOf(int byteIndex, int bit);
+
+// The one box designed right to left (byte 4, bit 6: CheckBox31).
+inline constexpr int kRightToLeftByte = 4;
+inline constexpr int kRightToLeftBit = 6;
 
 // The check boxes of every panel stand at the same tops; widths differ.
 inline constexpr int kCheckBoxLeft = 13;

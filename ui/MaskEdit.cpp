@@ -25,18 +25,6 @@ QString FromU32(const std::u32string& text)
     return QString::fromStdU32String(text);
 }
 
-// Runs one piece of the field's own handling; an error it raises goes to the
-// standard exception box here rather than unwinding through Qt.
-template <class Action>
-void Guarded(Action&& action)
-{
-    try {
-        action();
-    } catch (...) {
-        ShowException(std::current_exception());
-    }
-}
-
 bool IsTypedText(const QKeyEvent* event)
 {
     const Qt::KeyboardModifiers mods = event->modifiers();
@@ -82,6 +70,16 @@ private:
     bool done_ = false;
 };
 
+// The middle button pastes X11's selection on its press; the rest of its
+// click is taken here so that the line edit does not act on it.
+bool IsSelectionPasteClick(QMouseEvent* event)
+{
+    if (event->button() != Qt::MiddleButton)
+        return false;
+    event->accept();
+    return true;
+}
+
 } // namespace
 
 TMaskEdit::TMaskEdit(const QString& editMask, QWidget* parent)
@@ -92,7 +90,7 @@ TMaskEdit::TMaskEdit(const QString& editMask, QWidget* parent)
     setAcceptDrops(false);
     setInputMethodHints(Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
     model_.OnChange = [this] {
-        RenderWhenDone render(*this);
+        const RenderWhenDone render = Rendering();
         emit OnChange();
     };
     model_.OnBeep = [] { Beep(); };
@@ -111,7 +109,7 @@ void TMaskEdit::SetText(const QString& text)
 
 void TMaskEdit::SetText(std::u32string_view text)
 {
-    RenderWhenDone render(*this);
+    const RenderWhenDone render = Rendering();
     model_.SetText(text);
 }
 
@@ -129,7 +127,7 @@ void TMaskEdit::Render()
 
 void TMaskEdit::keyPressEvent(QKeyEvent* event)
 {
-    RenderWhenDone render(*this);
+    const RenderWhenDone render = Rendering();
     int key = event->key();
     emit OnKeyDown(key, event->modifiers());
     if (key == 0) {
@@ -137,7 +135,7 @@ void TMaskEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     bool handled = true;
-    Guarded([&] { handled = HandleKey(event); });
+    RunShowingException([&] { handled = HandleKey(event); });
     event->setAccepted(handled);
 }
 
@@ -149,9 +147,9 @@ bool TMaskEdit::HandleKey(QKeyEvent* event)
     const int key = event->key();
 
     if (event->matches(QKeySequence::Copy) || (key == Qt::Key_Insert && mods == Qt::ControlModifier)) {
-        CopyToClipboard();
+        PutOnClipboard(model_.Copy());
     } else if (event->matches(QKeySequence::Cut) || (key == Qt::Key_Delete && mods == Qt::ShiftModifier)) {
-        CutToClipboard();
+        PutOnClipboard(model_.Cut());
     } else if (event->matches(QKeySequence::Paste) || (key == Qt::Key_Insert && mods == Qt::ShiftModifier)) {
         PasteFrom(QGuiApplication::clipboard()->text());
     } else if (event->matches(QKeySequence::SelectAll)) {
@@ -222,24 +220,16 @@ void TMaskEdit::inputMethodEvent(QInputMethodEvent* event)
     // Only committed text counts; a composition in progress is not shown.
     const QString committed = event->commitString();
     if (!committed.isEmpty()) {
-        RenderWhenDone render(*this);
-        Guarded([&] { TypeText(committed); });
+        const RenderWhenDone render = Rendering();
+        RunShowingException([&] { TypeText(committed); });
     }
     event->accept();
 }
 
-void TMaskEdit::CopyToClipboard()
+void TMaskEdit::PutOnClipboard(const std::u32string& text)
 {
-    const std::u32string copied = model_.Copy();
-    if (!copied.empty())
-        QGuiApplication::clipboard()->setText(FromU32(copied));
-}
-
-void TMaskEdit::CutToClipboard()
-{
-    const std::u32string copied = model_.Cut();
-    if (!copied.empty())
-        QGuiApplication::clipboard()->setText(FromU32(copied));
+    if (!text.empty())
+        QGuiApplication::clipboard()->setText(FromU32(text));
 }
 
 void TMaskEdit::PasteFrom(const QString& text)
@@ -299,14 +289,13 @@ void TMaskEdit::TakeSelectionFromWidget()
 
 void TMaskEdit::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::MiddleButton) {
+    if (IsSelectionPasteClick(event)) {
         // X11's selection paste, at the click, through the model.
         if (QGuiApplication::clipboard()->supportsSelection()) {
-            RenderWhenDone render(*this);
+            const RenderWhenDone render = Rendering();
             model_.PlaceCaret(cursorPositionAt(event->position().toPoint()));
-            Guarded([&] { PasteFrom(QGuiApplication::clipboard()->text(QClipboard::Selection)); });
+            RunShowingException([&] { PasteFrom(QGuiApplication::clipboard()->text(QClipboard::Selection)); });
         }
-        event->accept();
         return;
     }
     QLineEdit::mousePressEvent(event);
@@ -321,10 +310,8 @@ void TMaskEdit::mouseMoveEvent(QMouseEvent* event)
 
 void TMaskEdit::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::MiddleButton) {
-        event->accept();
+    if (IsSelectionPasteClick(event))
         return;
-    }
     QLineEdit::mouseReleaseEvent(event);
     TakeSelectionFromWidget();
     model_.EnsureHighlight();
@@ -333,10 +320,8 @@ void TMaskEdit::mouseReleaseEvent(QMouseEvent* event)
 
 void TMaskEdit::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::MiddleButton) {
-        event->accept();
+    if (IsSelectionPasteClick(event))
         return;
-    }
     QLineEdit::mouseDoubleClickEvent(event);
     TakeSelectionFromWidget();
 }
@@ -350,12 +335,12 @@ QMenu* TMaskEdit::CreateContextMenu()
         item->setObjectName(QString::fromLatin1(name));
         item->setEnabled(enabled);
         connect(item, &QAction::triggered, this, [this, action] {
-            RenderWhenDone render(*this);
-            Guarded(action);
+            const RenderWhenDone render = Rendering();
+            RunShowingException(action);
         });
     };
-    add("cut", QStringLiteral("Вырезать"), hasSelection, [this] { CutToClipboard(); });
-    add("copy", QStringLiteral("Копировать"), hasSelection, [this] { CopyToClipboard(); });
+    add("cut", QStringLiteral("Вырезать"), hasSelection, [this] { PutOnClipboard(model_.Cut()); });
+    add("copy", QStringLiteral("Копировать"), hasSelection, [this] { PutOnClipboard(model_.Copy()); });
     add("paste", QStringLiteral("Вставить"), !QGuiApplication::clipboard()->text().isEmpty(),
         [this] { PasteFrom(QGuiApplication::clipboard()->text()); });
     add("delete", QStringLiteral("Удалить"), hasSelection, [this] { model_.Delete(); });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/MaskEditModel.h"
+#include "ui/OutermostScope.h"
 
 #include <QLineEdit>
 
@@ -51,29 +52,14 @@ protected:
 private:
     bool HandleKey(QKeyEvent* event);
     void TypeText(const QString& text);
-    void CopyToClipboard();
-    void CutToClipboard();
+    static void PutOnClipboard(const std::u32string& text);
     void PasteFrom(const QString& text);
     void TakeSelectionFromWidget();
     void Render();
 
-    // Shows the model once the outermost change is done: the handlers may
-    // rewrite the text many times from inside one another, and nothing is
-    // painted in between.
-    class RenderWhenDone {
-    public:
-        explicit RenderWhenDone(TMaskEdit& field) : field_(field) { ++field_.renderDepth_; }
-        ~RenderWhenDone()
-        {
-            if (--field_.renderDepth_ == 0)
-                field_.Render();
-        }
-        RenderWhenDone(const RenderWhenDone&) = delete;
-        RenderWhenDone& operator=(const RenderWhenDone&) = delete;
-
-    private:
-        TMaskEdit& field_;
-    };
+    // The model is shown once the outermost change is done.
+    using RenderWhenDone = OutermostScope<TMaskEdit>;
+    RenderWhenDone Rendering() { return RenderWhenDone(*this, renderDepth_, &TMaskEdit::Render); }
 
     MaskEditModel model_;
     bool focusForcedBack_ = false;

@@ -125,9 +125,9 @@ void MaskEditModel::ReplaceDisplay(const std::u32string& text)
         return;
     display_ = text;
     modified_ = false;
-    PlaceCaret(0);
     Notify();
     restore_ = display_;
+    // After the handlers: they may have assigned the text again meanwhile.
     PlaceCaret(0);
 }
 
@@ -150,6 +150,7 @@ int MaskEditModel::SelLength() const
 
 void MaskEditModel::PlaceCaret(int offset)
 {
+    steppedOverLiteral_ = false;
     offset = std::max(offset, 0);
     if (offset < Length()) {
         anchor_ = offset;
@@ -161,6 +162,7 @@ void MaskEditModel::PlaceCaret(int offset)
 
 void MaskEditModel::Select(int anchor, int active)
 {
+    steppedOverLiteral_ = false;
     anchor_ = std::clamp(anchor, 0, Length());
     active_ = std::clamp(active, 0, Length());
 }
@@ -228,6 +230,7 @@ bool MaskEditModel::EmptyWideSelection()
 
 void MaskEditModel::TypeChar(char32_t c)
 {
+    const bool afterStep = steppedOverLiteral_;
     EnsureHighlight();
     EmptyWideSelection();
     const int p = Caret();
@@ -237,10 +240,12 @@ void MaskEditModel::TypeChar(char32_t c)
     if (IsLiteral(p)) {
         entered = *literals_[static_cast<std::size_t>(p)];
     } else if (!Admits(c)) {
-        // The separator the caret has just stepped over is taken as typed,
-        // so a line typed as it reads, "80 80 ...", stays in its groups.
-        if (p > 0 && IsLiteral(p - 1) && *literals_[static_cast<std::size_t>(p - 1)] == c)
+        // The separator typing has just stepped over is taken as typed, so a
+        // line typed as it reads, "80 80 ...", stays in its groups.
+        if (afterStep && p > 0 && IsLiteral(p - 1) && *literals_[static_cast<std::size_t>(p - 1)] == c) {
+            steppedOverLiteral_ = false;
             return;
+        }
         // Any other separator typed where a digit belongs jumps to the next group.
         for (int q = p + 1; q < Length(); ++q) {
             if (IsLiteral(q)) {
@@ -260,7 +265,9 @@ void MaskEditModel::TypeChar(char32_t c)
     Notify();
     // The caret moves on from where the character went in, even when the
     // change handler assigned the text meanwhile.
-    PlaceCaret(NextCharPosition(p, false));
+    const int next = NextCharPosition(p, false);
+    PlaceCaret(next);
+    steppedOverLiteral_ = next > p + 1;
 }
 
 void MaskEditModel::Backspace()
@@ -336,36 +343,37 @@ void MaskEditModel::Paste(std::u32string_view clip)
 
 void MaskEditModel::MoveLeft(bool extend)
 {
-    if (extend) {
-        ExtendTo(active_ - 1, true);
-        return;
-    }
-    if (SelLength() >= 2) {
-        PlaceCaret(active_ > anchor_ ? active_ - 1 : active_);
-        return;
-    }
-    const int p = SelLength() == 0 ? active_ : Caret();
-    const int previous = PreviousCharPosition(p);
-    PlaceCaret(previous < 0 ? p : previous);
+    Step(-1, extend);
 }
 
 void MaskEditModel::MoveRight(bool extend)
 {
+    Step(1, extend);
+}
+
+void MaskEditModel::Step(int direction, bool extend)
+{
     if (extend) {
-        ExtendTo(active_ + 1, false);
+        ExtendTo(active_ + direction, direction < 0);
         return;
     }
+    // A wide selection collapses to the character at its caret end.
     if (SelLength() >= 2) {
         PlaceCaret(active_ > anchor_ ? active_ - 1 : active_);
         return;
     }
     const int p = SelLength() == 0 ? active_ : Caret();
-    if (p < Length())
-        PlaceCaret(NextCharPosition(p, false));
+    if (direction < 0) {
+        const int previous = PreviousCharPosition(p);
+        PlaceCaret(previous < 0 ? p : previous);
+    } else {
+        PlaceCaret(p < Length() ? NextCharPosition(p, false) : p);
+    }
 }
 
 void MaskEditModel::ExtendTo(int active, bool towardsStart)
 {
+    steppedOverLiteral_ = false;
     // The highlighted character counts as selected: growing from it keeps it
     // in, on whichever side the caret moves.
     if (SelLength() == 1) {
@@ -388,6 +396,7 @@ bool IsWordChar(char32_t c)
 
 void MaskEditModel::WordLeft(bool extend)
 {
+    steppedOverLiteral_ = false;
     int p = active_;
     if (!extend && SelLength() > 0)
         p = SelStart();
@@ -406,6 +415,7 @@ void MaskEditModel::WordLeft(bool extend)
 
 void MaskEditModel::WordRight(bool extend)
 {
+    steppedOverLiteral_ = false;
     int p = extend ? active_ : SelStart();
     while (p < Length() && IsWordChar(display_[static_cast<std::size_t>(p)]))
         ++p;
@@ -422,6 +432,7 @@ void MaskEditModel::WordRight(bool extend)
 
 void MaskEditModel::Home(bool extend)
 {
+    steppedOverLiteral_ = false;
     if (!extend) {
         PlaceCaret(0);
         return;
@@ -433,6 +444,7 @@ void MaskEditModel::Home(bool extend)
 
 void MaskEditModel::End(bool extend)
 {
+    steppedOverLiteral_ = false;
     if (!extend) {
         PlaceCaret(Length());
         return;
@@ -482,6 +494,7 @@ bool MaskEditModel::Escape()
 
 void MaskEditModel::FocusEntered(bool takeRestoreText)
 {
+    steppedOverLiteral_ = false;
     if (takeRestoreText)
         restore_ = display_;
     EnsureHighlight();

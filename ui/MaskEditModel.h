@@ -91,6 +91,7 @@ private:
     bool HasTemplateShape(std::u32string_view value) const;
     int NextCharPosition(int offset, bool includeOffset) const;
     int PreviousCharPosition(int offset) const;
+    void Step(int direction, bool extend);
     int SelEnd() const { return SelStart() + SelLength(); }
     // Empties the character positions in [start, end); reports a change.
     bool EmptyRange(int start, int end);
@@ -112,5 +113,8 @@ private:
     std::u32string restore_;
     int anchor_ = 0;
     int active_ = 0;
+    // True right after typing has stepped the caret over a literal, until
+    // the caret is placed any other way.
+    bool steppedOverLiteral_ = false;
     bool modified_ = false;
 };

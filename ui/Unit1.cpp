@@ -20,9 +20,11 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 
 #include <algorithm>
+#include <utility>
 
 TForm1* Form1 = nullptr;
 
@@ -58,18 +60,6 @@ void ApplyText(QPushButton* button, const QString& text) { button->setText(text)
 void ApplyText(TMaskEdit* field, const QString& text) { field->SetText(text); }
 void ApplyText(QComboBox* list, const QString& text) { list->setEditText(text); }
 
-// Resets a flag however the scope is left.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-};
-
 } // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent)
@@ -85,14 +75,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     SetTabOrder();
     ConnectHandlers();
 
-    FLastStatusText.clear();
-    FLastErrorCodeText.clear();
-    // The field shows this text already, so no change handler runs here.
-    MaskEdit1->SetText(QString::fromLatin1(kInitialStatusText));
+    // The fields were created showing these texts, so no handler runs here.
     FLastStatusText = kInitialStatusText;
     FLastErrorCodeText = kInitialErrorCodeText;
     SelectReceiptState(0);
-    FComboUpdating = false;
 }
 
 TForm1::~TForm1()
@@ -107,10 +93,8 @@ template <class Widget>
 Widget* Place(QWidget* form, Widget* widget, const char* name)
 {
     const ControlPlacement& placement = Form1Placement(name);
-    QWidget* parent = placement.parent ? form->findChild<QWidget*>(QString::fromLatin1(placement.parent)) : form;
-    widget->setParent(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(placement.left, placement.top, placement.width, placement.height);
+    PlaceWidget(widget, placement.parent ? form->findChild<QWidget*>(QString::fromLatin1(placement.parent)) : form,
+                placement);
     if (placement.text)
         ApplyText(widget, QString::fromUtf8(placement.text));
     return widget;
@@ -142,12 +126,8 @@ void TForm1::CreateControls()
     Label1->setTextFormat(Qt::PlainText);
     Label2 = Place(this, new QLabel, "Label2");
 
-    for (int groupNumber = 1; groupNumber <= kStatusByteCount; ++groupNumber) {
-        for (const StatusPanel& panel : StatusPanels) {
-            if (panel.groupBoxNumber == groupNumber)
-                CreatePanel(panel);
-        }
-    }
+    for (int byteIndex : kBytesInGroupOrder)
+        CreatePanel(byteIndex);
 
     Button1 = Place(this, new QPushButton, "Button1");
     MaskEdit1 = Place(this, new TMaskEdit(QString::fromLatin1(kStatusEditMask)), "MaskEdit1");
@@ -160,30 +140,30 @@ void TForm1::CreateControls()
     }
 }
 
-void TForm1::CreatePanel(const StatusPanel& panel)
+void TForm1::CreatePanel(int byteIndex)
 {
-    const std::string groupName = "GroupBox" + std::to_string(panel.groupBoxNumber);
+    const int groupNumber = GroupBoxNumberOf(byteIndex);
+    const std::string groupName = "GroupBox" + std::to_string(groupNumber);
     QGroupBox* group = Place(this, new QGroupBox, groupName.c_str());
-    group->setTitle(QString::fromUtf8(panel.caption));
+    group->setTitle(QString::fromUtf8(ByteCaption(byteIndex)));
     group->setStyle(DesignGroupBoxStyle());
-    GroupBoxes[static_cast<std::size_t>(panel.groupBoxNumber - 1)] = group;
+    GroupBoxes[static_cast<std::size_t>(groupNumber - 1)] = group;
 
     for (int bit = 0; bit < kBitsPerByte; ++bit) {
-        const int number = panel.firstCheckBoxNumber + bit;
-        auto* box = new QCheckBox(QString::fromUtf8(FlagOf(panel.byteIndex, bit).caption), group);
+        const int number = CheckBoxNumberOf(byteIndex, bit);
+        auto* box = new QCheckBox(QString::fromUtf8(FlagOf(byteIndex, bit).caption), group);
         box->setObjectName(QStringLiteral("CheckBox%1").arg(number));
-        box->setGeometry(kCheckBoxLeft, kCheckBoxTops[bit],
-                         kCheckBoxWidths[panel.byteIndex][bit], kCheckBoxHeights[bit]);
+        box->setGeometry(kCheckBoxLeft, kCheckBoxTops[bit], kCheckBoxWidths[byteIndex][bit], kCheckBoxHeights[bit]);
         box->setStyle(DesignCheckBoxStyle());
         box->setChecked(bit == kAlwaysSetBit);
         CheckBoxes[static_cast<std::size_t>(number - 1)] = box;
     }
     // This one box was marked right-to-left; that shows only where the
     // system reads right to left.
-    if (panel.byteIndex == 4 && QLocale::system().textDirection() == Qt::RightToLeft)
-        FlagBox(4, 6)->setLayoutDirection(Qt::RightToLeft);
+    if (byteIndex == kRightToLeftByte && QLocale::system().textDirection() == Qt::RightToLeft)
+        FlagBox(kRightToLeftByte, kRightToLeftBit)->setLayoutDirection(Qt::RightToLeft);
 
-    if (panel.byteIndex == kReceiptStateByte) {
+    if (byteIndex == kReceiptStateByte) {
         ComboBox1 = Place(this, new QComboBox, "ComboBox1");
         ComboBox1->setEditable(true);
         ComboBox1->setInsertPolicy(QComboBox::NoInsert);
@@ -200,15 +180,11 @@ void TForm1::SetTabOrder()
             setTabOrder(previous, next);
         previous = next;
     };
-    for (int groupNumber = 1; groupNumber <= kStatusByteCount; ++groupNumber) {
-        for (const StatusPanel& panel : StatusPanels) {
-            if (panel.groupBoxNumber != groupNumber)
-                continue;
-            for (int bit = 0; bit < kBitsPerByte; ++bit)
-                chain(FlagBox(panel.byteIndex, bit));
-            if (panel.byteIndex == kReceiptStateByte)
-                chain(ComboBox1);
-        }
+    for (int byteIndex : kBytesInGroupOrder) {
+        for (int bit = 0; bit < kBitsPerByte; ++bit)
+            chain(FlagBox(byteIndex, bit));
+        if (byteIndex == kReceiptStateByte)
+            chain(ComboBox1);
     }
     for (QWidget* control : std::initializer_list<QWidget*>{Button1, MaskEdit1, MaskEdit2, Button2, Button3})
         chain(control);
@@ -216,10 +192,10 @@ void TForm1::SetTabOrder()
 
 void TForm1::ConnectHandlers()
 {
-    for (const StatusPanel& panel : StatusPanels) {
-        const PanelHandler handler = kPanelHandlers[panel.byteIndex];
+    for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex) {
+        const PanelHandler handler = kPanelHandlers[byteIndex];
         for (int bit = 0; bit < kBitsPerByte; ++bit) {
-            QCheckBox* box = FlagBox(panel.byteIndex, bit);
+            QCheckBox* box = FlagBox(byteIndex, bit);
             connect(box, &QCheckBox::toggled, this, [this, box, handler] { (this->*handler)(box); });
         }
     }
@@ -320,7 +296,7 @@ std::optional<int> TForm1::AcceptFieldChange(TMaskEdit& field, std::string& last
 
 void TForm1::MaskEdit1Change(QObject*)
 {
-    HandlerScope scope(*this);
+    const HandlerScope scope = Handling();
     if (!AcceptFieldChange(*MaskEdit1, FLastStatusText))
         return;
     for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex)
@@ -329,7 +305,7 @@ void TForm1::MaskEdit1Change(QObject*)
 
 void TForm1::MaskEdit1KeyUp(QObject*, int&, Qt::KeyboardModifiers)
 {
-    HandlerScope scope(*this);
+    const HandlerScope scope = Handling();
     if (const auto changed = AcceptFieldChange(*MaskEdit1, FLastStatusText))
         ShowStatusByte(StatusByteAtOffset(*changed));
 }
@@ -362,7 +338,7 @@ void TForm1::CheckBox41Click(QObject*) { PanelClick(5); }
 
 void TForm1::PanelClick(int byteIndex)
 {
-    HandlerScope scope(*this);
+    const HandlerScope scope = Handling();
     // While the list sets the receipt-state boxes, it writes the byte itself.
     if (byteIndex == kReceiptStateByte && FComboUpdating)
         return;
@@ -385,24 +361,15 @@ unsigned TForm1::PanelValue(int byteIndex) const
     return value;
 }
 
-TForm1::HandlerScope::HandlerScope(TForm1& form) : form_(form)
+void TForm1::ShowPendingReceiptState()
 {
-    ++form_.FHandlerDepth;
-}
-
-TForm1::HandlerScope::~HandlerScope()
-{
-    if (--form_.FHandlerDepth == 0 && form_.FPendingReceiptState) {
-        const int state = *form_.FPendingReceiptState;
-        form_.FPendingReceiptState.reset();
-        form_.ShowReceiptState(state);
-    }
+    if (const auto state = std::exchange(FPendingReceiptState, std::nullopt))
+        ShowReceiptState(*state);
 }
 
 void TForm1::SelectReceiptState(int state)
 {
-    // Nested handler runs may select several entries on the way; only the
-    // last is ever seen, and showing one costs a text layout.
+    // Showing an entry costs a text layout; nested runs may select several.
     if (FHandlerDepth > 0)
         FPendingReceiptState = state;
     else
@@ -411,7 +378,7 @@ void TForm1::SelectReceiptState(int state)
 
 void TForm1::ShowReceiptState(int state)
 {
-    FlagScope selecting(FComboSelecting);
+    const QScopedValueRollback selecting(FComboSelecting, true);
     if (ComboBox1->currentIndex() != state)
         ComboBox1->setCurrentIndex(state);
     // The user may have typed over the list's text; show the entry again.
@@ -426,13 +393,13 @@ int TForm1::ChosenReceiptState() const
 
 void TForm1::ComboBox1Change(QObject*)
 {
-    HandlerScope scope(*this);
+    const HandlerScope scope = Handling();
     // A text that names no entry chooses nothing.
     const int state = ChosenReceiptState();
     if (state < 0)
         return;
     SelectReceiptState(state);
-    FlagScope updating(FComboUpdating);
+    const QScopedValueRollback updating(FComboUpdating, true);
     for (int bit = 0; bit < kReceiptStateBits; ++bit)
         FlagBox(kReceiptStateByte, bit)->setChecked((state >> bit) & 1);
     // Only the low digit changes, as long as byte 2 holds two digits. A

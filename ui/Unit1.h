@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/StatusFlagCatalogue.h"
+#include "ui/OutermostScope.h"
 
 #include <QWidget>
 
@@ -17,6 +18,13 @@ class TMaskEdit;
 
 // The main window: six panels of flag check boxes and the receipt-state list
 // bound both ways to the status field, and the error code row.
+//
+// Writing a control from code runs its handler at once, so the handlers run
+// inside one another: a typed digit ticks boxes, each box rewrites the field,
+// which runs the field's handler again. Only the final state is ever seen,
+// so what merely shows it is done once, when the outermost handler returns:
+// the field draws itself then (see TMaskEdit) and the list shows its entry
+// then (SelectReceiptState).
 class TForm1 : public QWidget
 {
     Q_OBJECT
@@ -69,7 +77,7 @@ protected:
 private:
     void CenterOnScreen();
     void CreateControls();
-    void CreatePanel(const StatusPanel& panel);
+    void CreatePanel(int byteIndex);
     void SetTabOrder();
     void ConnectHandlers();
 
@@ -97,23 +105,14 @@ private:
     // True while code selects the list's entry, which is no user's choice.
     bool FComboSelecting = false;
 
-    // Handlers run inside one another; the list shows its entry once the
-    // outermost is done.
-    class HandlerScope {
-    public:
-        explicit HandlerScope(TForm1& form);
-        ~HandlerScope();
-        HandlerScope(const HandlerScope&) = delete;
-        HandlerScope& operator=(const HandlerScope&) = delete;
-
-    private:
-        TForm1& form_;
-    };
+    using HandlerScope = OutermostScope<TForm1>;
+    HandlerScope Handling() { return HandlerScope(*this, FHandlerDepth, &TForm1::ShowPendingReceiptState); }
+    void ShowPendingReceiptState();
     int FHandlerDepth = 0;
+    std::optional<int> FPendingReceiptState;
     // Scratch space for the many nested reads and writes of the status field.
     std::string FFieldBytes;
     std::u32string FFieldText;
-    std::optional<int> FPendingReceiptState;
     bool FActivated = false;
 };
 

@@ -11,12 +11,21 @@ TForm2* Form2 = nullptr;
 
 namespace {
 
-const ControlPlacement kAboutLabels[] = {
+const ControlPlacement kLabelPlacements[] = {
     {"Label1", nullptr, 32, 24, 378, 13, "ПО Regalo_Vespera ver. 1.0.2 30.11.2017  предназначено для   получения  "},
     {"Label2", nullptr, 32, 48, 371, 13, "подробной информации (в текстовом формате) по кодам статуса и  коду"},
     {"Label3", nullptr, 32, 72, 41, 13, "ошибки."},
     {"Label4", nullptr, 32, 104, 284, 13, ""},
 };
+const ControlPlacement kButtonPlacement = {"Button1", nullptr, 344, 160, 75, 25, "Закрыть"};
+
+template <class Widget>
+Widget* Place(QWidget* window, Widget* widget, const ControlPlacement& placement)
+{
+    PlaceWidget(widget, window, placement);
+    widget->setText(QString::fromUtf8(placement.text));
+    return widget;
+}
 
 } // namespace
 
@@ -31,18 +40,12 @@ TForm2::TForm2(QWidget* parent)
     setModal(true);
 
     QLabel** labels[] = {&Label1, &Label2, &Label3, &Label4};
-    for (std::size_t i = 0; i < std::size(kAboutLabels); ++i) {
-        const ControlPlacement& placement = kAboutLabels[i];
-        auto* label = new QLabel(QString::fromUtf8(placement.text), this);
-        label->setObjectName(QString::fromLatin1(placement.name));
+    for (std::size_t i = 0; i < std::size(kLabelPlacements); ++i) {
+        auto* label = new QLabel;
         label->setTextFormat(Qt::PlainText);
-        label->setGeometry(placement.left, placement.top, placement.width, placement.height);
-        *labels[i] = label;
+        *labels[i] = Place(this, label, kLabelPlacements[i]);
     }
-
-    Button1 = new QPushButton(QStringLiteral("Закрыть"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(344, 160, 75, 25);
+    Button1 = Place(this, new QPushButton, kButtonPlacement);
     Button1->setFocus();
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(Button1); });
 }

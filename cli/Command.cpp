@@ -1,0 +1,128 @@
+#include "cli/Command.h"
+
+#include "cli/Decoder.h"
+#include "cli/Output.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view kUsage = R"(Usage:
+  regalo-decode status BYTES...     the six status bytes, e.g. 80 80 89 80 80 80
+  regalo-decode error CODE          a four-digit error code, e.g. 0501
+  regalo-decode status -            one status line per line of standard input
+  regalo-decode error -             one error code per line of standard input
+  regalo-decode list errors|flags   the whole catalogue
+
+Options:
+  --json        one JSON object per value (an array for list)
+  --csv         comma-separated values (list only)
+  -h, --help    this text
+  -v, --version the version
+)";
+
+ExitCode UsageError(FdWriter& err, const QString& why)
+{
+    err.Append("regalo-decode: " + why.toStdString() + "\n\n");
+    err.Append(kUsage);
+    return ExitCode::Usage;
+}
+
+ExitCode Run(const std::vector<std::string>& arguments, int in, FdWriter& out, FdWriter& err)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption json(QStringLiteral("json"));
+    const QCommandLineOption csv(QStringLiteral("csv"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOptions({json, csv, help, version});
+
+    QStringList argv{QStringLiteral("regalo-decode")};
+    for (const std::string& argument : arguments)
+        argv << QString::fromLocal8Bit(argument.c_str());
+    if (!parser.parse(argv))
+        return UsageError(err, parser.errorText());
+    if (parser.isSet(help)) {
+        out.Append(kUsage);
+        return ExitCode::Ok;
+    }
+    if (parser.isSet(version)) {
+        out.Append("regalo-decode " REGALO_VERSION "\n");
+        return ExitCode::Ok;
+    }
+
+    QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty())
+        return UsageError(err, QStringLiteral("say what to decode"));
+    const QString command = positional.takeFirst();
+    if (parser.isSet(json) && parser.isSet(csv))
+        return UsageError(err, QStringLiteral("--json and --csv exclude each other"));
+
+    if (command == QLatin1String("list")) {
+        if (positional.size() != 1)
+            return UsageError(err, QStringLiteral("list takes one of: errors, flags"));
+        const ListFormat format = parser.isSet(json) ? ListFormat::Json
+                                  : parser.isSet(csv) ? ListFormat::Csv
+                                                      : ListFormat::Text;
+        if (positional[0] == QLatin1String("errors"))
+            out.Append(ListErrors(format));
+        else if (positional[0] == QLatin1String("flags"))
+            out.Append(ListFlags(format));
+        else
+            return UsageError(err, QStringLiteral("nothing to list called \"%1\"").arg(positional[0]));
+        return ExitCode::Ok;
+    }
+
+    Decoder::Kind kind;
+    if (command == QLatin1String("status"))
+        kind = Decoder::Kind::Status;
+    else if (command == QLatin1String("error"))
+        kind = Decoder::Kind::ErrorCode;
+    else
+        return UsageError(err, QStringLiteral("unknown command \"%1\"").arg(command));
+    if (parser.isSet(csv))
+        return UsageError(err, QStringLiteral("--csv is for list"));
+    if (positional.isEmpty())
+        return UsageError(err, QStringLiteral("%1 needs a value, or - for standard input").arg(command));
+
+    const bool streamed = positional == QStringList{QStringLiteral("-")};
+    const Decoder::Form form = parser.isSet(json) ? Decoder::Form::Json
+                               : streamed         ? Decoder::Form::Line
+                                                  : Decoder::Form::Report;
+    Decoder decoder(kind, form, out, err);
+    if (streamed)
+        return decoder.DecodeLines(in) ? ExitCode::Ok : ExitCode::Failed;
+    if (kind == Decoder::Kind::ErrorCode && positional.size() != 1)
+        return UsageError(err, QStringLiteral("error takes one code"));
+    // Status bytes may come as one argument or several.
+    const QByteArray value = positional.join(QLatin1Char(' ')).toUtf8();
+    return decoder.Decode(std::string_view(value.constData(), static_cast<std::size_t>(value.size())))
+               ? ExitCode::Ok
+               : ExitCode::Failed;
+}
+
+} // namespace
+
+ExitCode RunDecodeCommand(const std::vector<std::string>& arguments, const StandardStreams& streams)
+{
+    FdWriter out(streams.out);
+    FdWriter err(streams.err);
+    try {
+        const ExitCode code = Run(arguments, streams.in, out, err);
+        out.Flush();
+        err.Flush();
+        return code;
+    } catch (const IoError& failure) {
+        // Whatever was still held for standard error goes first, if it can.
+        try {
+            err.Append(std::string("regalo-decode: ") + failure.what() + '\n');
+            err.Flush();
+        } catch (const IoError&) {
+        }
+        return ExitCode::Failed;
+    }
+}

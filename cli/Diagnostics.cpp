@@ -1,0 +1,107 @@
+#include "cli/Diagnostics.h"
+
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t offset)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned lead = byte(offset);
+    if (lead < 0x80)
+        return 1;
+    std::size_t length = 0;
+    char32_t code = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0Fu;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07u;
+    } else {
+        return 0;
+    }
+    if (offset + length > text.size())
+        return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(offset + i) & 0xC0u) != 0x80u)
+            return 0;
+        code = (code << 6) | (byte(offset + i) & 0x3Fu);
+    }
+    // Overlong forms, surrogates and code points past Unicode are not UTF-8.
+    const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < least[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
+        return 0;
+    return length;
+}
+
+namespace {
+
+// Steps over one character: a UTF-8 sequence, or a single stray byte.
+std::size_t CharacterLength(std::string_view text, std::size_t offset)
+{
+    const std::size_t length = Utf8SequenceLength(text, offset);
+    return length == 0 ? 1 : length;
+}
+
+bool IsControl(std::string_view sequence)
+{
+    const auto lead = static_cast<unsigned char>(sequence[0]);
+    if (sequence.size() == 1)
+        return lead < 0x20 || lead == 0x7F;
+    // C1 controls, U+0080-U+009F: some terminals act on them too.
+    return sequence.size() == 2 && lead == 0xC2 && static_cast<unsigned char>(sequence[1]) < 0xA0;
+}
+
+constexpr char kLowerHexDigits[] = "0123456789abcdef";
+
+void AppendEscaped(std::string& out, std::string_view bytes)
+{
+    for (char c : bytes) {
+        const auto value = static_cast<unsigned char>(c);
+        out += "\\x";
+        out += kLowerHexDigits[value >> 4];
+        out += kLowerHexDigits[value & 0x0Fu];
+    }
+}
+
+} // namespace
+
+std::size_t CharacterCount(std::string_view text)
+{
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); i += CharacterLength(text, i))
+        ++count;
+    return count;
+}
+
+std::size_t CharacterPosition(std::string_view text, std::size_t offset)
+{
+    return CharacterCount(text.substr(0, offset)) + 1;
+}
+
+std::string Quoted(std::string_view value)
+{
+    std::string out = "\"";
+    std::size_t shown = 0;
+    for (std::size_t i = 0; i < value.size(); ++shown) {
+        if (shown == kShownCharacters) {
+            out += "\xE2\x80\xA6"; // …
+            break;
+        }
+        const std::size_t length = Utf8SequenceLength(value, i);
+        const std::string_view sequence = value.substr(i, length == 0 ? 1 : length);
+        if (length == 0 || IsControl(sequence))
+            AppendEscaped(out, sequence);
+        else if (sequence == "\\")
+            out += "\\\\";
+        else
+            out += sequence;
+        i += sequence.size();
+    }
+    return out + '"';
+}
+
+std::string CountOf(std::size_t count, std::string_view singular, std::string_view plural)
+{
+    return std::to_string(count) + ' ' + std::string(count == 1 ? singular : plural);
+}

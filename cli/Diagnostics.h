@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Values quoted back to the user come from logs and terminals: they are shown
+// so that nothing in them can act on the terminal, and counted as the user
+// sees them.
+
+// Characters as a terminal shows them: each UTF-8 sequence one, and each byte
+// that belongs to none one too.
+std::size_t CharacterCount(std::string_view text);
+
+// The character position (from 1) of the byte at `offset`.
+std::size_t CharacterPosition(std::string_view text, std::size_t offset);
+
+// The value in double quotes, control characters and bytes that are not
+// UTF-8 written as \xNN, a backslash as \\, cut with an ellipsis after
+// kShownCharacters characters.
+inline constexpr std::size_t kShownCharacters = 64;
+std::string Quoted(std::string_view value);
+
+// "1 character", "2 characters".
+std::string CountOf(std::size_t count, std::string_view singular, std::string_view plural);
+
+// Length of the valid UTF-8 sequence starting at `offset`, or 0.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t offset);

@@ -1,0 +1,141 @@
+#include "cli/Json.h"
+
+#include "cli/Diagnostics.h"
+
+#include <QString>
+
+#include <charconv>
+
+namespace {
+
+bool IsUtf8(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const std::size_t length = Utf8SequenceLength(text, i);
+        if (length == 0)
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+} // namespace
+
+void AppendJsonString(std::string& out, std::string_view utf8)
+{
+    if (!IsUtf8(utf8)) {
+        // Rare: replaced exactly as Qt reads such bytes elsewhere.
+        const QByteArray valid = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).toUtf8();
+        AppendJsonString(out, std::string_view(valid.constData(), static_cast<std::size_t>(valid.size())));
+        return;
+    }
+    static constexpr char kHex[] = "0123456789abcdef";
+    out += '"';
+    for (char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && c != '"' && c != '\\') {
+            out += c;
+            continue;
+        }
+        out += '\\';
+        switch (c) {
+        case '"': out += '"'; break;
+        case '\\': out += '\\'; break;
+        case '\b': out += 'b'; break;
+        case '\f': out += 'f'; break;
+        case '\n': out += 'n'; break;
+        case '\r': out += 'r'; break;
+        case '\t': out += 't'; break;
+        default:
+            out += "u00";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0x0Fu];
+        }
+    }
+    out += '"';
+}
+
+void JsonWriter::Separate()
+{
+    if (needComma_)
+        out_ += ',';
+}
+
+JsonWriter& JsonWriter::BeginObject()
+{
+    Separate();
+    out_ += '{';
+    needComma_ = false;
+    return *this;
+}
+
+JsonWriter& JsonWriter::EndObject()
+{
+    out_ += '}';
+    needComma_ = true;
+    return *this;
+}
+
+JsonWriter& JsonWriter::BeginArray()
+{
+    Separate();
+    out_ += '[';
+    needComma_ = false;
+    return *this;
+}
+
+JsonWriter& JsonWriter::EndArray()
+{
+    out_ += ']';
+    needComma_ = true;
+    return *this;
+}
+
+JsonWriter& JsonWriter::Key(std::string_view key)
+{
+    Separate();
+    AppendJsonString(out_, key);
+    out_ += ':';
+    needComma_ = false;
+    return *this;
+}
+
+JsonWriter& JsonWriter::String(std::string_view utf8)
+{
+    Separate();
+    AppendJsonString(out_, utf8);
+    needComma_ = true;
+    return *this;
+}
+
+JsonWriter& JsonWriter::Number(long long value)
+{
+    Separate();
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out_.append(digits, end);
+    needComma_ = true;
+    return *this;
+}
+
+JsonWriter& JsonWriter::Bool(bool value)
+{
+    Separate();
+    out_ += value ? "true" : "false";
+    needComma_ = true;
+    return *this;
+}
+
+JsonWriter& JsonWriter::Raw(std::string_view json)
+{
+    if (json.empty())
+        return *this;
+    Separate();
+    out_ += json;
+    needComma_ = true;
+    return *this;
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+// regalo-decode's own reading and writing, on file descriptors: every failure
+// is reported, a line is never held beyond a bound, and an answer is written
+// out before the program waits for more input.
+
+// A read or write that failed; what() reads "write error: No space left on device".
+class IoError : public std::runtime_error {
+public:
+    IoError(const char* what, int error);
+};
+
+// Output gathered in a buffer and written in large pieces.
+class FdWriter {
+public:
+    explicit FdWriter(int fd);
+    ~FdWriter();
+    FdWriter(const FdWriter&) = delete;
+    FdWriter& operator=(const FdWriter&) = delete;
+
+    std::string& Buffer() { return buffer_; }
+    bool IsTerminal() const { return terminal_; }
+    void Append(std::string_view text) { buffer_ += text; }
+    // Writes when the buffer has grown large.
+    void FlushIfFull();
+    // Writes everything; throws IoError.
+    void Flush();
+
+private:
+    int fd_;
+    bool terminal_;
+    std::string buffer_;
+};
+
+inline constexpr std::size_t kMaxLineLength = 4096;
+
+// Lines of a descriptor, read in chunks. A line longer than kMaxLineLength is
+// reported as too long with its first bytes, and the rest of it is skipped
+// without being kept.
+class LineReader {
+public:
+    // `beforeWait` runs whenever the next read would block.
+    LineReader(int fd, std::function<void()> beforeWait);
+
+    struct Line {
+        std::string_view text; // without the line feed
+        std::uint64_t number;  // from 1
+        bool tooLong;
+    };
+
+    // False at the end of the input, or once a stop was asked for; throws IoError.
+    bool Next(Line& line);
+
+private:
+    bool Fill();
+
+    int fd_;
+    std::function<void()> beforeWait_;
+    std::string chunk_;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    std::string partial_; // a line that runs past the chunk
+    std::uint64_t number_ = 0;
+    bool ended_ = false;
+};
+
+// SIGINT and SIGTERM end the stream at the next line instead of killing the
+// program, so that every result already computed is written first.
+void CatchStopSignals();
+// After the results are out: ends the program by the signal that stopped it, if any.
+void ResendStopSignal();
+bool StopRequested();
