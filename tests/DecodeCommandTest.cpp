@@ -1,5 +1,6 @@
 #include "cli/Command.h"
 #include "cli/Input.h"
+#include "cli/Output.h"
 #include "core/ErrorCodes.h"
 
 #include <gtest/gtest.h>
@@ -141,6 +142,33 @@ TEST(DecodeCommand, StreamsOneResultPerLine)
     CommandRun status = Decode({"status", "-"}, "80 80 89 80 80 80\r\n80-81-80-80-80-80\n");
     EXPECT_EQ(status.exitCode, 0);
     EXPECT_EQ(std::count(status.out.begin(), status.out.end(), '\n'), 2);
+}
+
+TEST(DecodeCommand, StreamedStatusLineNamesEachSetFlagAndTheState)
+{
+    const CommandRun run = Decode({"status", "-"}, "80 80 89 80 80 c1\n");
+    EXPECT_EQ(run.out, "80 80 89 80 80 C1\t0.7 (80) Всегда установлен\t1.7 (80) Всегда установлен"
+                       "\t2.0 (1) Состояние чека\t2.3 (8) Текущее состояние чека\t2.7 (80) Всегда установлен"
+                       "\t3.7 (80) Всегда установлен\t4.7 (80) Всегда установлен\t5.0 (1) Денежный ящик закрыт"
+                       "\t5.6 (40) До конца смены(24 часа) осталось меньше 60 минут\t5.7 (80) Всегда установлен"
+                       "\t9. Режим АННУЛИРОВАНИЕ\n");
+}
+
+TEST(DecodeCommand, JsonFlagValuesAreTheirBits)
+{
+    const CommandRun run = Decode({"status", "--json", "01 02 04 08 10 60"});
+    QStringList flags;
+    for (const QJsonValue& flag : QJsonDocument::fromJson(QByteArray::fromStdString(run.out))["flags"].toArray())
+        flags << QStringLiteral("%1.%2=%3").arg(flag["byte"].toInt()).arg(flag["bit"].toInt()).arg(flag["value"].toInt());
+    EXPECT_EQ(flags.join(' '), "0.0=1 1.1=2 2.2=4 3.3=8 4.4=16 5.5=32 5.6=64");
+}
+
+TEST(CsvField, QuotesOnlyWhatNeedsIt)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"plain", "plain"}, {"a,b", "\"a,b\""}, {"say \"hi\"", "\"say \"\"hi\"\"\""}, {"two\nlines", "\"two\nlines\""}};
+    for (const auto& [text, field] : cases)
+        EXPECT_EQ(CsvField(text), field);
 }
 
 TEST(DecodeCommand, JsonIsValidAndComplete)

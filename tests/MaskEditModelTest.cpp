@@ -89,6 +89,10 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"SpaceInTheLastGroupBeeps", kStatusMask, k80, {At(16), Type(U" ")}, k80, 16, 1, false, 0, 1},
         EditCase{"SpaceMidGroupJumps", kStatusMask, k80, {At(4), Type(U" 1")}, U"80 80 10 80 80 80", 7, 1, true, 1, 0},
         EditCase{"SeparatorJustSteppedOverIsTaken", kStatusMask, k80, {Type(U"12 34 56 78 9a bc")}, U"12 34 56 78 9a bc", 17, 0, true, 12, 0},
+        // Taken silently only right after typing stepped over it.
+        EditCase{"SpaceAfterAClickJumps", kStatusMask, k80, {Type(U"12"), At(3), Type(U" ")}, U"12 80 80 80 80 80", 6, 1, true, 2, 0},
+        EditCase{"SpaceAfterAnArrowJumps", kStatusMask, k80, {At(7), kRight, Type(U" ")}, k80, 12, 1, false, 0, 0},
+        EditCase{"SpaceAfterASpaceJumps", kStatusMask, k80, {Type(U"  ")}, k80, 6, 1, false, 0, 0},
         EditCase{"TypingAtTheEndStops", kStatusMask, k80, {At(16), Type(U"12")}, U"80 80 80 80 80 81", 17, 0, true, 1, 0},
         EditCase{"TypingOnALiteralKeepsIt", kStatusMask, k80, {At(2), Type(U"5")}, k80, 3, 1, true, 1, 0},
         EditCase{"TypingOverASelection", kStatusMask, k80, {Sel(0, 5), Type(U"9")}, U"9_ __ 80 80 80 80", 1, 1, true, 2, 0},

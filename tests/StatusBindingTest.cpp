@@ -320,13 +320,18 @@ TEST_F(ChosenState, TypedTextChoosesOnlyAnEntry)
 
 TEST_F(ChosenState, TypingInTheStatusFieldShowsTheEntryAgain)
 {
+    // Whether the state changes (0 to 1) or stays (81 to 91), the text typed
+    // over the list goes.
+    const std::pair<int, const char*> typed[] = {{7, "1"}, {6, "9"}};
     QLineEdit* editor = form().ComboBox1->lineEdit();
-    editor->setFocus(Qt::MouseFocusReason);
-    editor->selectAll();
-    Type(editor, "xyz");
-    FocusAt(status(), 7);
-    Type(status(), "1");
-    EXPECT_EQ(form().ComboBox1->currentText(), "1. Отпечатан заголовок чека");
+    for (const auto& [offset, digit] : typed) {
+        editor->setFocus(Qt::MouseFocusReason);
+        editor->selectAll();
+        Type(editor, "xyz");
+        FocusAt(status(), offset);
+        Type(status(), digit);
+        EXPECT_EQ(form().ComboBox1->currentText(), "1. Отпечатан заголовок чека") << digit;
+    }
 }
 
 // ---- The error code ----
