@@ -226,48 +226,12 @@ public:
         QCoreApplication::processEvents();
     }
 
-    // What must hold after every action; empty when it does.
+    // The invariants, with the boxes shown since the last look forgotten.
     std::string Violation()
     {
-        TForm1& form = this->form();
-        std::ostringstream problem;
-        const QString status = form.MaskEdit1->Text();
-        const QString code = form.MaskEdit2->Text();
-        if (status.size() != kStatusTextLength || code.size() != 4)
-            problem << "field length: \"" << status.toStdString() << "\", \"" << code.toStdString() << "\"; ";
-        for (int offset = 2; offset < kStatusTextLength; offset += 3) {
-            if (status[offset] != QLatin1Char(' '))
-                problem << "literal at " << offset << " gone: \"" << status.toStdString() << "\"; ";
-        }
-        const std::string bytes = ToCp1251(status.toStdU32String());
-        if (bytes != form.LastStatusText())
-            problem << "field \"" << status.toStdString() << "\" but last accepted \"" << form.LastStatusText() << "\"; ";
-        for (int byte = 0; byte < kStatusByteCount; ++byte) {
-            if (!form.FlagBox(byte, kAlwaysSetBit)->isChecked())
-                problem << "bit 7 of byte " << byte << " unticked; ";
-            const QString field = status.mid(StatusFieldOffset(byte), 2);
-            bool hex = field.trimmed().size() == 2;
-            const unsigned value = field.toUInt(&hex, 16);
-            if (!hex || field.contains(QLatin1Char(' ')))
-                continue;
-            if (value & kAlwaysSetValue) {
-                for (int bit = 0; bit < kAlwaysSetBit; ++bit) {
-                    if (form.FlagBox(byte, bit)->isChecked() != bool((value >> bit) & 1u))
-                        problem << "byte " << byte << " \"" << field.toStdString() << "\" but bit " << bit << " box differs; ";
-                }
-            }
-            if (byte == kReceiptStateByte && form.ComboBox1->currentIndex() != int(value & 0x0Fu))
-                problem << "list at " << form.ComboBox1->currentIndex() << " for byte 2 \"" << field.toStdString() << "\"; ";
-        }
-        if (form.ComboUpdating())
-            problem << "list update flag left set; ";
-        for (const MessageBoxContent& box : boxes) {
-            if (box.icon == QMessageBox::Critical
-                && box.text != QLatin1String("Invalid input value.  Use escape key to abandon changes."))
-                problem << "error box \"" << box.text.toStdString() << "\"; ";
-        }
+        std::string problem = InvariantViolations();
         boxes.clear();
-        return problem.str();
+        return problem;
     }
 
 private:

@@ -8,6 +8,18 @@
 
 namespace {
 
+// Every case table here names its rows; gtest prints and names them by it.
+template <class Case>
+concept NamedCase = requires(const Case& c) { c.name; };
+
+template <NamedCase Case>
+void PrintTo(const Case& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+constexpr auto CaseName = [](const auto& info) { return std::string(info.param.name); };
+
 // ---- A typed byte ----
 
 struct TypedCase {
@@ -18,11 +30,6 @@ struct TypedCase {
     std::set<int> extraTicked;
     int receiptState;
 };
-
-void PrintTo(const TypedCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class TypedByte : public WindowTest, public testing::WithParamInterface<TypedCase> {};
 
@@ -55,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TypedCase{"WholeLineAsItReads", 0, "80 84 89 80 83 91", "80 84 89 80 83 91", {19, 33, 36, 25, 26, 41, 45}, 9},
                     TypedCase{"ClearedBitSevenStaysWhileNoBoxChanges", 6, "0", "80 80 00 80 80 80", {}, 0},
                     TypedCase{"ClearedBitSevenIsSetWhenABoxChanges", 6, "1", "80 80 90 80 80 80", {37}, 0}),
-    [](const testing::TestParamInfo<TypedCase>& info) { return info.param.name; });
+    CaseName);
 
 TEST_F(WindowTest, LowerCaseDigitPassesThroughIntermediateValues)
 {
@@ -109,11 +116,6 @@ struct PastedCase {
     int receiptState;
 };
 
-void PrintTo(const PastedCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class PastedLine : public WindowTest, public testing::WithParamInterface<PastedCase> {};
 
 TEST_P(PastedLine, SettlesOverAllSixGroups)
@@ -137,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PastedCase{"FirstCharacterRefused", "G0 80 80 80 80 80", "80 80 80 80 80 80", 0},
                     // A field with no digit leaves its panel and the list alone.
                     PastedCase{"FieldWithoutValue", "8A    89 80 80", "8A    89 80 80   ", 9}),
-    [](const testing::TestParamInfo<PastedCase>& info) { return info.param.name; });
+    CaseName);
 
 TEST_F(WindowTest, FieldWithoutValueKeepsItsPanel)
 {
@@ -164,11 +166,6 @@ struct ClickCase {
     int receiptState;
 };
 
-void PrintTo(const ClickCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class TickedBox : public WindowTest, public testing::WithParamInterface<ClickCase> {};
 
 TEST_P(TickedBox, RewritesItsByte)
@@ -190,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ClickCase{"ReceiptStateTen", {34, 36}, "80 80 8A 80 80 80", 10},
                     ClickCase{"TickAndUntick", {45, 45}, "80 80 80 80 80 80", 0},
                     ClickCase{"BitSevenBoxesStayTicked", {8, 16, 24, 32, 40, 48}, "80 80 80 80 80 80", 0}),
-    [](const testing::TestParamInfo<ClickCase>& info) { return info.param.name; });
+    CaseName);
 
 TEST_F(WindowTest, ClickingKeepsOtherFieldsAsTyped)
 {
@@ -358,11 +355,6 @@ struct TranslateCase {
     QString label;
 };
 
-void PrintTo(const TranslateCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class Translation : public WindowTest, public testing::WithParamInterface<TranslateCase> {};
 
 TEST_P(Translation, ShowsTheMessage)
@@ -386,7 +378,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TranslateCase{"LowerCase", "0c05", true, "Ошибка фискальной памяти!\n ДОшибка в формате даты!"},
                     TranslateCase{"UnknownClassEmpties", "b000", true, ""},
                     TranslateCase{"NumberedField", "ff04", false, "Значение поля номер 255 выходит за допустимый диапазон!"}),
-    [](const testing::TestParamInfo<TranslateCase>& info) { return info.param.name; });
+    CaseName);
 
 TEST_F(WindowTest, TranslationReplacesTheLabel)
 {
