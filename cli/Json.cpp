@@ -65,32 +65,17 @@ void JsonWriter::Separate()
         out_ += ',';
 }
 
-JsonWriter& JsonWriter::BeginObject()
+JsonWriter& JsonWriter::Open(char bracket)
 {
     Separate();
-    out_ += '{';
+    out_ += bracket;
     needComma_ = false;
     return *this;
 }
 
-JsonWriter& JsonWriter::EndObject()
+JsonWriter& JsonWriter::Close(char bracket)
 {
-    out_ += '}';
-    needComma_ = true;
-    return *this;
-}
-
-JsonWriter& JsonWriter::BeginArray()
-{
-    Separate();
-    out_ += '[';
-    needComma_ = false;
-    return *this;
-}
-
-JsonWriter& JsonWriter::EndArray()
-{
-    out_ += ']';
+    out_ += bracket;
     needComma_ = true;
     return *this;
 }

@@ -10,10 +10,10 @@ class JsonWriter {
 public:
     explicit JsonWriter(std::string& out) : out_(out) {}
 
-    JsonWriter& BeginObject();
-    JsonWriter& EndObject();
-    JsonWriter& BeginArray();
-    JsonWriter& EndArray();
+    JsonWriter& BeginObject() { return Open('{'); }
+    JsonWriter& EndObject() { return Close('}'); }
+    JsonWriter& BeginArray() { return Open('['); }
+    JsonWriter& EndArray() { return Close(']'); }
     JsonWriter& Key(std::string_view key);
     JsonWriter& String(std::string_view utf8);
     JsonWriter& Number(long long value);
@@ -23,6 +23,8 @@ public:
     JsonWriter& Raw(std::string_view json);
 
 private:
+    JsonWriter& Open(char bracket);
+    JsonWriter& Close(char bracket);
     void Separate();
 
     std::string& out_;

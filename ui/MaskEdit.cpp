@@ -304,26 +304,30 @@ void TMaskEdit::mousePressEvent(QMouseEvent* event)
 
 void TMaskEdit::mouseMoveEvent(QMouseEvent* event)
 {
-    QLineEdit::mouseMoveEvent(event);
-    TakeSelectionFromWidget();
+    ThroughLineEdit(event, [&] { QLineEdit::mouseMoveEvent(event); });
 }
 
 void TMaskEdit::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (IsSelectionPasteClick(event))
-        return;
-    QLineEdit::mouseReleaseEvent(event);
-    TakeSelectionFromWidget();
-    model_.EnsureHighlight();
-    Render();
+    if (ThroughLineEdit(event, [&] { QLineEdit::mouseReleaseEvent(event); })) {
+        model_.EnsureHighlight();
+        Render();
+    }
 }
 
 void TMaskEdit::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    ThroughLineEdit(event, [&] { QLineEdit::mouseDoubleClickEvent(event); });
+}
+
+template <class Handler>
+bool TMaskEdit::ThroughLineEdit(QMouseEvent* event, Handler&& lineEditHandler)
+{
     if (IsSelectionPasteClick(event))
-        return;
-    QLineEdit::mouseDoubleClickEvent(event);
+        return false;
+    lineEditHandler();
     TakeSelectionFromWidget();
+    return true;
 }
 
 QMenu* TMaskEdit::CreateContextMenu()

@@ -55,6 +55,10 @@ private:
     static void PutOnClipboard(const std::u32string& text);
     void PasteFrom(const QString& text);
     void TakeSelectionFromWidget();
+    // Lets the line edit handle the mouse, then takes the selection it made;
+    // false for the rest of a middle-button click, which is not handled.
+    template <class Handler>
+    bool ThroughLineEdit(QMouseEvent* event, Handler&& lineEditHandler);
     void Render();
 
     // The model is shown once the outermost change is done.
