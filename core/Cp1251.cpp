@@ -55,9 +55,10 @@ bool IsCp1251LetterOrDigit(char32_t c)
     return c >= 0x0400 && c <= 0x04FF && EncodeCp1251(c).has_value();
 }
 
-void ToCp1251(std::u32string_view text, std::string& bytes, char fallback)
+std::string ToCp1251(std::u32string_view text, char fallback)
 {
-    bytes.clear();
+    std::string bytes;
+    bytes.reserve(text.size());
     for (char32_t c : text) {
         if (c < 0x80) {
             bytes.push_back(static_cast<char>(c));
@@ -66,25 +67,14 @@ void ToCp1251(std::u32string_view text, std::string& bytes, char fallback)
         const auto byte = EncodeCp1251(c);
         bytes.push_back(byte ? static_cast<char>(*byte) : fallback);
     }
-}
-
-void FromCp1251(std::string_view bytes, std::u32string& text)
-{
-    text.clear();
-    for (char byte : bytes)
-        text.push_back(DecodeCp1251(static_cast<unsigned char>(byte)));
-}
-
-std::string ToCp1251(std::u32string_view text, char fallback)
-{
-    std::string bytes;
-    ToCp1251(text, bytes, fallback);
     return bytes;
 }
 
 std::u32string FromCp1251(std::string_view bytes)
 {
     std::u32string text;
-    FromCp1251(bytes, text);
+    text.reserve(bytes.size());
+    for (char byte : bytes)
+        text.push_back(DecodeCp1251(static_cast<unsigned char>(byte)));
     return text;
 }

@@ -16,6 +16,3 @@ bool IsCp1251LetterOrDigit(char32_t c);
 // One byte per character; a character outside the code page becomes `fallback`.
 std::string ToCp1251(std::u32string_view text, char fallback = '?');
 std::u32string FromCp1251(std::string_view bytes);
-// The same, into a string whose storage is reused.
-void ToCp1251(std::u32string_view text, std::string& bytes, char fallback = '?');
-void FromCp1251(std::string_view bytes, std::u32string& text);

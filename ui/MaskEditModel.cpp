@@ -65,23 +65,16 @@ bool MaskEditModel::HasTemplateShape(std::u32string_view value) const
 std::u32string MaskEditModel::FitToTemplate(std::u32string_view value) const
 {
     std::u32string fitted;
-    FitToTemplate(value, fitted);
-    return fitted;
-}
-
-void MaskEditModel::FitToTemplate(std::u32string_view value, std::u32string& fitted) const
-{
-    fitted.assign(value.size() == literals_.size() ? value : std::u32string_view{});
     if (HasTemplateShape(value)) {
+        fitted = value;
         for (std::size_t i = 0; i < fitted.size(); ++i) {
             if (!literals_[i] && fitted[i] == U' ')
                 fitted[i] = blank_;
         }
-        return;
+        return fitted;
     }
     // Any other text: each literal is looked for in turn and the groups
     // between them are padded or cut to the template's widths.
-    fitted.clear();
     std::size_t from = 0; // where the next group starts in `value`
     int groupStart = 0;   // where it starts in the template
     auto appendGroup = [&](std::u32string_view group, int width) {
@@ -110,13 +103,12 @@ void MaskEditModel::FitToTemplate(std::u32string_view value, std::u32string& fit
         groupStart = offset + 1;
     }
     appendGroup(from < value.size() ? value.substr(from) : std::u32string_view{}, Length() - groupStart);
+    return fitted;
 }
 
 void MaskEditModel::SetText(std::u32string_view value)
 {
-    // ReplaceDisplay copies the fitted text before any handler can assign again.
-    FitToTemplate(value, fitted_);
-    ReplaceDisplay(fitted_);
+    ReplaceDisplay(FitToTemplate(value));
 }
 
 void MaskEditModel::ReplaceDisplay(const std::u32string& text)

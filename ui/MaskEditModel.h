@@ -36,7 +36,6 @@ public:
     // restore text, leaving the first character highlighted.
     void SetText(std::u32string_view value);
     std::u32string FitToTemplate(std::u32string_view value) const;
-    void FitToTemplate(std::u32string_view value, std::u32string& fitted) const;
 
     bool Modified() const { return modified_; }
 
@@ -109,7 +108,6 @@ private:
     char32_t blank_ = U'_';
     std::u32string display_;
     std::u32string text_; // Text(), kept up to date with display_
-    std::u32string fitted_; // reused by SetText: handlers assign the text often
     std::u32string restore_;
     int anchor_ = 0;
     int active_ = 0;

@@ -38,16 +38,10 @@ constexpr PanelHandler kPanelHandlers[kStatusByteCount] = {
     &TForm1::CheckBox9Click, &TForm1::CheckBox25Click, &TForm1::CheckBox41Click,
 };
 
-void FieldBytes(const TMaskEdit& field, std::string& bytes)
-{
-    ToCp1251(field.Model().Text(), bytes);
-}
-
+// The field's text in its 8-bit code page, one byte per position.
 std::string FieldBytes(const TMaskEdit& field)
 {
-    std::string bytes;
-    FieldBytes(field, bytes);
-    return bytes;
+    return ToCp1251(field.Model().Text());
 }
 
 void ApplyText(QLabel* label, const QString& text)
@@ -264,30 +258,20 @@ void TForm1::Button3Click(QObject*)
 
 // ---- Status field ----
 
-std::string TForm1::StatusFieldText() const
-{
-    return FieldBytes(*MaskEdit1);
-}
-
 void TForm1::WriteStatusField()
 {
-    // The field copies the text before its change handlers run, so the
-    // buffer may be reused by a nested write.
-    FromCp1251(FLastStatusText, FFieldText);
-    MaskEdit1->SetText(FFieldText);
+    MaskEdit1->SetText(FromCp1251(FLastStatusText));
 }
 
 std::optional<int> TForm1::AcceptFieldChange(TMaskEdit& field, std::string& lastText)
 {
-    // Nested runs reuse the buffer: it is read before anything can run inside.
-    std::string& text = FFieldBytes;
-    FieldBytes(field, text);
+    const std::string text = FieldBytes(field);
     const int changed = FirstDifference(text, lastText, field.Model().Length());
     if (changed < 0)
         return std::nullopt;
     if (static_cast<std::size_t>(changed) >= text.size() || !IsHexDigitChar(text[static_cast<std::size_t>(changed)])) {
         field.SetText(FromCp1251(lastText));
-        FieldBytes(field, lastText);
+        lastText = FieldBytes(field);
         return std::nullopt;
     }
     lastText = text;
@@ -312,8 +296,10 @@ void TForm1::MaskEdit1KeyUp(QObject*, int&, Qt::KeyboardModifiers)
 
 void TForm1::ShowStatusByte(int byteIndex)
 {
-    // A field with no digit to read leaves its panel as it is.
-    if (const auto value = ScanStatusByte(StatusFieldText(), byteIndex))
+    // The field shows FLastStatusText here: every handler writes that first
+    // and the field only from it. A field with no digit to read leaves its
+    // panel as it is.
+    if (const auto value = ScanStatusByte(FLastStatusText, byteIndex))
         ShowByteInPanel(byteIndex, *value);
 }
 

@@ -81,8 +81,6 @@ private:
     void SetTabOrder();
     void ConnectHandlers();
 
-    // The field's text, one byte per position.
-    std::string StatusFieldText() const;
     void WriteStatusField();
     // Takes a change of `field` against `lastText` when its first changed
     // character is a hexadecimal digit, else puts `lastText` back. Returns the
@@ -110,9 +108,6 @@ private:
     void ShowPendingReceiptState();
     int FHandlerDepth = 0;
     std::optional<int> FPendingReceiptState;
-    // Scratch space for the many nested reads and writes of the status field.
-    std::string FFieldBytes;
-    std::u32string FFieldText;
     bool FActivated = false;
 };
 
