@@ -6,9 +6,9 @@
 #include "RatioReporter.h"
 
 #include <cstdio>
-#include <cstring>
 #include <map>
 #include <random>
+#include <sstream>
 #include <vector>
 
 #include <fcntl.h>
@@ -91,24 +91,19 @@ long OutputSize(Decoder::Kind kind, Decoder::Form form)
     return size;
 }
 
-// Reading the lines in chunks and writing as many bytes per line through a
-// buffer, as any program that prints that much must.
+// Reading the lines and writing as many bytes per line through a buffer, as
+// any program that prints that much must.
 void Floor(benchmark::State& state, Decoder::Kind kind, Decoder::Form form)
 {
     const long total = OutputSize(kind, form);
     const std::string perLine(static_cast<std::size_t>(total / kLines), 'x');
     std::string buffer;
     buffer.reserve(1 << 17);
-    std::vector<char> chunk(1 << 16);
     for (auto _ : state) {
-        const int in = InputFd(kind);
-        for (long n; (n = read(in, chunk.data(), chunk.size())) > 0;) {
-            const char* at = chunk.data();
-            const char* end = at + n;
-            while (const void* feed = std::memchr(at, '\n', static_cast<std::size_t>(end - at))) {
-                at = static_cast<const char*>(feed) + 1;
-                buffer += perLine;
-            }
+        std::istringstream in(Input(kind));
+        std::string line;
+        while (std::getline(in, line)) {
+            buffer += perLine;
             if (buffer.size() >= (1 << 16)) {
                 benchmark::DoNotOptimize(write(SinkFd(), buffer.data(), buffer.size()));
                 buffer.clear();

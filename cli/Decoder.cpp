@@ -4,15 +4,21 @@
 #include "cli/Json.h"
 #include "cli/Output.h"
 
+#include <charconv>
+
 Decoder::Decoder(Kind kind, Form form, FdWriter& out, FdWriter& err) : kind_(kind), form_(form), out_(out), err_(err) {}
 
 void Decoder::Note(std::string_view value, std::uint64_t lineNumber, std::string_view what)
 {
     std::string& note = err_.Buffer();
     note += "regalo-decode: ";
-    if (lineNumber > 0)
-        note += "line " + std::to_string(lineNumber) + ": ";
-    note += Quoted(value);
+    if (lineNumber > 0) {
+        char digits[24];
+        note += "line ";
+        note.append(digits, std::to_chars(digits, digits + sizeof digits, lineNumber).ptr);
+        note += ": ";
+    }
+    AppendQuoted(note, value);
     note += ": ";
     note += what;
     note += '\n';
@@ -113,8 +119,8 @@ bool Decoder::DecodeLines(int in)
             Refuse(line.text, line.number,
                    "line too long: over " + std::to_string(kMaxLineLength) + " bytes; skipped");
             allRead = false;
-        } else if (!Trimmed(line.text).empty()) {
-            allRead = Decode(line.text, line.number) && allRead;
+        } else if (const std::string_view value = Trimmed(line.text); !value.empty()) {
+            allRead = Decode(value, line.number) && allRead;
         }
         // On a terminal, notes keep their place among the results they follow.
         if (!err_.Buffer().empty() && (out_.IsTerminal() || err_.IsTerminal()))

@@ -79,11 +79,17 @@ std::size_t CharacterPosition(std::string_view text, std::size_t offset)
     return CharacterCount(text.substr(0, offset)) + 1;
 }
 
-std::string Quoted(std::string_view value)
+void AppendQuoted(std::string& out, std::string_view value)
 {
-    std::string out = "\"";
-    std::size_t shown = 0;
-    for (std::size_t i = 0; i < value.size(); ++shown) {
+    out += '"';
+    // Most values are short and plain: they go in whole.
+    std::size_t plain = 0;
+    while (plain < value.size() && plain < kShownCharacters && value[plain] >= 0x20 && value[plain] < 0x7F
+           && value[plain] != '\\')
+        ++plain;
+    out.append(value.data(), plain);
+    std::size_t shown = plain;
+    for (std::size_t i = plain; i < value.size(); ++shown) {
         if (shown == kShownCharacters) {
             out += "\xE2\x80\xA6"; // …
             break;
@@ -98,7 +104,7 @@ std::string Quoted(std::string_view value)
             out += sequence;
         i += sequence.size();
     }
-    return out + '"';
+    out += '"';
 }
 
 std::string CountOf(std::size_t count, std::string_view singular, std::string_view plural)

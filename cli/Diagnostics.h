@@ -19,7 +19,7 @@ std::size_t CharacterPosition(std::string_view text, std::size_t offset);
 // UTF-8 written as \xNN, a backslash as \\, cut with an ellipsis after
 // kShownCharacters characters.
 inline constexpr std::size_t kShownCharacters = 64;
-std::string Quoted(std::string_view value);
+void AppendQuoted(std::string& out, std::string_view value);
 
 // "1 character", "2 characters".
 std::string CountOf(std::size_t count, std::string_view singular, std::string_view plural);

@@ -38,18 +38,6 @@ bool ParseUsualStatusLine(std::string_view line, StatusBytes& bytes)
 
 } // namespace
 
-std::string_view Trimmed(std::string_view input)
-{
-    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    std::size_t first = 0;
-    std::size_t end = input.size();
-    while (first < end && blank(input[first]))
-        ++first;
-    while (end > first && blank(input[end - 1]))
-        --end;
-    return input.substr(first, end - first);
-}
-
 bool ParseStatusLine(std::string_view input, StatusBytes& bytes, std::string& error)
 {
     const std::string_view line = Trimmed(input);

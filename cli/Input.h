@@ -20,4 +20,14 @@ bool ParseStatusLine(std::string_view input, StatusBytes& bytes, std::string& er
 bool ParseErrorCode(std::string_view input, ErrorCode& code, std::string& error);
 
 // The input without leading and trailing blanks, tabs and carriage returns.
-std::string_view Trimmed(std::string_view input);
+inline std::string_view Trimmed(std::string_view input)
+{
+    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    std::size_t first = 0;
+    std::size_t end = input.size();
+    while (first < end && blank(input[first]))
+        ++first;
+    while (end > first && blank(input[end - 1]))
+        --end;
+    return input.substr(first, end - first);
+}

@@ -35,12 +35,16 @@ void AppendJsonString(std::string& out, std::string_view utf8)
     }
     static constexpr char kHex[] = "0123456789abcdef";
     out += '"';
-    for (char c : utf8) {
+    std::size_t run = 0; // characters that go in as they are, not yet appended
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const char c = utf8[i];
         const auto byte = static_cast<unsigned char>(c);
         if (byte >= 0x20 && c != '"' && c != '\\') {
-            out += c;
+            ++run;
             continue;
         }
+        out.append(utf8.data() + i - run, run);
+        run = 0;
         out += '\\';
         switch (c) {
         case '"': out += '"'; break;
@@ -56,6 +60,7 @@ void AppendJsonString(std::string& out, std::string_view utf8)
             out += kHex[byte & 0x0Fu];
         }
     }
+    out.append(utf8.data() + utf8.size() - run, run);
     out += '"';
 }
 
@@ -82,9 +87,11 @@ JsonWriter& JsonWriter::Close(char bracket)
 
 JsonWriter& JsonWriter::Key(std::string_view key)
 {
+    // Keys are this program's own plain words: nothing to escape.
     Separate();
-    AppendJsonString(out_, key);
-    out_ += ':';
+    out_ += '"';
+    out_ += key;
+    out_ += "\":";
     needComma_ = false;
     return *this;
 }

@@ -38,55 +38,54 @@ void WriteReceiptStateJson(JsonWriter& json, int state)
         .EndObject();
 }
 
-// What each value of each byte adds to a streamed line and to a JSON flag
+// What each value of each byte adds to a streamed line, or to a JSON flag
 // list: its set flags in catalogue order, built once, kept side by side.
 class FlagParts {
 public:
-    FlagParts()
+    enum class Form { Line, Json };
+
+    explicit FlagParts(Form form)
     {
         for (int byte = 0; byte < kStatusByteCount; ++byte) {
             for (unsigned value = 0; value < 256; ++value) {
-                const std::size_t lineStart = text_.size();
+                const std::size_t start = text_.size();
+                JsonWriter json(text_); // each value's list stands alone
                 for (int bit = 0; bit < kBitsPerByte; ++bit) {
-                    if ((value >> bit) & 1u)
-                        text_ += '\t' + std::to_string(byte) + '.' + std::to_string(bit) + ' ' + FlagOf(byte, bit).caption;
+                    if (((value >> bit) & 1u) == 0)
+                        continue;
+                    const StatusFlag& flag = FlagOf(byte, bit);
+                    if (form == Form::Json)
+                        WriteFlagJson(json, flag);
+                    else
+                        text_ += '\t' + std::to_string(byte) + '.' + std::to_string(bit) + ' ' + flag.caption;
                 }
-                const std::size_t jsonStart = text_.size();
-                JsonWriter json(text_);
-                for (int bit = 0; bit < kBitsPerByte; ++bit) {
-                    if ((value >> bit) & 1u)
-                        WriteFlagJson(json, FlagOf(byte, bit));
-                }
-                spans_[Index(static_cast<std::size_t>(byte), value)] = {lineStart, jsonStart, text_.size()};
+                spans_[Index(static_cast<std::size_t>(byte), value)] = {start, text_.size() - start};
             }
         }
     }
 
-    std::string_view Line(std::size_t byte, unsigned value) const
+    std::string_view Of(std::size_t byte, unsigned value) const
     {
-        const Span& span = spans_[Index(byte, value)];
-        return std::string_view(text_).substr(span.line, span.json - span.line);
-    }
-
-    std::string_view Json(std::size_t byte, unsigned value) const
-    {
-        const Span& span = spans_[Index(byte, value)];
-        return std::string_view(text_).substr(span.json, span.end - span.json);
+        const auto [start, length] = spans_[Index(byte, value)];
+        return std::string_view(text_).substr(start, length);
     }
 
 private:
-    struct Span {
-        std::size_t line, json, end;
-    };
     static std::size_t Index(std::size_t byte, unsigned value) { return byte * 256 + (value & 0xFFu); }
 
     std::string text_;
-    std::array<Span, kStatusByteCount * 256> spans_{};
+    std::array<std::pair<std::size_t, std::size_t>, kStatusByteCount * 256> spans_{};
 };
 
-const FlagParts& Parts()
+const FlagParts& LineParts()
 {
-    static const FlagParts parts;
+    static const FlagParts parts(FlagParts::Form::Line);
+    return parts;
+}
+
+const FlagParts& JsonParts()
+{
+    static const FlagParts parts(FlagParts::Form::Json);
     return parts;
 }
 
@@ -121,17 +120,22 @@ std::vector<int> ListedDetails(const ErrorClass& errorClass)
 
 } // namespace
 
-std::string StatusHex(const StatusBytes& bytes)
+void AppendStatusHex(std::string& out, const StatusBytes& bytes)
 {
-    std::string hex = kInitialStatusText;
-    for (int k = 0; k < kStatusByteCount; ++k)
-        WriteStatusByte(hex, k, bytes[static_cast<std::size_t>(k)]);
-    return hex;
+    const std::size_t start = out.size();
+    out += kInitialStatusText;
+    for (int k = 0; k < kStatusByteCount; ++k) {
+        const std::size_t high = start + static_cast<std::size_t>(StatusFieldOffset(k));
+        const unsigned value = bytes[static_cast<std::size_t>(k)];
+        out[high] = UpperHexDigit(value >> 4);
+        out[high + 1] = UpperHexDigit(value);
+    }
 }
 
 void AppendStatusReport(std::string& out, const StatusBytes& bytes)
 {
-    out += StatusHex(bytes) + '\n';
+    AppendStatusHex(out, bytes);
+    out += '\n';
     for (int byte = 0; byte < kStatusByteCount; ++byte) {
         const unsigned value = bytes[static_cast<std::size_t>(byte)];
         out += std::string(ByteCaption(byte)) + ": " + Hex2(value) + '\n';
@@ -147,11 +151,20 @@ void AppendStatusReport(std::string& out, const StatusBytes& bytes)
 
 void AppendStatusLine(std::string& out, const StatusBytes& bytes)
 {
-    out += StatusHex(bytes);
-    for (std::size_t byte = 0; byte < bytes.size(); ++byte)
-        out += Parts().Line(byte, bytes[byte]);
+    const FlagParts& parts = LineParts();
+    const std::string_view state = ReceiptStateCaption(bytes);
+    std::string_view pieces[kStatusByteCount];
+    std::size_t length = kStatusTextLength + 1 + state.size() + 1;
+    for (std::size_t byte = 0; byte < bytes.size(); ++byte) {
+        pieces[byte] = parts.Of(byte, bytes[byte]);
+        length += pieces[byte].size();
+    }
+    out.reserve(out.size() + length);
+    AppendStatusHex(out, bytes);
+    for (std::string_view piece : pieces)
+        out += piece;
     out += '\t';
-    out += ReceiptStateCaption(bytes);
+    out += state;
     out += '\n';
 }
 
@@ -163,8 +176,10 @@ void AppendStatusJson(std::string& out, std::string_view input, const StatusByte
         json.Number(value);
     json.EndArray().Key("flags").BeginArray();
     for (std::size_t byte = 0; byte < bytes.size(); ++byte)
-        json.Raw(Parts().Json(byte, bytes[byte]));
-    json.EndArray().Key("hex").String(StatusHex(bytes)).Key("input").String(input).Key("receiptState");
+        json.Raw(JsonParts().Of(byte, bytes[byte]));
+    std::string hex;
+    AppendStatusHex(hex, bytes);
+    json.EndArray().Key("hex").String(hex).Key("input").String(input).Key("receiptState");
     WriteReceiptStateJson(json, ReceiptStateOf(bytes[kReceiptStateByte]));
     json.EndObject();
     out += '\n';

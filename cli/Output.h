@@ -10,7 +10,7 @@
 // `out`.
 
 // The status bytes as the window's field shows them: "80 80 89 80 80 80".
-std::string StatusHex(const StatusBytes& bytes);
+void AppendStatusHex(std::string& out, const StatusBytes& bytes);
 
 // The byte line, each byte's caption with the captions of its set flags, and
 // the receipt state.
