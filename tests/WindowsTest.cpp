@@ -9,6 +9,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleOptionButton>
@@ -221,6 +222,38 @@ TEST(Application, RunShowsTheWindowAndEndsWithZeroWhenItCloses)
     EXPECT_FALSE(QGuiApplication::windowIcon().isNull());
     EXPECT_EQ(Form1, nullptr);
     EXPECT_EQ(Form2, nullptr);
+}
+
+TEST(Application, WithoutADisplaySaysSoAndEndsWithOne)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":4242"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(REGALO_PROGRAM), {});
+    ASSERT_TRUE(program.waitForFinished(20000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 1);
+    const QString said = QString::fromUtf8(program.readAllStandardError());
+    EXPECT_EQ(said.count(QLatin1Char('\n')), 1) << said.toStdString();
+    EXPECT_TRUE(said.contains(QLatin1String("DISPLAY=\":4242\"")) && said.contains(QLatin1String("xvfb-run")))
+        << said.toStdString();
+}
+
+TEST(FirstActivation, AClickThatActivatesTheWindowKeepsItsFocus)
+{
+    // Without a window manager the click reaches the window before its
+    // first activation does.
+    TForm1 form;
+    form.show();
+    ASSERT_FALSE(form.isActiveWindow());
+    QTest::mouseClick(form.MaskEdit2, Qt::LeftButton, {}, QPoint(4, 4));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    TestWindows::Type(QApplication::focusWidget(), QStringLiteral("0501"));
+    EXPECT_EQ(form.MaskEdit2->Text(), "0501");
+    EXPECT_EQ(form.MaskEdit1->Text(), "80 80 80 80 80 80");
 }
 
 } // namespace

@@ -242,7 +242,10 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::FormActivate(QObject*)
 {
-    MaskEdit1->setFocus(Qt::OtherFocusReason);
+    // Without a window manager the click that activates the window comes
+    // first and has already put the focus where the user wanted it.
+    if (focusWidget() == nullptr)
+        MaskEdit1->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::Button1Click(QObject*)
