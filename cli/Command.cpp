@@ -1,6 +1,7 @@
 #include "cli/Command.h"
 
 #include "cli/Decoder.h"
+#include "cli/Diagnostics.h"
 #include "cli/Output.h"
 
 #include <QCommandLineParser>
@@ -26,8 +27,12 @@ Options:
 
 ExitCode UsageError(FdWriter& err, const QString& why)
 {
-    err.Append("regalo-decode: " + why.toStdString() + "\n\n");
-    err.Append(kUsage);
+    // The reason may quote an argument: shown as safely as any value.
+    std::string& line = err.Buffer();
+    line += "regalo-decode: ";
+    AppendEscaped(line, why.toStdString(), 4 * kShownCharacters);
+    line += "\n\n";
+    line += kUsage;
     return ExitCode::Usage;
 }
 

@@ -54,7 +54,7 @@ bool IsControl(std::string_view sequence)
 
 constexpr char kLowerHexDigits[] = "0123456789abcdef";
 
-void AppendEscaped(std::string& out, std::string_view bytes)
+void AppendBytes(std::string& out, std::string_view bytes)
 {
     for (char c : bytes) {
         const auto value = static_cast<unsigned char>(c);
@@ -79,31 +79,35 @@ std::size_t CharacterPosition(std::string_view text, std::size_t offset)
     return CharacterCount(text.substr(0, offset)) + 1;
 }
 
-void AppendQuoted(std::string& out, std::string_view value)
+void AppendEscaped(std::string& out, std::string_view value, std::size_t most)
 {
-    out += '"';
     // Most values are short and plain: they go in whole.
     std::size_t plain = 0;
-    while (plain < value.size() && plain < kShownCharacters && value[plain] >= 0x20 && value[plain] < 0x7F
-           && value[plain] != '\\')
+    while (plain < value.size() && plain < most && value[plain] >= 0x20 && value[plain] < 0x7F && value[plain] != '\\')
         ++plain;
     out.append(value.data(), plain);
     std::size_t shown = plain;
     for (std::size_t i = plain; i < value.size(); ++shown) {
-        if (shown == kShownCharacters) {
+        if (shown == most) {
             out += "\xE2\x80\xA6"; // …
             break;
         }
         const std::size_t length = Utf8SequenceLength(value, i);
         const std::string_view sequence = value.substr(i, length == 0 ? 1 : length);
         if (length == 0 || IsControl(sequence))
-            AppendEscaped(out, sequence);
+            AppendBytes(out, sequence);
         else if (sequence == "\\")
             out += "\\\\";
         else
             out += sequence;
         i += sequence.size();
     }
+}
+
+void AppendQuoted(std::string& out, std::string_view value)
+{
+    out += '"';
+    AppendEscaped(out, value, kShownCharacters);
     out += '"';
 }
 

@@ -15,9 +15,12 @@ std::size_t CharacterCount(std::string_view text);
 // The character position (from 1) of the byte at `offset`.
 std::size_t CharacterPosition(std::string_view text, std::size_t offset);
 
-// The value in double quotes, control characters and bytes that are not
-// UTF-8 written as \xNN, a backslash as \\, cut with an ellipsis after
-// kShownCharacters characters.
+// The text with control characters and bytes that are not UTF-8 written as
+// \xNN and a backslash as \\, cut with an ellipsis after `most` characters.
+void AppendEscaped(std::string& out, std::string_view text, std::size_t most);
+
+// A value quoted in a message: escaped, cut after kShownCharacters, in
+// double quotes.
 inline constexpr std::size_t kShownCharacters = 64;
 void AppendQuoted(std::string& out, std::string_view value);
 
