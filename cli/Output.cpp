@@ -6,6 +6,7 @@
 #include "core/StatusRecord.h"
 
 #include <array>
+#include <charconv>
 #include <vector>
 
 namespace {
@@ -170,19 +171,41 @@ void AppendStatusLine(std::string& out, const StatusBytes& bytes)
 
 void AppendStatusJson(std::string& out, std::string_view input, const StatusBytes& bytes)
 {
-    JsonWriter json(out);
-    json.BeginObject().Key("bytes").BeginArray();
-    for (unsigned value : bytes)
-        json.Number(value);
-    json.EndArray().Key("flags").BeginArray();
-    for (std::size_t byte = 0; byte < bytes.size(); ++byte)
-        json.Raw(JsonParts().Of(byte, bytes[byte]));
-    std::string hex;
-    AppendStatusHex(hex, bytes);
-    json.EndArray().Key("hex").String(hex).Key("input").String(input).Key("receiptState");
-    WriteReceiptStateJson(json, ReceiptStateOf(bytes[kReceiptStateByte]));
-    json.EndObject();
-    out += '\n';
+    // Written piece by piece, the flags and the state from pieces built once:
+    // a log of status lines is long. Keys in alphabetical order, as before.
+    static const std::array<std::string, kReceiptStateCount> states = [] {
+        std::array<std::string, kReceiptStateCount> written;
+        for (int state = 0; state < kReceiptStateCount; ++state) {
+            JsonWriter json(written[static_cast<std::size_t>(state)]);
+            WriteReceiptStateJson(json, state);
+        }
+        return written;
+    }();
+    char digits[4];
+    out += "{\"bytes\":[";
+    for (std::size_t byte = 0; byte < bytes.size(); ++byte) {
+        if (byte > 0)
+            out += ',';
+        out.append(digits, std::to_chars(digits, digits + sizeof digits, bytes[byte]).ptr);
+    }
+    out += "],\"flags\":[";
+    bool first = true;
+    for (std::size_t byte = 0; byte < bytes.size(); ++byte) {
+        const std::string_view flags = JsonParts().Of(byte, bytes[byte]);
+        if (flags.empty())
+            continue;
+        if (!first)
+            out += ',';
+        out += flags;
+        first = false;
+    }
+    out += "],\"hex\":\"";
+    AppendStatusHex(out, bytes);
+    out += "\",\"input\":";
+    AppendJsonString(out, input);
+    out += ",\"receiptState\":";
+    out += states[static_cast<std::size_t>(ReceiptStateOf(bytes[kReceiptStateByte]))];
+    out += "}\n";
 }
 
 std::string OnOneLine(std::string_view message)
@@ -200,15 +223,16 @@ std::string OnOneLine(std::string_view message)
 
 void AppendErrorCodeJson(std::string& out, std::string_view input, const ErrorCode& code, std::string_view messageJson)
 {
-    JsonWriter(out)
-        .BeginObject()
-        .Key("class").Number(code.errorClass)
-        .Key("detail").Number(code.detail)
-        .Key("input").String(input)
-        .Key("knownClass").Bool(FindErrorClass(code.errorClass) != nullptr)
-        .Key("message").Raw(messageJson)
-        .EndObject();
-    out += '\n';
+    char digits[4];
+    out += "{\"class\":";
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, code.errorClass).ptr);
+    out += ",\"detail\":";
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, code.detail).ptr);
+    out += ",\"input\":";
+    AppendJsonString(out, input);
+    out += FindErrorClass(code.errorClass) != nullptr ? ",\"knownClass\":true,\"message\":" : ",\"knownClass\":false,\"message\":";
+    out += messageJson;
+    out += "}\n";
 }
 
 void AppendInvalidInputJson(std::string& out, std::string_view input, std::string_view error)

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# regalo-decode's peak memory on hostile streams: one line of 1 GiB, ten
+# million short lines, 10 MB of random bytes; text and JSON, both commands.
+# Usage: bench/memory.sh BUILD_DIR
+set -eu
+decode="$1/cli/regalo-decode"
+
+peak() { # peak RSS in KiB of regalo-decode reading standard input (refusals end it with 1)
+  { /usr/bin/time -f %M "$decode" "$@" 2>&1 >/dev/null || true; } | tail -n 1
+}
+
+random_bytes=$(mktemp)
+trap 'rm -f "$random_bytes"' EXIT
+head -c 10000000 /dev/urandom >"$random_bytes"
+
+printf '%-22s %-7s %-6s %s\n' input command form "peak RSS"
+for command in status error; do
+  for form in text json; do
+    json=()
+    [ "$form" = json ] && json=(--json)
+    kib=$(head -c 1073741824 /dev/zero | tr '\0' '8' | peak "$command" - "${json[@]}")
+    printf '%-22s %-7s %-6s %d KiB\n' "1 GiB, one line" "$command" "$form" "$kib"
+    kib=$(yes 0501 | head -n 10000000 | peak "$command" - "${json[@]}")
+    printf '%-22s %-7s %-6s %d KiB\n' "10 million short lines" "$command" "$form" "$kib"
+    kib=$(peak "$command" - "${json[@]}" <"$random_bytes")
+    printf '%-22s %-7s %-6s %d KiB\n' "10 MB random bytes" "$command" "$form" "$kib"
+  done
+done
