@@ -12,7 +12,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyleOptionButton>
 #include <QTimer>
 
 namespace {
@@ -64,19 +63,6 @@ TEST_F(WindowTest, EveryControlHasItsDesignedNameAndPlace)
     const std::pair<std::pair<int, int>, int> boxOfFlag[] = {{{1, 0}, 17}, {{3, 0}, 9}, {{2, 3}, 36}, {{5, 6}, 47}};
     for (const auto& [flag, number] : boxOfFlag)
         EXPECT_EQ(form().FlagBox(flag.first, flag.second), form().CheckBox(number)) << number;
-}
-
-TEST_F(WindowTest, EveryCaptionFitsItsBox)
-{
-    for (int number = 1; number <= 48; ++number) {
-        QCheckBox* box = form().CheckBox(number);
-        QStyleOptionButton option;
-        option.initFrom(box);
-        const int indicator = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, box)
-                              + box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, box);
-        EXPECT_LE(indicator + box->fontMetrics().horizontalAdvance(box->text()), box->width())
-            << "CheckBox" << number << " " << box->font().family().toStdString();
-    }
 }
 
 TEST_F(WindowTest, TabOrderRunsThroughThePanelsThenTheButtons)

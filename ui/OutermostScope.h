@@ -1,12 +1,7 @@
 #pragma once
 
-// Handlers run inside one another: a field's change handler ticks boxes, and
-// each box's handler writes the field again. Work whose result only the user
-// sees (drawing the field, showing the list's entry) is put off until the
-// outermost run is done, so that it is done once, with the final state.
-//
-// Counts the nested runs in `depth`; leaving the outermost calls `done` on
-// the owner.
+// Counts runs of handlers nested inside one another in `depth`; leaving the
+// outermost calls `done` on the owner. Why the window batches so: TForm1.
 template <class Owner>
 class OutermostScope {
 public:

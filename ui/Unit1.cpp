@@ -159,8 +159,11 @@ void TForm1::CreatePanel(int byteIndex)
 
     if (byteIndex == kReceiptStateByte) {
         ComboBox1 = Place(this, new QComboBox, "ComboBox1");
+        ComboBox1->setStyle(DesignComboBoxStyle());
         ComboBox1->setEditable(true);
         ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+        // The text goes to the edge of the edit part, as in a classic list.
+        ComboBox1->lineEdit()->setTextMargins(-1, 0, -1, 0);
         for (const char* caption : ReceiptStateList)
             ComboBox1->addItem(QString::fromUtf8(caption));
     }

@@ -44,6 +44,8 @@ TForm2::TForm2(QWidget* parent)
         auto* label = new QLabel;
         label->setTextFormat(Qt::PlainText);
         *labels[i] = Place(this, label, kLabelPlacements[i]);
+        // Labels size themselves to their text, as the main window's do.
+        label->adjustSize();
     }
     Button1 = Place(this, new QPushButton, kButtonPlacement);
     Button1->setFocus();

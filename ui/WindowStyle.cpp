@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QStyleOption>
 #include <QStringList>
 #include <QStyleFactory>
 
@@ -42,6 +43,26 @@ public:
     }
 };
 
+// The list's drop-down button as narrow as a classic one, and its frame
+// thin, so that the longest entry fits the edit part the list was laid out
+// with.
+class DesignedComboBoxStyle : public QProxyStyle {
+public:
+    static constexpr int kFrame = 1;
+    static constexpr int kButton = 13;
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override
+    {
+        if (control != CC_ComboBox || (part != SC_ComboBoxArrow && part != SC_ComboBoxEditField))
+            return QProxyStyle::subControlRect(control, option, part, widget);
+        const QRect inside = option->rect.adjusted(kFrame, kFrame, -kFrame, -kFrame);
+        const QRect button(inside.right() - kButton + 1, inside.top(), kButton, inside.height());
+        const QRect field(inside.left(), inside.top(), inside.width() - kButton, inside.height());
+        return visualRect(option->direction, option->rect, part == SC_ComboBoxArrow ? button : field);
+    }
+};
+
 // One shared instance per kind, owned by the application.
 QStyle* SharedStyle(QPointer<QStyle>& style, QStyle* (*create)())
 {
@@ -68,4 +89,10 @@ QStyle* DesignGroupBoxStyle()
             return windows;
         return new QProxyStyle;
     });
+}
+
+QStyle* DesignComboBoxStyle()
+{
+    static QPointer<QStyle> style;
+    return SharedStyle(style, [] () -> QStyle* { return new DesignedComboBoxStyle; });
 }

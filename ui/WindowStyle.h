@@ -17,3 +17,7 @@ QStyle* DesignCheckBoxStyle();
 // Group boxes drawn with the caption on the frame line, as they were laid
 // out: their first check box stands 13 pixels below the top.
 QStyle* DesignGroupBoxStyle();
+
+// The receipt-state list with a classic narrow drop-down button, so that its
+// longest entry fits the edit part it was laid out with.
+QStyle* DesignComboBoxStyle();
