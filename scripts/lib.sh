@@ -11,6 +11,7 @@ REQUIRED_PACKAGES=(
   libgtest-dev
   fonts-dejavu-core fonts-liberation2
   desktop-file-utils appstream dpkg-dev file
+  xvfb xauth lintian mmdebstrap
 )
 
 # The fuzzers and the sanitizer build want clang and its runtimes.

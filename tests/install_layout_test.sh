@@ -5,7 +5,7 @@ set -euo pipefail
 build_dir=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-app_id=io.github.regalovespera.RegaloVespera
+app_id=io.github.regalovespera.regalo_vespera
 
 cmake --install "$build_dir" --prefix "$work/usr" >/dev/null
 for file in \
@@ -13,11 +13,17 @@ for file in \
   usr/bin/regalo-decode \
   "usr/share/applications/$app_id.desktop" \
   "usr/share/metainfo/$app_id.metainfo.xml" \
-  "usr/share/icons/hicolor/scalable/apps/$app_id.svg"; do
+  "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
+  usr/share/man/man1/Regalo_Vespera.1.gz \
+  usr/share/man/man1/regalo-decode.1.gz \
+  usr/share/bash-completion/completions/regalo-decode \
+  usr/share/doc/regalo-vespera/copyright \
+  usr/share/doc/regalo-vespera/changelog.gz; do
   [ -e "$work/$file" ] || { echo "not installed: $file"; exit 1; }
 done
 desktop-file-validate "$work/usr/share/applications/$app_id.desktop"
 appstreamcli validate --no-net --pedantic "$work/usr/share/metainfo/$app_id.metainfo.xml"
+appstreamcli validate --no-net --strict "$work/usr/share/metainfo/$app_id.metainfo.xml"
 # The installed decoder runs on its own.
 [ "$("$work/usr/bin/regalo-decode" error 0000)" = "Без ошибок!" ]
 
@@ -29,7 +35,11 @@ for path in ./usr/bin/Regalo_Vespera ./usr/bin/regalo-decode "./usr/share/applic
   grep -qF " $path" <<<"$contents" || { echo "not in the package: $path"; exit 1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6core6 libqt6svg6 libstdc++6; do
+for library in libqt6widgets6 libqt6core6 libqt6svg6 libstdc++6 fonts-liberation2; do
   grep -q "$library" <<<"$depends" || { echo "missing dependency $library in: $depends"; exit 1; }
 done
+# Debian's own checks: no error and no warning; the one info tag the README explains.
+report=$(lintian --pedantic -I --tag-display-limit 0 "$deb" 2>/dev/null || true)
+unexplained=$(grep -v '^I: regalo-vespera: hardening-no-fortify-functions \[usr/bin/regalo-decode\]$' <<<"$report" || true)
+[ -z "$unexplained" ] || { echo "lintian:"; echo "$unexplained"; exit 1; }
 echo "install layout and package: ok"

@@ -10,6 +10,8 @@
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     Q_INIT_RESOURCE(regalo);
+    // Docks and task bars find the menu entry, and its icon, by this name.
+    setDesktopFileName(QStringLiteral("io.github.regalovespera.regalo_vespera"));
 }
 
 TApplication::~TApplication() = default;
