@@ -1,4 +1,7 @@
+#include "translations/Language.h"
 #include "ui/Application.h"
+
+#include <QLocale>
 
 
 #include <cstdio>
@@ -29,9 +32,21 @@ void ReportMissingDisplay(QtMsgType type, const QMessageLogContext& context, con
     std::_Exit(1);
 }
 
+// The language the user asked for with --lang ru|en, else the system's.
+Language ChosenLanguage(const QStringList& arguments)
+{
+    const qsizetype option = arguments.indexOf(QStringLiteral("--lang"));
+    if (option >= 0 && option + 1 < arguments.size()) {
+        if (const auto named = LanguageNamed(arguments[option + 1]))
+            return *named;
+        std::fprintf(stderr, "Regalo_Vespera: --lang takes ru or en, not \"%s\"\n", qPrintable(arguments[option + 1]));
+    }
+    return LanguageForUi(QLocale::system().uiLanguages());
+}
+
 } // namespace
 
-// Takes no options; ends with exit code 0, or 1 when no window can be shown.
+// Takes only --lang; ends with exit code 0, or 1 when no window can be shown.
 int main(int argc, char* argv[])
 {
     qtHandler = qInstallMessageHandler(ReportMissingDisplay);
@@ -39,5 +54,6 @@ int main(int argc, char* argv[])
     qInstallMessageHandler(qtHandler);
     for (const auto& [type, note] : startupNotes)
         std::fprintf(stderr, "%s\n", qPrintable(note));
+    UseLanguage(ChosenLanguage(QCoreApplication::arguments()));
     return application.Run();
 }

@@ -3,6 +3,7 @@
 #include "cli/Decoder.h"
 #include "cli/Diagnostics.h"
 #include "cli/Output.h"
+#include "translations/Language.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -21,6 +22,7 @@ constexpr std::string_view kUsage = R"(Usage:
 Options:
   --json        one JSON object per value (an array for list)
   --csv         comma-separated values (list only)
+  --lang ru|en  the language of the texts: Russian (the default) or English
   -h, --help    this text
   -v, --version the version
 )";
@@ -44,7 +46,8 @@ ExitCode Run(const std::vector<std::string>& arguments, int in, FdWriter& out, F
     const QCommandLineOption csv(QStringLiteral("csv"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    parser.addOptions({json, csv, help, version});
+    const QCommandLineOption lang(QStringLiteral("lang"), QString(), QStringLiteral("language"), QStringLiteral("ru"));
+    parser.addOptions({json, csv, help, version, lang});
 
     QStringList argv{QStringLiteral("regalo-decode")};
     for (const std::string& argument : arguments)
@@ -59,6 +62,12 @@ ExitCode Run(const std::vector<std::string>& arguments, int in, FdWriter& out, F
         out.Append("regalo-decode " REGALO_VERSION "\n");
         return ExitCode::Ok;
     }
+
+    // Russian unless asked: scripts read these texts, whatever the system's language.
+    const auto language = LanguageNamed(parser.value(lang));
+    if (!language)
+        return UsageError(err, QStringLiteral("--lang takes ru or en"));
+    UseLanguage(*language);
 
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())

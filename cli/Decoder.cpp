@@ -3,6 +3,7 @@
 #include "cli/Diagnostics.h"
 #include "cli/Json.h"
 #include "cli/Output.h"
+#include "translations/Language.h"
 
 #include <charconv>
 
@@ -38,7 +39,7 @@ const Decoder::Message& Decoder::MessageOf(const ErrorCode& code)
     int& index = messageIndex_[static_cast<std::size_t>(code.detail * 256 + code.errorClass)];
     if (index < 0) {
         index = static_cast<int>(messages_.size());
-        const std::string text = BuildErrorMessage(code.errorClass, code.detail);
+        const std::string text = BuildErrorMessage(code.errorClass, code.detail, CurrentTranslation());
         std::string rendered;
         switch (form_) {
         case Form::Report:

@@ -4,9 +4,11 @@
 #include "core/ErrorCodes.h"
 #include "core/HexText.h"
 #include "core/StatusRecord.h"
+#include "translations/Language.h"
 
 #include <array>
 #include <charconv>
+#include <map>
 #include <vector>
 
 namespace {
@@ -16,9 +18,38 @@ std::string Hex2(unsigned value)
     return {UpperHexDigit(value >> 4), UpperHexDigit(value)};
 }
 
+// Captions in the language chosen; Russian ones are the table's own.
+const char* Caption(const char* source)
+{
+    return TranslateText(kStatusFlagsContext, source);
+}
+
+const char* ErrorText(const char* source)
+{
+    return *source ? TranslateText(kErrorCodesContext, source) : source;
+}
+
+// What is built once is built once per language: the tests speak both.
+template <class Built, class Build>
+const Built& OncePerLanguage(Build build)
+{
+    static std::map<Language, Built> built;
+    auto found = built.find(CurrentLanguage());
+    if (found == built.end())
+        found = built.emplace(CurrentLanguage(), build()).first;
+    return found->second;
+}
+
 std::string_view ReceiptStateCaption(const StatusBytes& bytes)
 {
-    return ReceiptStateList[static_cast<std::size_t>(ReceiptStateOf(bytes[kReceiptStateByte]))];
+    using Captions = std::array<std::string_view, kReceiptStateCount>;
+    const Captions& captions = OncePerLanguage<Captions>([] {
+        Captions translated;
+        for (std::size_t state = 0; state < translated.size(); ++state)
+            translated[state] = Caption(ReceiptStateList[state]);
+        return translated;
+    });
+    return captions[static_cast<std::size_t>(ReceiptStateOf(bytes[kReceiptStateByte]))];
 }
 
 void WriteFlagJson(JsonWriter& json, const StatusFlag& flag)
@@ -26,7 +57,7 @@ void WriteFlagJson(JsonWriter& json, const StatusFlag& flag)
     json.BeginObject()
         .Key("bit").Number(flag.bit)
         .Key("byte").Number(flag.byteIndex)
-        .Key("caption").String(flag.caption)
+        .Key("caption").String(Caption(flag.caption))
         .Key("value").Number(flag.Value())
         .EndObject();
 }
@@ -34,7 +65,7 @@ void WriteFlagJson(JsonWriter& json, const StatusFlag& flag)
 void WriteReceiptStateJson(JsonWriter& json, int state)
 {
     json.BeginObject()
-        .Key("caption").String(ReceiptStateList[static_cast<std::size_t>(state)])
+        .Key("caption").String(Caption(ReceiptStateList[static_cast<std::size_t>(state)]))
         .Key("value").Number(state)
         .EndObject();
 }
@@ -58,7 +89,7 @@ public:
                     if (form == Form::Json)
                         WriteFlagJson(json, flag);
                     else
-                        text_ += '\t' + std::to_string(byte) + '.' + std::to_string(bit) + ' ' + flag.caption;
+                        text_ += '\t' + std::to_string(byte) + '.' + std::to_string(bit) + ' ' + Caption(flag.caption);
                 }
                 spans_[Index(static_cast<std::size_t>(byte), value)] = {start, text_.size() - start};
             }
@@ -80,14 +111,12 @@ private:
 
 const FlagParts& LineParts()
 {
-    static const FlagParts parts(FlagParts::Form::Line);
-    return parts;
+    return OncePerLanguage<FlagParts>([] { return FlagParts(FlagParts::Form::Line); });
 }
 
 const FlagParts& JsonParts()
 {
-    static const FlagParts parts(FlagParts::Form::Json);
-    return parts;
+    return OncePerLanguage<FlagParts>([] { return FlagParts(FlagParts::Form::Json); });
 }
 
 const char* FormName(ErrorClassForm form)
@@ -139,10 +168,10 @@ void AppendStatusReport(std::string& out, const StatusBytes& bytes)
     out += '\n';
     for (int byte = 0; byte < kStatusByteCount; ++byte) {
         const unsigned value = bytes[static_cast<std::size_t>(byte)];
-        out += std::string(ByteCaption(byte)) + ": " + Hex2(value) + '\n';
+        out += std::string(Caption(ByteCaption(byte))) + ": " + Hex2(value) + '\n';
         for (int bit = 0; bit < kBitsPerByte; ++bit) {
             if ((value >> bit) & 1u)
-                out += std::string("  ") + FlagOf(byte, bit).caption + '\n';
+                out += std::string("  ") + Caption(FlagOf(byte, bit).caption) + '\n';
         }
     }
     out += "receipt state: ";
@@ -173,14 +202,15 @@ void AppendStatusJson(std::string& out, std::string_view input, const StatusByte
 {
     // Written piece by piece, the flags and the state from pieces built once:
     // a log of status lines is long. Keys in alphabetical order, as before.
-    static const std::array<std::string, kReceiptStateCount> states = [] {
-        std::array<std::string, kReceiptStateCount> written;
+    using States = std::array<std::string, kReceiptStateCount>;
+    const States& states = OncePerLanguage<States>([] {
+        States written;
         for (int state = 0; state < kReceiptStateCount; ++state) {
             JsonWriter json(written[static_cast<std::size_t>(state)]);
             WriteReceiptStateJson(json, state);
         }
         return written;
-    }();
+    });
     char digits[4];
     out += "{\"bytes\":[";
     for (std::size_t byte = 0; byte < bytes.size(); ++byte) {
@@ -271,7 +301,7 @@ std::string ListErrors(ListFormat format)
             json.BeginObject().Key("class").Number(errorClass.number).Key("details").BeginArray();
         for (int detail : ListedDetails(errorClass)) {
             const std::string code = Hex2(static_cast<unsigned>(detail)) + Hex2(static_cast<unsigned>(errorClass.number));
-            const std::string message = BuildErrorMessage(errorClass.number, detail);
+            const std::string message = BuildErrorMessage(errorClass.number, detail, CurrentTranslation());
             switch (format) {
             case ListFormat::Text:
                 out += "  " + code + '\t' + OnOneLine(message) + '\n';
@@ -287,11 +317,11 @@ std::string ListErrors(ListFormat format)
         }
         if (format != ListFormat::Json)
             continue;
-        json.EndArray().Key("form").String(form).Key("header").String(errorClass.header);
+        json.EndArray().Key("form").String(form).Key("header").String(ErrorText(errorClass.header));
         if (errorClass.form == ErrorClassForm::NumberedField)
-            json.Key("suffix").String(errorClass.suffix);
+            json.Key("suffix").String(ErrorText(errorClass.suffix));
         if (errorClass.form == ErrorClassForm::HeaderAndDetail || errorClass.form == ErrorClassForm::DetailOnly)
-            json.Key("unlistedDetail").String(BuildErrorMessage(errorClass.number, 0x100));
+            json.Key("unlistedDetail").String(BuildErrorMessage(errorClass.number, 0x100, CurrentTranslation()));
         json.EndObject();
     }
     if (format == ListFormat::Json) {
@@ -319,11 +349,11 @@ std::string ListFlags(ListFormat format)
         switch (format) {
         case ListFormat::Text:
             out += "byte " + std::to_string(flag.byteIndex) + " bit " + std::to_string(flag.bit) + " ("
-                   + Hex2(flag.Value()) + ")\t" + flag.caption + '\n';
+                   + Hex2(flag.Value()) + ")\t" + Caption(flag.caption) + '\n';
             break;
         case ListFormat::Csv:
             out += "flag," + std::to_string(flag.byteIndex) + ',' + std::to_string(flag.bit) + ','
-                   + std::to_string(flag.Value()) + ',' + CsvField(flag.caption) + '\n';
+                   + std::to_string(flag.Value()) + ',' + CsvField(Caption(flag.caption)) + '\n';
             break;
         case ListFormat::Json:
             WriteFlagJson(json, flag);
@@ -333,7 +363,7 @@ std::string ListFlags(ListFormat format)
     if (format == ListFormat::Json)
         json.EndArray().Key("receiptStates").BeginArray();
     for (int state = 0; state < kReceiptStateCount; ++state) {
-        const char* caption = ReceiptStateList[static_cast<std::size_t>(state)];
+        const char* caption = Caption(ReceiptStateList[static_cast<std::size_t>(state)]);
         switch (format) {
         case ListFormat::Text:
             out += "receipt state " + std::to_string(state) + '\t' + caption + '\n';

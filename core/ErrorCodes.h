@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Translatable.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -31,8 +33,8 @@ struct ErrorClass {
     std::span<const ErrorDetail> details;
 };
 
-inline constexpr char kNoErrorMessage[] = "Без ошибок!";
-inline constexpr char kUnknownErrorDetail[] = "Неизвестная ошибка!";
+inline constexpr char kNoErrorMessage[] = QT_TRANSLATE_NOOP("ErrorCodes", "Без ошибок!");
+inline constexpr char kUnknownErrorDetail[] = QT_TRANSLATE_NOOP("ErrorCodes", "Неизвестная ошибка!");
 
 // In ascending class order.
 extern const std::array<ErrorClass, 17> ErrorCatalogue;
@@ -41,8 +43,8 @@ extern const std::array<ErrorClass, 17> ErrorCatalogue;
 const ErrorClass* FindErrorClass(int classNumber);
 
 // The message for a class and detail number, 0-255 each; empty for an
-// unknown class.
-std::string BuildErrorMessage(int classNumber, int detailNumber);
+// unknown class. Its pieces are translated with `translate` when given.
+std::string BuildErrorMessage(int classNumber, int detailNumber, TextTranslation translate = nullptr);
 
 // A code as read: both numbers 0-255.
 struct ErrorCode {
@@ -63,4 +65,4 @@ std::optional<ErrorCode> ReadErrorCode(std::string_view text, CodeLetters letter
 // Decodes an error code text whose letters are already upper case. Returns
 // false, leaving `message` untouched, for a text that is not four hexadecimal
 // digits; otherwise replaces `message` and returns true.
-bool DecodeErrorCode(const std::string& code, std::string& message);
+bool DecodeErrorCode(const std::string& code, std::string& message, TextTranslation translate = nullptr);

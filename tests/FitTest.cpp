@@ -3,6 +3,7 @@
 #include "WindowFixture.h"
 
 #include "core/ErrorCodes.h"
+#include "translations/Language.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -13,8 +14,27 @@
 
 namespace {
 
-class Fit : public WindowTest {
+const char* NameOf(Language language)
+{
+    return language == Language::English ? "English" : "Russian";
+}
+
+// In each language the window speaks, created after the language is chosen.
+class Fit : public testing::TestWithParam<Language> {
 protected:
+    Fit()
+    {
+        UseLanguage(GetParam());
+        windows_ = std::make_unique<TestWindows>();
+    }
+    ~Fit() override
+    {
+        windows_.reset();
+        UseLanguage(Language::Russian);
+    }
+
+    TForm1& form() { return windows_->form(); }
+
     // Each text that does not fit, with the room it has.
     std::vector<std::string> overflows;
 
@@ -29,9 +49,12 @@ protected:
     {
         Expect(control->objectName(), text, besides + control->fontMetrics().horizontalAdvance(text), control->width());
     }
+
+private:
+    std::unique_ptr<TestWindows> windows_;
 };
 
-TEST_F(Fit, EveryTextFitsItsControl)
+TEST_P(Fit, EveryTextFitsItsControl)
 {
     for (int number = 1; number <= 48; ++number) {
         QCheckBox* box = form().CheckBox(number);
@@ -77,7 +100,7 @@ TEST_F(Fit, EveryTextFitsItsControl)
     QLabel* result = form().Label1;
     const QRect room(0, 0, form().GroupBoxes[6]->width() - result->x() - 2, form().Label2->y() - result->y());
     auto expectMessageFits = [&](int errorClass, int detail) {
-        const QString message = QString::fromStdString(BuildErrorMessage(errorClass, detail));
+        const QString message = QString::fromStdString(BuildErrorMessage(errorClass, detail, CurrentTranslation()));
         const QSize needed = result->fontMetrics().boundingRect(QRect(0, 0, 10000, 10000), 0, message).size();
         Expect("Label1 width", message, needed.width(), room.width());
         Expect("Label1 height", message, needed.height(), room.height());
@@ -91,5 +114,8 @@ TEST_F(Fit, EveryTextFitsItsControl)
     for (const std::string& overflow : overflows)
         ADD_FAILURE() << overflow;
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, Fit, testing::Values(Language::Russian, Language::English),
+                         [](const auto& info) { return std::string(NameOf(info.param)); });
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ui/Form1Layout.h"
 
 #include "core/StatusRecord.h"
+#include "core/Translatable.h"
 
 #include <algorithm>
 #include <cstring>
@@ -8,10 +9,10 @@
 #include <string>
 
 const ControlPlacement kForm1Placements[] = {
-    {"Label3", nullptr, 248, 8, 189, 13, "Байты состояния регистратора"},
-    {"GroupBox7", nullptr, 24, 552, 665, 89, "Коды ошибок"},
+    {"Label3", nullptr, 248, 8, 189, 13, QT_TRANSLATE_NOOP("TForm1", "Байты состояния регистратора")},
+    {"GroupBox7", nullptr, 24, 552, 665, 89, QT_TRANSLATE_NOOP("TForm1", "Коды ошибок")},
     {"Label1", "GroupBox7", 8, 14, 18, 13, "      "},
-    {"Label2", "GroupBox7", 8, 60, 63, 13, "Код ошибки:"},
+    {"Label2", "GroupBox7", 8, 60, 63, 13, QT_TRANSLATE_NOOP("TForm1", "Код ошибки:")},
     {"GroupBox1", nullptr, 23, 31, 394, 169, nullptr},
     {"GroupBox2", nullptr, 420, 31, 349, 169, nullptr},
     {"GroupBox3", nullptr, 23, 206, 394, 170, nullptr},
@@ -19,11 +20,11 @@ const ControlPlacement kForm1Placements[] = {
     {"GroupBox5", nullptr, 23, 382, 394, 169, nullptr},
     {"ComboBox1", "GroupBox5", 136, 28, 249, 21, nullptr},
     {"GroupBox6", nullptr, 420, 382, 349, 169, nullptr},
-    {"Button1", nullptr, 696, 616, 89, 25, "Закрыть"},
+    {"Button1", nullptr, 696, 616, 89, 25, QT_TRANSLATE_NOOP("TForm1", "Закрыть")},
     {"MaskEdit1", nullptr, 24, 8, 114, 21, kInitialStatusText},
-    {"Button2", nullptr, 152, 608, 113, 25, "Перевести в текст"},
+    {"Button2", nullptr, 152, 608, 113, 25, QT_TRANSLATE_NOOP("TForm1", "Перевести в текст")},
     {"MaskEdit2", nullptr, 104, 610, 41, 21, kInitialErrorCodeText},
-    {"Button3", nullptr, 696, 584, 89, 25, "О программе..."},
+    {"Button3", nullptr, 696, 584, 89, 25, QT_TRANSLATE_NOOP("TForm1", "О программе...")},
 };
 
 const int kCheckBoxWidths[6][8] = {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/StatusFlagCatalogue.h"
+#include "core/Translatable.h"
 #include "ui/ControlPlacement.h"
 
 #include <array>
@@ -42,4 +43,4 @@ inline constexpr char kForm1Caption[] = "Regalo_Vespera ver. 1.0.2 30.11.2017";
 inline constexpr char kInitialErrorCodeText[] = "0000";
 inline constexpr char kStatusEditMask[] = "AA\\ AA\\ AA\\ AA\\ AA\\ AA;1;";
 inline constexpr char kErrorCodeEditMask[] = "AAAA;1; ";
-inline constexpr char kInvalidErrorCodeMessage[] = "Неверный код ошибки!";
+inline constexpr char kInvalidErrorCodeMessage[] = QT_TRANSLATE_NOOP("TForm1", "Неверный код ошибки!");

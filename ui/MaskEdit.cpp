@@ -343,13 +343,13 @@ QMenu* TMaskEdit::CreateContextMenu()
             RunShowingException(action);
         });
     };
-    add("cut", QStringLiteral("Вырезать"), hasSelection, [this] { PutOnClipboard(model_.Cut()); });
-    add("copy", QStringLiteral("Копировать"), hasSelection, [this] { PutOnClipboard(model_.Copy()); });
-    add("paste", QStringLiteral("Вставить"), !QGuiApplication::clipboard()->text().isEmpty(),
+    add("cut", tr("Вырезать"), hasSelection, [this] { PutOnClipboard(model_.Cut()); });
+    add("copy", tr("Копировать"), hasSelection, [this] { PutOnClipboard(model_.Copy()); });
+    add("paste", tr("Вставить"), !QGuiApplication::clipboard()->text().isEmpty(),
         [this] { PasteFrom(QGuiApplication::clipboard()->text()); });
-    add("delete", QStringLiteral("Удалить"), hasSelection, [this] { model_.Delete(); });
+    add("delete", tr("Удалить"), hasSelection, [this] { model_.Delete(); });
     menu->addSeparator();
-    add("selectAll", QStringLiteral("Выделить все"), true, [this] { model_.SelectAll(); });
+    add("selectAll", tr("Выделить все"), true, [this] { model_.SelectAll(); });
     return menu;
 }
 

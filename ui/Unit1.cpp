@@ -10,7 +10,10 @@
 #include "ui/MessageBox.h"
 #include "ui/Unit2.h"
 #include "ui/WindowStyle.h"
+#include "translations/Language.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -56,8 +59,22 @@ void ApplyText(QComboBox* list, const QString& text) { list->setEditText(text); 
 
 } // namespace
 
+namespace {
+
+// The main window is a window of its own to assistive technology, not a pane.
+QAccessibleInterface* AccessibleForm(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("TForm1") && object != nullptr && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
+
 TForm1::TForm1(QWidget* parent) : QWidget(parent)
 {
+    static const bool accessible = (QAccessible::installFactory(&AccessibleForm), true);
+    Q_UNUSED(accessible);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kForm1Caption));
     setFont(DesignFont());
@@ -90,7 +107,7 @@ Widget* Place(QWidget* form, Widget* widget, const char* name)
     PlaceWidget(widget, placement.parent ? form->findChild<QWidget*>(QString::fromLatin1(placement.parent)) : form,
                 placement);
     if (placement.text)
-        ApplyText(widget, QString::fromUtf8(placement.text));
+        ApplyText(widget, QCoreApplication::translate("TForm1", placement.text));
     return widget;
 }
 
@@ -118,6 +135,10 @@ void TForm1::CreateControls()
     GroupBoxes[6]->setStyle(DesignGroupBoxStyle());
     Label1 = Place(this, new QLabel, "Label1");
     Label1->setTextFormat(Qt::PlainText);
+    // The description can be selected and copied into a service ticket. A
+    // click puts the focus there; Tab passes it by, as before.
+    Label1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Label1->setFocusPolicy(Qt::ClickFocus);
     Label2 = Place(this, new QLabel, "Label2");
 
     for (int byteIndex : kBytesInGroupOrder)
@@ -128,6 +149,12 @@ void TForm1::CreateControls()
     Button2 = Place(this, new QPushButton, "Button2");
     MaskEdit2 = Place(this, new TMaskEdit(QString::fromLatin1(kErrorCodeEditMask)), "MaskEdit2");
     Button3 = Place(this, new QPushButton, "Button3");
+
+    // Screen readers name each field, and its label leads to it.
+    MaskEdit1->setAccessibleName(tr("Байты состояния регистратора"));
+    Label3->setBuddy(MaskEdit1);
+    MaskEdit2->setAccessibleName(tr("Код ошибки"));
+    Label2->setBuddy(MaskEdit2);
     for (QPushButton* button : {Button1, Button2, Button3}) {
         button->setAutoDefault(false);
         button->setDefault(false);
@@ -139,13 +166,13 @@ void TForm1::CreatePanel(int byteIndex)
     const int groupNumber = GroupBoxNumberOf(byteIndex);
     const std::string groupName = "GroupBox" + std::to_string(groupNumber);
     QGroupBox* group = Place(this, new QGroupBox, groupName.c_str());
-    group->setTitle(QString::fromUtf8(ByteCaption(byteIndex)));
+    group->setTitle(QCoreApplication::translate(kStatusFlagsContext, ByteCaption(byteIndex)));
     group->setStyle(DesignGroupBoxStyle());
     GroupBoxes[static_cast<std::size_t>(groupNumber - 1)] = group;
 
     for (int bit = 0; bit < kBitsPerByte; ++bit) {
         const int number = CheckBoxNumberOf(byteIndex, bit);
-        auto* box = new QCheckBox(QString::fromUtf8(FlagOf(byteIndex, bit).caption), group);
+        auto* box = new QCheckBox(QCoreApplication::translate(kStatusFlagsContext, FlagOf(byteIndex, bit).caption), group);
         box->setObjectName(QStringLiteral("CheckBox%1").arg(number));
         box->setGeometry(kCheckBoxLeft, kCheckBoxTops[bit], kCheckBoxWidths[byteIndex][bit], kCheckBoxHeights[bit]);
         box->setStyle(DesignCheckBoxStyle());
@@ -165,7 +192,7 @@ void TForm1::CreatePanel(int byteIndex)
         // The text goes to the edge of the edit part, as in a classic list.
         ComboBox1->lineEdit()->setTextMargins(-1, 0, -1, 0);
         for (const char* caption : ReceiptStateList)
-            ComboBox1->addItem(QString::fromUtf8(caption));
+            ComboBox1->addItem(QCoreApplication::translate(kStatusFlagsContext, caption));
     }
 }
 
@@ -421,7 +448,10 @@ void TForm1::Button2Click(QObject*)
 {
     std::string message;
     const std::string code = UpperCaseHexLetters(FieldBytes(*MaskEdit2));
-    if (!DecodeErrorCode(code, message))
-        ShowMessageBox({ProgramTitle(), QString::fromUtf8(kInvalidErrorCodeMessage), QMessageBox::NoIcon});
+    if (!DecodeErrorCode(code, message, CurrentTranslation()))
+        ShowMessageBox({ProgramTitle(), tr(kInvalidErrorCodeMessage), QMessageBox::NoIcon});
     ApplyText(Label1, QString::fromStdString(message));
+    // Screen readers speak the new description.
+    QAccessibleEvent described(Label1, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&described);
 }

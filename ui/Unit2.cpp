@@ -1,8 +1,10 @@
 #include "ui/Unit2.h"
 
+#include "core/Translatable.h"
 #include "ui/ControlPlacement.h"
 #include "ui/WindowStyle.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -12,18 +14,20 @@ TForm2* Form2 = nullptr;
 namespace {
 
 const ControlPlacement kLabelPlacements[] = {
-    {"Label1", nullptr, 32, 24, 378, 13, "ПО Regalo_Vespera ver. 1.0.2 30.11.2017  предназначено для   получения  "},
-    {"Label2", nullptr, 32, 48, 371, 13, "подробной информации (в текстовом формате) по кодам статуса и  коду"},
-    {"Label3", nullptr, 32, 72, 41, 13, "ошибки."},
+    {"Label1", nullptr, 32, 24, 378, 13,
+     QT_TRANSLATE_NOOP("TForm2", "ПО Regalo_Vespera ver. 1.0.2 30.11.2017  предназначено для   получения  ")},
+    {"Label2", nullptr, 32, 48, 371, 13,
+     QT_TRANSLATE_NOOP("TForm2", "подробной информации (в текстовом формате) по кодам статуса и  коду")},
+    {"Label3", nullptr, 32, 72, 41, 13, QT_TRANSLATE_NOOP("TForm2", "ошибки.")},
     {"Label4", nullptr, 32, 104, 284, 13, ""},
 };
-const ControlPlacement kButtonPlacement = {"Button1", nullptr, 344, 160, 75, 25, "Закрыть"};
+const ControlPlacement kButtonPlacement = {"Button1", nullptr, 344, 160, 75, 25, QT_TRANSLATE_NOOP("TForm2", "Закрыть")};
 
 template <class Widget>
 Widget* Place(QWidget* window, Widget* widget, const ControlPlacement& placement)
 {
     PlaceWidget(widget, window, placement);
-    widget->setText(QString::fromUtf8(placement.text));
+    widget->setText(QCoreApplication::translate("TForm2", placement.text));
     return widget;
 }
 
@@ -34,7 +38,7 @@ TForm2::TForm2(QWidget* parent)
                           | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("О программе"));
+    setWindowTitle(tr("О программе"));
     setFont(DesignFont());
     setFixedSize(429, 191);
     setModal(true);

@@ -1,0 +1,14 @@
+#pragma once
+
+// Marks a text of the tables for Qt's translation tools without bringing Qt
+// into the core: the text stays as it is here and is translated where it is
+// shown, in the context named. The same definition as Qt's own.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+
+// Translates a marked text of `context`; nullptr stands for the texts as they are.
+using TextTranslation = const char* (*)(const char* context, const char* source);
+
+inline constexpr char kStatusFlagsContext[] = "StatusFlags";
+inline constexpr char kErrorCodesContext[] = "ErrorCodes";

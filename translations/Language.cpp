@@ -1,0 +1,92 @@
+#include "translations/Language.h"
+
+#include "core/Translatable.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+
+namespace {
+
+Language current = Language::Russian;
+std::unique_ptr<QTranslator> programTranslator;
+std::unique_ptr<QTranslator> qtTranslator;
+
+// Qt's own texts: the system's copy where there is one, else the copy built in.
+std::unique_ptr<QTranslator> QtTranslation(const QString& code)
+{
+    auto translator = std::make_unique<QTranslator>();
+    const QString file = QStringLiteral("qtbase_") + code;
+    if (translator->load(file, QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        || translator->load(file, QStringLiteral(":/i18n")))
+        return translator;
+    return nullptr;
+}
+
+void Replace(std::unique_ptr<QTranslator>& slot, std::unique_ptr<QTranslator> translator)
+{
+    if (slot)
+        QCoreApplication::removeTranslator(slot.get());
+    slot = std::move(translator);
+    if (slot)
+        QCoreApplication::installTranslator(slot.get());
+}
+
+} // namespace
+
+Language LanguageForUi(const QStringList& uiLanguages)
+{
+    const bool english = !uiLanguages.isEmpty() && uiLanguages.first().startsWith(QLatin1String("en"));
+    return english ? Language::English : Language::Russian;
+}
+
+std::optional<Language> LanguageNamed(const QString& name)
+{
+    if (name == QLatin1String("ru"))
+        return Language::Russian;
+    if (name == QLatin1String("en"))
+        return Language::English;
+    return std::nullopt;
+}
+
+void UseLanguage(Language language)
+{
+    current = language;
+    const QString code = language == Language::English ? QStringLiteral("en") : QStringLiteral("ru");
+    std::unique_ptr<QTranslator> program;
+    if (language == Language::English) {
+        program = std::make_unique<QTranslator>();
+        if (!program->load(QStringLiteral(":/i18n/regalo_en.qm")))
+            program.reset();
+    }
+    Replace(programTranslator, std::move(program));
+    Replace(qtTranslator, QtTranslation(code));
+}
+
+Language CurrentLanguage()
+{
+    return current;
+}
+
+const char* TranslateText(const char* context, const char* source)
+{
+    if (current == Language::Russian)
+        return source;
+    // Each translated text is kept, so that the core may hold on to it.
+    static std::map<std::pair<std::string, std::string>, std::string> translated;
+    auto [entry, added] = translated.try_emplace({context, source});
+    if (added)
+        entry->second = QCoreApplication::translate(context, source).toStdString();
+    return entry->second.c_str();
+}
+
+TextTranslation CurrentTranslation()
+{
+    return current == Language::Russian ? nullptr : &TranslateText;
+}

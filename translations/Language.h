@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/Translatable.h"
+
+#include <QStringList>
+
+#include <optional>
+
+// The languages the programs speak. Russian is the texts' own language;
+// English comes from translations/regalo_en.ts.
+enum class Language { Russian, English };
+
+// English where the user interface's first language is English, Russian
+// otherwise (the C locale included).
+Language LanguageForUi(const QStringList& uiLanguages);
+// "ru" or "en", as given to --lang.
+std::optional<Language> LanguageNamed(const QString& name);
+
+// Installs the program's translation and Qt's own for `language` into the
+// application, replacing any installed before.
+void UseLanguage(Language language);
+Language CurrentLanguage();
+
+// A marked text of the core's tables in the current language, UTF-8; the
+// text itself while Russian is spoken. Fits TextTranslation.
+const char* TranslateText(const char* context, const char* source);
+// nullptr while Russian is spoken, so the core takes its texts as they are.
+TextTranslation CurrentTranslation();

@@ -1,0 +1,921 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>ErrorCodes</name>
+    <message>
+        <source>Неопределенная ошибка оборудования!</source>
+        <translation>Unspecified hardware error!</translation>
+    </message>
+    <message>
+        <source>Ошибка принтера!</source>
+        <translation>Printer error!</translation>
+    </message>
+    <message>
+        <source>Ошибка RAM!</source>
+        <translation>RAM error!</translation>
+    </message>
+    <message>
+        <source>Ошибка контрольной суммы памяти программы!</source>
+        <translation>Program memory checksum error!</translation>
+    </message>
+    <message>
+        <source>Ошибка Flash памяти!</source>
+        <translation>Flash memory error!</translation>
+    </message>
+    <message>
+        <source>Ошибка дисплея!</source>
+        <translation>Display error!</translation>
+    </message>
+    <message>
+        <source>Ошибка часов, необходимо скорректировать время!</source>
+        <translation>Clock error, the time must be corrected!</translation>
+    </message>
+    <message>
+        <source>Ошибка, возникшая в связи с понижением напряжения питания!</source>
+        <translation>Error caused by a drop in the supply voltage!</translation>
+    </message>
+    <message>
+        <source>SIM: отказ оборудования!</source>
+        <translation>SIM: hardware failure!</translation>
+    </message>
+    <message>
+        <source>MMC: отказ оборудования!</source>
+        <translation>MMC: hardware failure!</translation>
+    </message>
+    <message>
+        <source>Нет команды с таким кодом!</source>
+        <translation>No command with this code!</translation>
+    </message>
+    <message>
+        <source>Данная функция не поддерживается!</source>
+        <translation>This function is not supported!</translation>
+    </message>
+    <message>
+        <source>В сообщении нет данных</source>
+        <translation>The message holds no data</translation>
+    </message>
+    <message>
+        <source>Переполнение буфера приемника/передатчика!</source>
+        <translation>Receive/transmit buffer overflow!</translation>
+    </message>
+    <message>
+        <source>Нет свободного места для записи в ФП!</source>
+        <translation>No free space left in the fiscal memory!</translation>
+    </message>
+    <message>
+        <source>Ошибка записи в фискальную память!</source>
+        <translation>Fiscal memory write error!</translation>
+    </message>
+    <message>
+        <source>Заводской номер не установлен!</source>
+        <translation>Serial number not set!</translation>
+    </message>
+    <message>
+        <source>Дата текущей записи более ранняя 
+   чем дата предыдущей записи!</source>
+        <translation>The date of the current record is earlier 
+   than the date of the previous record!</translation>
+    </message>
+    <message>
+        <source>Запрещен выход за пределы суток!</source>
+        <translation>Crossing the end of the day is not allowed!</translation>
+    </message>
+    <message>
+        <source>Данные в фискальной памяти неверны!</source>
+        <translation>Fiscal memory data are invalid!</translation>
+    </message>
+    <message>
+        <source>Фискальная память исчерпана!</source>
+        <translation>Fiscal memory is full!</translation>
+    </message>
+    <message>
+        <source>Данная команда выполняется только в фискальном режиме!</source>
+        <translation>This command works in fiscal mode only!</translation>
+    </message>
+    <message>
+        <source>Дата и время не были установлены 
+с момента последнего аварийного обнуления ОЗУ!</source>
+        <translation>Date and time have not been set 
+since the last emergency RAM reset!</translation>
+    </message>
+    <message>
+        <source>С начала смены прошло более 24х часов!</source>
+        <translation>More than 24 hours since the shift was opened!</translation>
+    </message>
+    <message>
+        <source>Необходимо скорректировать время!</source>
+        <translation>The time must be corrected!</translation>
+    </message>
+    <message>
+        <source>Ошибка в формате таблицы!</source>
+        <translation>Table format error!</translation>
+    </message>
+    <message>
+        <source>ДОшибка в формате даты!</source>
+        <translation>Date format error!</translation>
+    </message>
+    <message>
+        <source>Ошибка в формате времени!</source>
+        <translation>Time format error!</translation>
+    </message>
+    <message>
+        <source>Устанавливаемое время меньше текущего!</source>
+        <translation>The time being set is earlier than the current time!</translation>
+    </message>
+    <message>
+        <source>Есть не отправленные эквайру документы в течение 72 часов или более!</source>
+        <translation>Documents not sent to the acquirer for 72 hours or more!</translation>
+    </message>
+    <message>
+        <source>Неверный режим регистратора (перемычка)!</source>
+        <translation>Wrong register mode (jumper)!</translation>
+    </message>
+    <message>
+        <source>Команда невыполнима в данном состоянии смены!</source>
+        <translation>The command cannot be run in this shift state!</translation>
+    </message>
+    <message>
+        <source>Необходимо выгрузить контрольную ленту (бумажную/подписанную)!</source>
+        <translation>The journal tape (paper/signed) must be unloaded!</translation>
+    </message>
+    <message>
+        <source>Регистратор находится в автономном режиме!</source>
+        <translation>The register is in offline mode!</translation>
+    </message>
+    <message>
+        <source>Смена закрыта но не обнулена! (Возможно, требуется выполнить принудительное обнуление контрольной ленты).</source>
+        <translation>Shift closed but not reset! (A forced reset of the journal tape may be needed).</translation>
+    </message>
+    <message>
+        <source>Персонализация не выполнена!</source>
+        <translation>Personalization not done!</translation>
+    </message>
+    <message>
+        <source>Не все данные переданы эквайеру перед сменой налоговых номеров!</source>
+        <translation>Not all data sent to the acquirer before the tax numbers changed!</translation>
+    </message>
+    <message>
+        <source>Версия внутреннего ПО не активирована. Требуется ключ активации ПО!</source>
+        <translation>Firmware version not activated. A firmware activation key is needed!</translation>
+    </message>
+    <message>
+        <source>Неверный ключ активации версии!</source>
+        <translation>Wrong version activation key!</translation>
+    </message>
+    <message>
+        <source>Удаленный сервис не активирован!</source>
+        <translation>Remote service not activated!</translation>
+    </message>
+    <message>
+        <source>Операция отвергнута. Выполняется автоматический перевод на зимнее время!</source>
+        <translation>Operation refused. Automatic change to winter time in progress!</translation>
+    </message>
+    <message>
+        <source>Не очищено!</source>
+        <translation>Not cleared!</translation>
+    </message>
+    <message>
+        <source>Чтение-запись по неинициализированному указателю!</source>
+        <translation>Read/write through an uninitialized pointer!</translation>
+    </message>
+    <message>
+        <source>Адрес-параметр за пределами зоны!</source>
+        <translation>Address parameter out of range!</translation>
+    </message>
+    <message>
+        <source>Выделен недостаточный буфер!</source>
+        <translation>Buffer too small!</translation>
+    </message>
+    <message>
+        <source>Ошибка данных</source>
+        <translation>Data error</translation>
+    </message>
+    <message>
+        <source>Нет свободного места для выполнения команды!</source>
+        <translation>No free space to run the command!</translation>
+    </message>
+    <message>
+        <source>Длинна записи больше максимума (&gt;255)!</source>
+        <translation>Record longer than the maximum (&gt;255)!</translation>
+    </message>
+    <message>
+        <source>Артикул (кассир) с данным кодом не найден!</source>
+        <translation>No item (cashier) with this code!</translation>
+    </message>
+    <message>
+        <source>Индекс за пределами базы!</source>
+        <translation>Index outside the database!</translation>
+    </message>
+    <message>
+        <source>Артикул с данным кодом существует!</source>
+        <translation>An item with this code exists!</translation>
+    </message>
+    <message>
+        <source>Налог запрещен!</source>
+        <translation>Tax not allowed!</translation>
+    </message>
+    <message>
+        <source>Продаж по налоговой группе не было!</source>
+        <translation>No sales in this tax group!</translation>
+    </message>
+    <message>
+        <source>Использование такого типа налога запрещено!</source>
+        <translation>This tax type is not allowed!</translation>
+    </message>
+    <message>
+        <source>Неверное состояние документа выполняется попытка повторно открыть документ, 
+  или выполняется попытка выполнить продажу без предварительного открытия чека!</source>
+        <translation>Wrong document state: an attempt to open the document again, 
+  or to make a sale without opening a receipt first!</translation>
+    </message>
+    <message>
+        <source>Недостаточно свободного места для выполнения команды!</source>
+        <translation>Not enough free space to run the command!</translation>
+    </message>
+    <message>
+        <source>Неизвестный тип продажи!</source>
+        <translation>Unknown sale type!</translation>
+    </message>
+    <message>
+        <source>Аннуляция: не может начинаться с данной операции!</source>
+        <translation>Void: cannot start with this operation!</translation>
+    </message>
+    <message>
+        <source>Аннуляция: данная операция в чеке не найдена!</source>
+        <translation>Void: operation not found in the receipt!</translation>
+    </message>
+    <message>
+        <source>Аннуляция: последовательность неполная!</source>
+        <translation>Void: incomplete sequence!</translation>
+    </message>
+    <message>
+        <source>Аннулировать нечего!</source>
+        <translation>Nothing to void!</translation>
+    </message>
+    <message>
+        <source>Копия чека недоступна!</source>
+        <translation>Receipt copy not available!</translation>
+    </message>
+    <message>
+        <source>В кассе недостаточно наличных денег для выполнения операции!</source>
+        <translation>Not enough cash in the drawer for the operation!</translation>
+    </message>
+    <message>
+        <source>Указанный тип оплаты запрещен для данного чека!</source>
+        <translation>This payment type is not allowed for this receipt!</translation>
+    </message>
+    <message>
+        <source>Сдача запрещена с данного типа оплаты!</source>
+        <translation>No change allowed for this payment type!</translation>
+    </message>
+    <message>
+        <source>Значение скидки вышло за допустимый диапазон!</source>
+        <translation>Discount value out of the allowed range!</translation>
+    </message>
+    <message>
+        <source>Переполнение итога по чеку!</source>
+        <translation>Receipt total overflow!</translation>
+    </message>
+    <message>
+        <source>Переполнение по оплатам в чеке!</source>
+        <translation>Receipt payments overflow!</translation>
+    </message>
+    <message>
+        <source>Переполнение буфера!</source>
+        <translation>Buffer overflow!</translation>
+    </message>
+    <message>
+        <source>Продажа: ошибка в количестве!</source>
+        <translation>Sale: quantity error!</translation>
+    </message>
+    <message>
+        <source>Продажа: ошибка в цене!</source>
+        <translation>Sale: price error!</translation>
+    </message>
+    <message>
+        <source>Аннуляция: удаляемая последовательность заблокирована!</source>
+        <translation>Void: the sequence to remove is locked!</translation>
+    </message>
+    <message>
+        <source>Продажа: достигнуто максимальное количество позиций в чеке 
+ (комментарии считаются как позиции)!</source>
+        <translation>Sale: the receipt holds the maximum number of items 
+ (comments count as items)!</translation>
+    </message>
+    <message>
+        <source>TMPBuff: Не соответствует заголовок!</source>
+        <translation>TMPBuff: header mismatch!</translation>
+    </message>
+    <message>
+        <source>TMPBuff: данные не совпали с ранее сохраненными!</source>
+        <translation>TMPBuff: data differ from those saved before!</translation>
+    </message>
+    <message>
+        <source>TMPBuff: за пределами буфера</source>
+        <translation>TMPBuff: outside the buffer</translation>
+    </message>
+    <message>
+        <source>SIM: неправильный порядок вычисления хэша!</source>
+        <translation>SIM: wrong hash computation order!</translation>
+    </message>
+    <message>
+        <source>SIM: подпись не совпадает!</source>
+        <translation>SIM: signature mismatch!</translation>
+    </message>
+    <message>
+        <source>SIM: текущий открытый ключ не соответствует сохраненному в ФП!</source>
+        <translation>SIM: current public key differs from the one in fiscal memory!</translation>
+    </message>
+    <message>
+        <source>SIM: Ошибка закрытого ключа!</source>
+        <translation>SIM: private key error!</translation>
+    </message>
+    <message>
+        <source>SIM: ID_DEV не установлен!</source>
+        <translation>SIM: ID_DEV not set!</translation>
+    </message>
+    <message>
+        <source>SIM: Неверное состояние карты!</source>
+        <translation>SIM: wrong card state!</translation>
+    </message>
+    <message>
+        <source>SIM: Ошибка подписывания!</source>
+        <translation>SIM: signing error!</translation>
+    </message>
+    <message>
+        <source>SIM: Ошибка формата XML!</source>
+        <translation>SIM: XML format error!</translation>
+    </message>
+    <message>
+        <source>SIM: Ошибка версии ключа!</source>
+        <translation>SIM: key version error!</translation>
+    </message>
+    <message>
+        <source>SIM: Документ уничтожен!</source>
+        <translation>SIM: document destroyed!</translation>
+    </message>
+    <message>
+        <source>SIM: Документ изменен!</source>
+        <translation>SIM: document changed!</translation>
+    </message>
+    <message>
+        <source>SIM: Неверный размер документа!</source>
+        <translation>SIM: wrong document size!</translation>
+    </message>
+    <message>
+        <source>SIM: Копия документа временно не доступна. Идет передача данных!</source>
+        <translation>SIM: document copy temporarily unavailable. Data transfer in progress!</translation>
+    </message>
+    <message>
+        <source>MMC: карточку необходимо форматировать!</source>
+        <translation>MMC: the card must be formatted!</translation>
+    </message>
+    <message>
+        <source>MMC: Недостаточно свободного места для выполнения команды!</source>
+        <translation>MMC: not enough free space to run the command!</translation>
+    </message>
+    <message>
+        <source>MMC: Ошибка создания файла, файл с таким именем уже существует!</source>
+        <translation>MMC: file creation error, a file with this name exists!</translation>
+    </message>
+    <message>
+        <source>MMC: Ошибка чтения файла, запрошенный размер на чтение больше фактического размера файла!</source>
+        <translation>MMC: file read error, the size asked for is larger than the file!</translation>
+    </message>
+    <message>
+        <source>MMC: Попытка произвести операции с открытым файлом!</source>
+        <translation>MMC: operation attempted on an open file!</translation>
+    </message>
+    <message>
+        <source>MMC: ошибка открытия файла - не найден файл или директория!</source>
+        <translation>MMC: file open error - file or directory not found!</translation>
+    </message>
+    <message>
+        <source>MMC: AccessMode!</source>
+        <translation>MMC: access mode error!</translation>
+    </message>
+    <message>
+        <source>MMC: rErrSD_PathLength!</source>
+        <translation>MMC: path too long!</translation>
+    </message>
+    <message>
+        <source>MMC: Ошибка открытия/создания файла!</source>
+        <translation>MMC: file open/create error!</translation>
+    </message>
+    <message>
+        <source>MMC: Ошибка записи файла!</source>
+        <translation>MMC: file write error!</translation>
+    </message>
+    <message>
+        <source>MMC: Необходимо обратиться в службу сервиса!</source>
+        <translation>MMC: contact the service centre!</translation>
+    </message>
+    <message>
+        <source>MMC: Ошибка в записях КСЕФ. Необходимо обратиться в службу сервиса!</source>
+        <translation>MMC: error in the electronic journal records. Contact the service centre!</translation>
+    </message>
+    <message>
+        <source>ФСтрока: Параметры!</source>
+        <translation>Format line: parameters!</translation>
+    </message>
+    <message>
+        <source>ФСтрока: Тип данных</source>
+        <translation>Format line: data type</translation>
+    </message>
+    <message>
+        <source>ФСтрока: Выбор шрифта!</source>
+        <translation>Format line: font selection!</translation>
+    </message>
+    <message>
+        <source>ФСтрока: Выравнивание!</source>
+        <translation>Format line: alignment!</translation>
+    </message>
+    <message>
+        <source>ФСтрока: Позиции в строке!</source>
+        <translation>Format line: positions in the line!</translation>
+    </message>
+    <message>
+        <source>DBF: Формат файла неверен!</source>
+        <translation>DBF: wrong file format!</translation>
+    </message>
+    <message>
+        <source>DBF: Количество полей больше максимального!</source>
+        <translation>DBF: more fields than the maximum!</translation>
+    </message>
+    <message>
+        <source>DBF: Обращение к несуществующей записи!</source>
+        <translation>DBF: access to a record that does not exist!</translation>
+    </message>
+    <message>
+        <source>DBF: Недопустимый тип поля!</source>
+        <translation>DBF: field type not allowed!</translation>
+    </message>
+    <message>
+        <source>DBF: Неверное значение в поле!</source>
+        <translation>DBF: wrong value in a field!</translation>
+    </message>
+    <message>
+        <source>DBF: Значение для поиска не задано!</source>
+        <translation>DBF: no value to search for!</translation>
+    </message>
+    <message>
+        <source>DBF: База не открыта!</source>
+        <translation>DBF: database not open!</translation>
+    </message>
+    <message>
+        <source>Строка ввода: Величина за пределами!</source>
+        <translation>Input line: value out of range!</translation>
+    </message>
+    <message>
+        <source>Строка ввода: Нельзя изменять!</source>
+        <translation>Input line: cannot be changed!</translation>
+    </message>
+    <message>
+        <source>Отменено пользователем</source>
+        <translation>Cancelled by the user</translation>
+    </message>
+    <message>
+        <source>Ошибка оборудования!
+ </source>
+        <translation>Hardware error!
+ </translation>
+    </message>
+    <message>
+        <source>Неправильный формат поля номер </source>
+        <translation>Wrong format of field number </translation>
+    </message>
+    <message>
+        <source>!</source>
+        <translation>!</translation>
+    </message>
+    <message>
+        <source>Значение поля номер </source>
+        <translation>The value of field number </translation>
+    </message>
+    <message>
+        <source> выходит за допустимый диапазон!</source>
+        <translation> is out of the allowed range!</translation>
+    </message>
+    <message>
+        <source>Ошибка фискальной памяти!
+ </source>
+        <translation>Fiscal memory error!
+ </translation>
+    </message>
+    <message>
+        <source>Неверный пароль доступа!</source>
+        <translation>Wrong access password!</translation>
+    </message>
+    <message>
+        <source>Команда не может быть выполнена в данном состоянии регистратора!
+</source>
+        <translation>The command cannot be run in the present state of the register!
+</translation>
+    </message>
+    <message>
+        <source>При выполнении операции 
+  обнаружено арифметическое переполнение!</source>
+        <translation>An arithmetic overflow 
+  occurred during the operation!</translation>
+    </message>
+    <message>
+        <source>Не обнулено!</source>
+        <translation>Not reset!</translation>
+    </message>
+    <message>
+        <source>Ошибка работы с базой товаров!
+ </source>
+        <translation>Item database error!
+ </translation>
+    </message>
+    <message>
+        <source>Ошибка работы с продажами!
+ </source>
+        <translation>Sales error!
+ </translation>
+    </message>
+    <message>
+        <source>Ошибка TMPBuff!
+ </source>
+        <translation>TMPBuff error!
+ </translation>
+    </message>
+    <message>
+        <source>Ошибка работы с SIM!
+ </source>
+        <translation>SIM error!
+ </translation>
+    </message>
+    <message>
+        <source>Ошибка работы с MMC!
+ </source>
+        <translation>MMC error!
+ </translation>
+    </message>
+    <message>
+        <source>Ошибка работы с DBF!
+ </source>
+        <translation>DBF error!
+ </translation>
+    </message>
+    <message>
+        <source>Ошибка работы с вводом!
+ </source>
+        <translation>Input error!
+ </translation>
+    </message>
+    <message>
+        <source>Без ошибок!</source>
+        <translation>No errors!</translation>
+    </message>
+    <message>
+        <source>Неизвестная ошибка!</source>
+        <translation>Unknown error!</translation>
+    </message>
+</context>
+<context>
+    <name>StatusFlags</name>
+    <message>
+        <source>Статус регистратора - байт 0 (общее состояние)</source>
+        <translation>Register status - byte 0 (general state)</translation>
+    </message>
+    <message>
+        <source>Статус регистратора - байт 1 (состояние принтера)</source>
+        <translation>Register status - byte 1 (printer state)</translation>
+    </message>
+    <message>
+        <source>Статус регистратора - байт 2 (состояние чека)</source>
+        <translation>Register status - byte 2 (receipt state)</translation>
+    </message>
+    <message>
+        <source>Статус регистратора - байт 3 (состояние переключателей)</source>
+        <translation>Register status - byte 3 (switch state)</translation>
+    </message>
+    <message>
+        <source>Статус регистратора - байт 4 (фискальная память)</source>
+        <translation>Register status - byte 4 (fiscal memory)</translation>
+    </message>
+    <message>
+        <source>Статус регистратора - байт 5 (дополнительные статусы)</source>
+        <translation>Register status - byte 5 (other states)</translation>
+    </message>
+    <message>
+        <source>Регистрвтор находится в сервисном режиме</source>
+        <translation>The register is in service mode</translation>
+    </message>
+    <message>
+        <source>(2) Буфер документа близок к концу</source>
+        <translation>(2) Document buffer nearly full</translation>
+    </message>
+    <message>
+        <source>(4) Дата/ время не установлены после обнуления ОЗУ</source>
+        <translation>(4) Date/time not set after the RAM reset</translation>
+    </message>
+    <message>
+        <source>(8) Дисплей не подключен</source>
+        <translation>(8) Display not connected</translation>
+    </message>
+    <message>
+        <source>(10) Механизм печатающего устройства неисправен</source>
+        <translation>(10) Print mechanism faulty</translation>
+    </message>
+    <message>
+        <source>(20) Для новых настроек необходимо перегрузить ЭККР</source>
+        <translation>(20) Restart the register for new settings</translation>
+    </message>
+    <message>
+        <source>(40) Другие ошибки оборудования</source>
+        <translation>(40) Other hardware errors</translation>
+    </message>
+    <message>
+        <source>(80) Всегда установлен</source>
+        <translation>(80) Always set</translation>
+    </message>
+    <message>
+        <source>(1) Заканчивается чековая лента</source>
+        <translation>(1) Receipt paper running out</translation>
+    </message>
+    <message>
+        <source>(2) Заканчивается контрольная лента</source>
+        <translation>(2) Journal paper running out</translation>
+    </message>
+    <message>
+        <source>(4) Закончилась чековая лента</source>
+        <translation>(4) Out of receipt paper</translation>
+    </message>
+    <message>
+        <source>(8) Закончилась контрольная лента</source>
+        <translation>(8) Out of journal paper</translation>
+    </message>
+    <message>
+        <source>(10) Открыта крышка принтера</source>
+        <translation>(10) Printer cover open</translation>
+    </message>
+    <message>
+        <source>(20) Осуществляется ручная протяжка бумаги</source>
+        <translation>(20) Paper being fed by hand</translation>
+    </message>
+    <message>
+        <source>(40) Буфер принтера не пуст (есть еще не распечатанные данные)</source>
+        <translation>(40) Printer buffer not empty (data still to print)</translation>
+    </message>
+    <message>
+        <source>(1) Состояние чека</source>
+        <translation>(1) Receipt state</translation>
+    </message>
+    <message>
+        <source>(2) Состояние чека</source>
+        <translation>(2) Receipt state</translation>
+    </message>
+    <message>
+        <source>(4) Состояние чека</source>
+        <translation>(4) Receipt state</translation>
+    </message>
+    <message>
+        <source>(8) Текущее состояние чека</source>
+        <translation>(8) Current receipt state</translation>
+    </message>
+    <message>
+        <source>(10) Открыт чек возврата</source>
+        <translation>(10) Refund receipt open</translation>
+    </message>
+    <message>
+        <source>(20) Резерв</source>
+        <translation>(20) Spare</translation>
+    </message>
+    <message>
+        <source>(40) Резерв</source>
+        <translation>(40) Spare</translation>
+    </message>
+    <message>
+        <source>(1) SIMError</source>
+        <translation>(1) SIMError</translation>
+    </message>
+    <message>
+        <source>(2) Memory Card Error</source>
+        <translation>(2) Memory Card Error</translation>
+    </message>
+    <message>
+        <source>(4) Автономный режим работы</source>
+        <translation>(4) Offline mode</translation>
+    </message>
+    <message>
+        <source>(8) Memory Card Error (hardware)</source>
+        <translation>(8) Memory Card Error (hardware)</translation>
+    </message>
+    <message>
+        <source>(10) Резерв</source>
+        <translation>(10) Spare</translation>
+    </message>
+    <message>
+        <source>(20) Версия внутреннего ПО не активирована</source>
+        <translation>(20) Firmware version not activated</translation>
+    </message>
+    <message>
+        <source>(40) Связь с WiFi модулем</source>
+        <translation>(40) Connected to the WiFi module</translation>
+    </message>
+    <message>
+        <source>(1) Заводской номер запрограммирован</source>
+        <translation>(1) Serial number programmed</translation>
+    </message>
+    <message>
+        <source>(2) Регистратор фискализирован</source>
+        <translation>(2) Register fiscalized</translation>
+    </message>
+    <message>
+        <source>(4) В ФП места менее чем на 30 отчетов</source>
+        <translation>(4) Fiscal memory has room for under 30 reports</translation>
+    </message>
+    <message>
+        <source>(8) Фискальная память переполнена</source>
+        <translation>(8) Fiscal memory full</translation>
+    </message>
+    <message>
+        <source>(10) ID_DEV установлен</source>
+        <translation>(10) ID_DEV set</translation>
+    </message>
+    <message>
+        <source>(20) Регистратор персонализирован</source>
+        <translation>(20) Register personalized</translation>
+    </message>
+    <message>
+        <source>(40) Возникла ошибка фискальной памяти (CRC)</source>
+        <translation>(40) Fiscal memory error (CRC)</translation>
+    </message>
+    <message>
+        <source>(1) Денежный ящик закрыт</source>
+        <translation>(1) Cash drawer closed</translation>
+    </message>
+    <message>
+        <source>(2) Резерв</source>
+        <translation>(2) Spare</translation>
+    </message>
+    <message>
+        <source>(4) Низкий заряд батареи</source>
+        <translation>(4) Battery low</translation>
+    </message>
+    <message>
+        <source>(8) Сработало оповещение</source>
+        <translation>(8) Alert raised</translation>
+    </message>
+    <message>
+        <source>(10) Смена открыта</source>
+        <translation>(10) Shift open</translation>
+    </message>
+    <message>
+        <source>(20) Часы нуждаются в корректировке</source>
+        <translation>(20) Clock needs correcting</translation>
+    </message>
+    <message>
+        <source>(40) До конца смены(24 часа) осталось меньше 60 минут</source>
+        <translation>(40) Less than 60 minutes left of the shift (24 hours)</translation>
+    </message>
+    <message>
+        <source>0. Документ закрыт</source>
+        <translation>0. Document closed</translation>
+    </message>
+    <message>
+        <source>1. Отпечатан заголовок чека</source>
+        <translation>1. Receipt header printed</translation>
+    </message>
+    <message>
+        <source>2. Выполнена операция продажи</source>
+        <translation>2. Sale made</translation>
+    </message>
+    <message>
+        <source>3. Состояние оплаты</source>
+        <translation>3. Payment</translation>
+    </message>
+    <message>
+        <source>4. Завершение</source>
+        <translation>4. Closing</translation>
+    </message>
+    <message>
+        <source>5. Произвольный текстовый документ открыт</source>
+        <translation>5. Free text document open</translation>
+    </message>
+    <message>
+        <source>6. Произведена скидка/надбавка на сумму</source>
+        <translation>6. Discount/surcharge on the subtotal</translation>
+    </message>
+    <message>
+        <source>7. Открыт чек  внесения/изъятия</source>
+        <translation>7. Cash in/out receipt open</translation>
+    </message>
+    <message>
+        <source>8. Резерв</source>
+        <translation>8. Spare</translation>
+    </message>
+    <message>
+        <source>9. Режим АННУЛИРОВАНИЕ</source>
+        <translation>9. VOID mode</translation>
+    </message>
+    <message>
+        <source>10.</source>
+        <translation>10.</translation>
+    </message>
+    <message>
+        <source>11.</source>
+        <translation>11.</translation>
+    </message>
+    <message>
+        <source>12.</source>
+        <translation>12.</translation>
+    </message>
+    <message>
+        <source>13.</source>
+        <translation>13.</translation>
+    </message>
+    <message>
+        <source>14.</source>
+        <translation>14.</translation>
+    </message>
+    <message>
+        <source>15.</source>
+        <translation>15.</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Байты состояния регистратора</source>
+        <translation>Register status bytes</translation>
+    </message>
+    <message>
+        <source>Коды ошибок</source>
+        <translation>Error codes</translation>
+    </message>
+    <message>
+        <source>Код ошибки:</source>
+        <translation>Error code:</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Перевести в текст</source>
+        <translation>Explain</translation>
+    </message>
+    <message>
+        <source>О программе...</source>
+        <translation>About...</translation>
+    </message>
+    <message>
+        <source>Неверный код ошибки!</source>
+        <translation>Invalid error code!</translation>
+    </message>
+    <message>
+        <source>Код ошибки</source>
+        <translation>Error code</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>ПО Regalo_Vespera ver. 1.0.2 30.11.2017  предназначено для   получения  </source>
+        <translation>Regalo_Vespera ver. 1.0.2 30.11.2017 gives detailed information</translation>
+    </message>
+    <message>
+        <source>подробной информации (в текстовом формате) по кодам статуса и  коду</source>
+        <translation>(as text) on a register's status codes and error</translation>
+    </message>
+    <message>
+        <source>ошибки.</source>
+        <translation>codes.</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>TMaskEdit</name>
+    <message>
+        <source>Вырезать</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Вставить</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Выделить все</source>
+        <translation>Select All</translation>
+    </message>
+</context>
+</TS>
