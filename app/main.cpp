@@ -32,18 +32,6 @@ void ReportMissingDisplay(QtMsgType type, const QMessageLogContext& context, con
     std::_Exit(1);
 }
 
-// The language the user asked for with --lang ru|en, else the system's.
-Language ChosenLanguage(const QStringList& arguments)
-{
-    const qsizetype option = arguments.indexOf(QStringLiteral("--lang"));
-    if (option >= 0 && option + 1 < arguments.size()) {
-        if (const auto named = LanguageNamed(arguments[option + 1]))
-            return *named;
-        std::fprintf(stderr, "Regalo_Vespera: --lang takes ru or en, not \"%s\"\n", qPrintable(arguments[option + 1]));
-    }
-    return LanguageForUi(QLocale::system().uiLanguages());
-}
-
 } // namespace
 
 // Takes only --lang; ends with exit code 0, or 1 when no window can be shown.
@@ -54,6 +42,6 @@ int main(int argc, char* argv[])
     qInstallMessageHandler(qtHandler);
     for (const auto& [type, note] : startupNotes)
         std::fprintf(stderr, "%s\n", qPrintable(note));
-    UseLanguage(ChosenLanguage(QCoreApplication::arguments()));
+    UseLanguage(ChosenLanguage(QCoreApplication::arguments(), QLocale::system().uiLanguages()));
     return application.Run();
 }

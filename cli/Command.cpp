@@ -67,7 +67,7 @@ ExitCode Run(const std::vector<std::string>& arguments, int in, FdWriter& out, F
     const auto language = LanguageNamed(parser.value(lang));
     if (!language)
         return UsageError(err, QStringLiteral("--lang takes ru or en"));
-    UseLanguage(*language);
+    UseLanguage(*language, QtTexts::AsTheyAre);
 
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())

@@ -8,6 +8,7 @@ BUILD_DIR=${BUILD_DIR:-"$PROJECT_ROOT/build"}
 REQUIRED_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev libqt6svg6
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev
   fonts-dejavu-core fonts-liberation2
   desktop-file-utils appstream dpkg-dev file

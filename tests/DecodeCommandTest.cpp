@@ -382,3 +382,36 @@ TEST(LiveStream, AStopSignalKeepsEveryAnswerComputed)
 }
 
 } // namespace
+
+namespace {
+
+TEST(DecodeLanguage, RussianUnlessAskedWhateverTheSystemSpeaks)
+{
+    const struct {
+        QStringList arguments;
+        const char* out;
+    } cases[] = {
+        {{"error", "0501"}, "Ошибка оборудования!\n Ошибка дисплея!\n"},
+        {{"error", "--lang", "en", "0501"}, "Hardware error!\n Display error!\n"},
+        {{"status", "--json", "--lang", "en", "80 80 80 80 80 C0"},
+         "{\"bytes\":[128,128,128,128,128,192],\"flags\":[{\"bit\":7,\"byte\":0,\"caption\":\"(80) Always set\",\"value\":128},"
+         "{\"bit\":7,\"byte\":1,\"caption\":\"(80) Always set\",\"value\":128},{\"bit\":7,\"byte\":2,\"caption\":\"(80) Always "
+         "set\",\"value\":128},{\"bit\":7,\"byte\":3,\"caption\":\"(80) Always set\",\"value\":128},{\"bit\":7,\"byte\":4,\"caption\":"
+         "\"(80) Always set\",\"value\":128},{\"bit\":6,\"byte\":5,\"caption\":\"(40) Less than 60 minutes left of the shift (24 "
+         "hours)\",\"value\":64},{\"bit\":7,\"byte\":5,\"caption\":\"(80) Always set\",\"value\":128}],\"hex\":\"80 80 80 80 80 "
+         "C0\",\"input\":\"80 80 80 80 80 C0\",\"receiptState\":{\"caption\":\"0. Document closed\",\"value\":0}}\n"},
+    };
+    for (const auto& c : cases) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LANG", "LC_ALL", "LC_MESSAGES"})
+            environment.insert(QString::fromLatin1(name), QStringLiteral("en_US.UTF-8"));
+        environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(REGALO_DECODE), c.arguments);
+        ASSERT_TRUE(program.waitForFinished(10000));
+        EXPECT_EQ(program.readAllStandardOutput().toStdString(), c.out) << c.arguments.join(' ').toStdString();
+    }
+}
+
+} // namespace

@@ -55,7 +55,17 @@ std::optional<Language> LanguageNamed(const QString& name)
     return std::nullopt;
 }
 
-void UseLanguage(Language language)
+Language ChosenLanguage(const QStringList& arguments, const QStringList& uiLanguages)
+{
+    const qsizetype option = arguments.indexOf(QStringLiteral("--lang"));
+    if (option >= 0 && option + 1 < arguments.size()) {
+        if (const auto named = LanguageNamed(arguments[option + 1]))
+            return *named;
+    }
+    return LanguageForUi(uiLanguages);
+}
+
+void UseLanguage(Language language, QtTexts qtTexts)
 {
     current = language;
     const QString code = language == Language::English ? QStringLiteral("en") : QStringLiteral("ru");
@@ -66,7 +76,7 @@ void UseLanguage(Language language)
             program.reset();
     }
     Replace(programTranslator, std::move(program));
-    Replace(qtTranslator, QtTranslation(code));
+    Replace(qtTranslator, qtTexts == QtTexts::Translated ? QtTranslation(code) : nullptr);
 }
 
 Language CurrentLanguage()

@@ -15,10 +15,15 @@ enum class Language { Russian, English };
 Language LanguageForUi(const QStringList& uiLanguages);
 // "ru" or "en", as given to --lang.
 std::optional<Language> LanguageNamed(const QString& name);
+// The window's language: --lang ru|en among the program's arguments, else
+// the user interface's.
+Language ChosenLanguage(const QStringList& arguments, const QStringList& uiLanguages);
 
-// Installs the program's translation and Qt's own for `language` into the
-// application, replacing any installed before.
-void UseLanguage(Language language);
+// Installs the program's translation for `language` into the application,
+// and Qt's own where the program shows Qt's texts (its windows do,
+// regalo-decode does not), replacing any installed before.
+enum class QtTexts { Translated, AsTheyAre };
+void UseLanguage(Language language, QtTexts qtTexts = QtTexts::Translated);
 Language CurrentLanguage();
 
 // A marked text of the core's tables in the current language, UTF-8; the

@@ -1,28 +1,48 @@
 #include "ui/Beep.h"
 
-#include <QApplication>
+#include "ui/Replaceable.h"
 
-#include <utility>
+#include <QAccessible>
+#include <QApplication>
 
 namespace {
 
-std::function<void()>& BeepHook()
+Replaceable<>& SystemBeep()
 {
-    static std::function<void()> hook;
-    return hook;
+    static Replaceable<> beep(&QApplication::beep);
+    return beep;
+}
+
+void NameChanged(QObject* object)
+{
+    QAccessibleEvent event(object, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+Replaceable<QObject*>& Announcer()
+{
+    static Replaceable<QObject*> announce(&NameChanged);
+    return announce;
 }
 
 } // namespace
 
 void Beep()
 {
-    if (BeepHook())
-        BeepHook()();
-    else
-        QApplication::beep();
+    SystemBeep()();
 }
 
 std::function<void()> SetBeepHook(std::function<void()> hook)
 {
-    return std::exchange(BeepHook(), std::move(hook));
+    return SystemBeep().Replace(std::move(hook));
+}
+
+void AnnounceNewText(QObject* object)
+{
+    Announcer()(object);
+}
+
+std::function<void(QObject*)> SetAnnouncementHook(std::function<void(QObject*)> hook)
+{
+    return Announcer().Replace(std::move(hook));
 }

@@ -4,6 +4,7 @@
 #include "core/ErrorCodes.h"
 #include "core/HexText.h"
 #include "core/StatusRecord.h"
+#include "ui/Beep.h"
 #include "ui/ExceptionBox.h"
 #include "ui/Form1Layout.h"
 #include "ui/MaskEdit.h"
@@ -452,6 +453,5 @@ void TForm1::Button2Click(QObject*)
         ShowMessageBox({ProgramTitle(), tr(kInvalidErrorCodeMessage), QMessageBox::NoIcon});
     ApplyText(Label1, QString::fromStdString(message));
     // Screen readers speak the new description.
-    QAccessibleEvent described(Label1, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&described);
+    AnnounceNewText(Label1);
 }
