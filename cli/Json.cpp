@@ -114,14 +114,6 @@ JsonWriter& JsonWriter::Number(long long value)
     return *this;
 }
 
-JsonWriter& JsonWriter::Bool(bool value)
-{
-    Separate();
-    out_ += value ? "true" : "false";
-    needComma_ = true;
-    return *this;
-}
-
 JsonWriter& JsonWriter::Raw(std::string_view json)
 {
     if (json.empty())

@@ -17,7 +17,6 @@ public:
     JsonWriter& Key(std::string_view key);
     JsonWriter& String(std::string_view utf8);
     JsonWriter& Number(long long value);
-    JsonWriter& Bool(bool value);
     // JSON written before: a value, or array elements joined by commas;
     // nothing at all when empty.
     JsonWriter& Raw(std::string_view json);

@@ -78,3 +78,14 @@ std::u32string FromCp1251(std::string_view bytes)
         text.push_back(DecodeCp1251(static_cast<unsigned char>(byte)));
     return text;
 }
+
+bool EqualsCp1251(std::u32string_view text, std::string_view bytes)
+{
+    if (text.size() != bytes.size())
+        return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != DecodeCp1251(static_cast<unsigned char>(bytes[i])))
+            return false;
+    }
+    return true;
+}

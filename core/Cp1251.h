@@ -16,3 +16,6 @@ bool IsCp1251LetterOrDigit(char32_t c);
 // One byte per character; a character outside the code page becomes `fallback`.
 std::string ToCp1251(std::u32string_view text, char fallback = '?');
 std::u32string FromCp1251(std::string_view bytes);
+
+// Whether `text` reads as `bytes` in the code page, checked without a copy.
+bool EqualsCp1251(std::u32string_view text, std::string_view bytes);

@@ -299,6 +299,9 @@ void TForm1::WriteStatusField()
 
 std::optional<int> TForm1::AcceptFieldChange(TMaskEdit& field, std::string& lastText)
 {
+    // Most runs, nested ones above all, find the field as it was: no copy then.
+    if (EqualsCp1251(field.Model().Text(), lastText))
+        return std::nullopt;
     const std::string text = FieldBytes(field);
     const int changed = FirstDifference(text, lastText, field.Model().Length());
     if (changed < 0)
