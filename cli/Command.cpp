@@ -2,17 +2,19 @@
 
 #include "cli/Decoder.h"
 #include "cli/Diagnostics.h"
+#include "cli/Words.h"
 #include "cli/Output.h"
 #include "translations/Language.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <string_view>
 
 namespace {
 
-constexpr std::string_view kUsage = R"(Usage:
+constexpr char kUsage[] = QT_TRANSLATE_NOOP("regalo-decode", R"(Usage:
   regalo-decode status BYTES...     the six status bytes, e.g. 80 80 89 80 80 80
   regalo-decode error CODE          a four-digit error code, e.g. 0501
   regalo-decode status -            one status line per line of standard input
@@ -25,7 +27,7 @@ Options:
   --lang ru|en  the language of the texts: Russian (the default) or English
   -h, --help    this text
   -v, --version the version
-)";
+)");
 
 ExitCode UsageError(FdWriter& err, const QString& why)
 {
@@ -34,7 +36,7 @@ ExitCode UsageError(FdWriter& err, const QString& why)
     line += "regalo-decode: ";
     AppendEscaped(line, why.toStdString(), 4 * kShownCharacters);
     line += "\n\n";
-    line += kUsage;
+    line += Words(kUsage);
     return ExitCode::Usage;
 }
 
@@ -55,7 +57,7 @@ ExitCode Run(const std::vector<std::string>& arguments, int in, FdWriter& out, F
     if (!parser.parse(argv))
         return UsageError(err, parser.errorText());
     if (parser.isSet(help)) {
-        out.Append(kUsage);
+        out.Append(Words(kUsage));
         return ExitCode::Ok;
     }
     if (parser.isSet(version)) {
@@ -66,19 +68,19 @@ ExitCode Run(const std::vector<std::string>& arguments, int in, FdWriter& out, F
     // Russian unless asked: scripts read these texts, whatever the system's language.
     const auto language = LanguageNamed(parser.value(lang));
     if (!language)
-        return UsageError(err, QStringLiteral("--lang takes ru or en"));
+        return UsageError(err, QCoreApplication::translate("regalo-decode", "--lang takes ru or en"));
     UseLanguage(*language, QtTexts::AsTheyAre);
 
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
-        return UsageError(err, QStringLiteral("say what to decode"));
+        return UsageError(err, QCoreApplication::translate("regalo-decode", "say what to decode"));
     const QString command = positional.takeFirst();
     if (parser.isSet(json) && parser.isSet(csv))
-        return UsageError(err, QStringLiteral("--json and --csv exclude each other"));
+        return UsageError(err, QCoreApplication::translate("regalo-decode", "--json and --csv exclude each other"));
 
     if (command == QLatin1String("list")) {
         if (positional.size() != 1)
-            return UsageError(err, QStringLiteral("list takes one of: errors, flags"));
+            return UsageError(err, QCoreApplication::translate("regalo-decode", "list takes one of: errors, flags"));
         const ListFormat format = parser.isSet(json) ? ListFormat::Json
                                   : parser.isSet(csv) ? ListFormat::Csv
                                                       : ListFormat::Text;
@@ -87,7 +89,7 @@ ExitCode Run(const std::vector<std::string>& arguments, int in, FdWriter& out, F
         else if (positional[0] == QLatin1String("flags"))
             out.Append(ListFlags(format));
         else
-            return UsageError(err, QStringLiteral("nothing to list called \"%1\"").arg(positional[0]));
+            return UsageError(err, QCoreApplication::translate("regalo-decode", "nothing to list called \"%1\"").arg(positional[0]));
         return ExitCode::Ok;
     }
 
@@ -97,11 +99,11 @@ ExitCode Run(const std::vector<std::string>& arguments, int in, FdWriter& out, F
     else if (command == QLatin1String("error"))
         kind = Decoder::Kind::ErrorCode;
     else
-        return UsageError(err, QStringLiteral("unknown command \"%1\"").arg(command));
+        return UsageError(err, QCoreApplication::translate("regalo-decode", "unknown command \"%1\"").arg(command));
     if (parser.isSet(csv))
-        return UsageError(err, QStringLiteral("--csv is for list"));
+        return UsageError(err, QCoreApplication::translate("regalo-decode", "--csv is for list"));
     if (positional.isEmpty())
-        return UsageError(err, QStringLiteral("%1 needs a value, or - for standard input").arg(command));
+        return UsageError(err, QCoreApplication::translate("regalo-decode", "%1 needs a value, or - for standard input").arg(command));
 
     const bool streamed = positional == QStringList{QStringLiteral("-")};
     const Decoder::Form form = parser.isSet(json) ? Decoder::Form::Json
@@ -111,7 +113,7 @@ ExitCode Run(const std::vector<std::string>& arguments, int in, FdWriter& out, F
     if (streamed)
         return decoder.DecodeLines(in) ? ExitCode::Ok : ExitCode::Failed;
     if (kind == Decoder::Kind::ErrorCode && positional.size() != 1)
-        return UsageError(err, QStringLiteral("error takes one code"));
+        return UsageError(err, QCoreApplication::translate("regalo-decode", "error takes one code"));
     // Status bytes may come as one argument or several.
     const QByteArray value = positional.join(QLatin1Char(' ')).toUtf8();
     return decoder.Decode(std::string_view(value.constData(), static_cast<std::size_t>(value.size())))

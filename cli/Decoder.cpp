@@ -3,11 +3,17 @@
 #include "cli/Diagnostics.h"
 #include "cli/Json.h"
 #include "cli/Output.h"
+#include "cli/Words.h"
 #include "translations/Language.h"
 
 #include <charconv>
 
-Decoder::Decoder(Kind kind, Form form, FdWriter& out, FdWriter& err) : kind_(kind), form_(form), out_(out), err_(err) {}
+Decoder::Decoder(Kind kind, Form form, FdWriter& out, FdWriter& err)
+    : kind_(kind), form_(form), out_(out), err_(err),
+      lineWord_(Words(QT_TRANSLATE_NOOP("regalo-decode", "line"))),
+      noDescription_(Words(QT_TRANSLATE_NOOP("regalo-decode", "no description")))
+{
+}
 
 void Decoder::Note(std::string_view value, std::uint64_t lineNumber, std::string_view what)
 {
@@ -15,7 +21,8 @@ void Decoder::Note(std::string_view value, std::uint64_t lineNumber, std::string
     note += "regalo-decode: ";
     if (lineNumber > 0) {
         char digits[24];
-        note += "line ";
+        note += lineWord_;
+        note += ' ';
         note.append(digits, std::to_chars(digits, digits + sizeof digits, lineNumber).ptr);
         note += ": ";
     }
@@ -100,7 +107,7 @@ bool Decoder::Decode(std::string_view raw, std::uint64_t lineNumber)
         break;
     }
     if (message.empty)
-        Note(input, lineNumber, "no description");
+        Note(input, lineNumber, noDescription_);
     return true;
 }
 
@@ -118,7 +125,8 @@ bool Decoder::DecodeLines(int in)
     while (reader.Next(line)) {
         if (line.tooLong) {
             Refuse(line.text, line.number,
-                   "line too long: over " + std::to_string(kMaxLineLength) + " bytes; skipped");
+                   Words(QT_TRANSLATE_NOOP("regalo-decode", "line too long: over")) + ' ' + std::to_string(kMaxLineLength)
+                       + ' ' + Words(QT_TRANSLATE_NOOP("regalo-decode", "bytes; skipped")));
             allRead = false;
         } else if (const std::string_view value = Trimmed(line.text); !value.empty()) {
             allRead = Decode(value, line.number) && allRead;

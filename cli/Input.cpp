@@ -1,6 +1,7 @@
 #include "cli/Input.h"
 
 #include "cli/Diagnostics.h"
+#include "cli/Words.h"
 #include "core/HexText.h"
 #include "core/StatusRecord.h"
 
@@ -16,8 +17,8 @@ std::string BadCharacter(std::string_view text, std::size_t offset)
 {
     const char c = text[offset];
     const bool shown = static_cast<unsigned char>(c) >= 0x20 && static_cast<unsigned char>(c) < 0x7F;
-    return (shown ? std::string("non-hexadecimal character '") + c + "'" : std::string("a non-hexadecimal character"))
-           + " at position " + std::to_string(CharacterPosition(text, offset));
+    return (shown ? Words(QT_TRANSLATE_NOOP("regalo-decode", "non-hexadecimal character")) + " '" + c + "'" : Words(QT_TRANSLATE_NOOP("regalo-decode", "a non-hexadecimal character"))) + " " + Words(QT_TRANSLATE_NOOP("regalo-decode", "at position")) + " "
+           + std::to_string(CharacterPosition(text, offset));
 }
 
 // The usual "80 80 89 80 80 80" (or with dashes or colons), read directly.
@@ -61,7 +62,7 @@ bool ParseStatusLine(std::string_view input, StatusBytes& bytes, std::string& er
         }
         // A run of digits with no separators holds as many bytes as it has pairs.
         if ((i - start) % 2 != 0) {
-            error = "a byte needs two hexadecimal digits (position "
+            error = Words(QT_TRANSLATE_NOOP("regalo-decode", "a byte needs two hexadecimal digits")) + " (" + Words(QT_TRANSLATE_NOOP("regalo-decode", "position")) + " "
                     + std::to_string(CharacterPosition(input, offset + start)) + ")";
             return false;
         }
@@ -71,7 +72,7 @@ bool ParseStatusLine(std::string_view input, StatusBytes& bytes, std::string& er
         }
     }
     if (count != bytes.size()) {
-        error = "wrong number of bytes: " + std::to_string(count) + " instead of " + std::to_string(bytes.size());
+        error = Words(QT_TRANSLATE_NOOP("regalo-decode", "wrong number of bytes")) + ": " + std::to_string(count) + " " + Words(QT_TRANSLATE_NOOP("regalo-decode", "instead of")) + " " + std::to_string(bytes.size());
         return false;
     }
     return true;
@@ -87,7 +88,7 @@ bool ParseErrorCode(std::string_view input, ErrorCode& code, std::string& error)
     }
     const std::size_t characters = CharacterCount(text);
     if (characters != kErrorCodeLength) {
-        error = "wrong length: " + CountOf(characters, "character", "characters") + " instead of "
+        error = Words(QT_TRANSLATE_NOOP("regalo-decode", "wrong length")) + ": " + CountOf(characters, Words(QT_TRANSLATE_NOOP("regalo-decode", "character")), Words(QT_TRANSLATE_NOOP("regalo-decode", "characters"))) + " " + Words(QT_TRANSLATE_NOOP("regalo-decode", "instead of")) + " "
                 + std::to_string(kErrorCodeLength);
         return false;
     }

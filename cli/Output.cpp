@@ -1,6 +1,7 @@
 #include "cli/Output.h"
 
 #include "cli/Json.h"
+#include "cli/Words.h"
 #include "core/ErrorCodes.h"
 #include "core/HexText.h"
 #include "core/StatusRecord.h"
@@ -174,7 +175,8 @@ void AppendStatusReport(std::string& out, const StatusBytes& bytes)
                 out += std::string("  ") + Caption(FlagOf(byte, bit).caption) + '\n';
         }
     }
-    out += "receipt state: ";
+    out += Words(QT_TRANSLATE_NOOP("regalo-decode", "receipt state"));
+    out += ": ";
     out += ReceiptStateCaption(bytes);
     out += '\n';
 }

@@ -880,7 +880,7 @@ since the last emergency RAM reset!</translation>
     </message>
     <message>
         <source>подробной информации (в текстовом формате) по кодам статуса и  коду</source>
-        <translation>(as text) on a register's status codes and error</translation>
+        <translation>(as text) on a register&apos;s status codes and error</translation>
     </message>
     <message>
         <source>ошибки.</source>
@@ -916,6 +916,135 @@ since the last emergency RAM reset!</translation>
     <message>
         <source>Выделить все</source>
         <translation>Select All</translation>
+    </message>
+</context>
+<context>
+    <name>regalo-decode</name>
+    <message>
+        <source>Usage:
+  regalo-decode status BYTES...     the six status bytes, e.g. 80 80 89 80 80 80
+  regalo-decode error CODE          a four-digit error code, e.g. 0501
+  regalo-decode status -            one status line per line of standard input
+  regalo-decode error -             one error code per line of standard input
+  regalo-decode list errors|flags   the whole catalogue
+
+Options:
+  --json        one JSON object per value (an array for list)
+  --csv         comma-separated values (list only)
+  --lang ru|en  the language of the texts: Russian (the default) or English
+  -h, --help    this text
+  -v, --version the version
+</source>
+        <translation>Usage:
+  regalo-decode status BYTES...     the six status bytes, e.g. 80 80 89 80 80 80
+  regalo-decode error CODE          a four-digit error code, e.g. 0501
+  regalo-decode status -            one status line per line of standard input
+  regalo-decode error -             one error code per line of standard input
+  regalo-decode list errors|flags   the whole catalogue
+
+Options:
+  --json        one JSON object per value (an array for list)
+  --csv         comma-separated values (list only)
+  --lang ru|en  the language of the texts: Russian (the default) or English
+  -h, --help    this text
+  -v, --version the version
+</translation>
+    </message>
+    <message>
+        <source>--lang takes ru or en</source>
+        <translation>--lang takes ru or en</translation>
+    </message>
+    <message>
+        <source>say what to decode</source>
+        <translation>say what to decode</translation>
+    </message>
+    <message>
+        <source>--json and --csv exclude each other</source>
+        <translation>--json and --csv exclude each other</translation>
+    </message>
+    <message>
+        <source>list takes one of: errors, flags</source>
+        <translation>list takes one of: errors, flags</translation>
+    </message>
+    <message>
+        <source>nothing to list called &quot;%1&quot;</source>
+        <translation>nothing to list called &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>unknown command &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--csv is for list</source>
+        <translation>--csv is for list</translation>
+    </message>
+    <message>
+        <source>%1 needs a value, or - for standard input</source>
+        <translation>%1 needs a value, or - for standard input</translation>
+    </message>
+    <message>
+        <source>error takes one code</source>
+        <translation>error takes one code</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>line</translation>
+    </message>
+    <message>
+        <source>no description</source>
+        <translation>no description</translation>
+    </message>
+    <message>
+        <source>line too long: over</source>
+        <translation>line too long: over</translation>
+    </message>
+    <message>
+        <source>bytes; skipped</source>
+        <translation>bytes; skipped</translation>
+    </message>
+    <message>
+        <source>non-hexadecimal character</source>
+        <translation>non-hexadecimal character</translation>
+    </message>
+    <message>
+        <source>a non-hexadecimal character</source>
+        <translation>a non-hexadecimal character</translation>
+    </message>
+    <message>
+        <source>at position</source>
+        <translation>at position</translation>
+    </message>
+    <message>
+        <source>a byte needs two hexadecimal digits</source>
+        <translation>a byte needs two hexadecimal digits</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>position</translation>
+    </message>
+    <message>
+        <source>wrong number of bytes</source>
+        <translation>wrong number of bytes</translation>
+    </message>
+    <message>
+        <source>instead of</source>
+        <translation>instead of</translation>
+    </message>
+    <message>
+        <source>wrong length</source>
+        <translation>wrong length</translation>
+    </message>
+    <message>
+        <source>character</source>
+        <translation>character</translation>
+    </message>
+    <message>
+        <source>characters</source>
+        <translation>characters</translation>
+    </message>
+    <message>
+        <source>receipt state</source>
+        <translation>receipt state</translation>
     </message>
 </context>
 </TS>
