@@ -3,7 +3,6 @@
 
 #include <QLocale>
 
-
 #include <cstdio>
 #include <cstdlib>
 #include <utility>

@@ -2,8 +2,8 @@
 
 #include "cli/Decoder.h"
 #include "cli/Diagnostics.h"
-#include "cli/Words.h"
 #include "cli/Output.h"
+#include "cli/Words.h"
 #include "translations/Language.h"
 
 #include <QCommandLineParser>
@@ -116,7 +116,7 @@ ExitCode Run(const std::vector<std::string>& arguments, int in, FdWriter& out, F
         return UsageError(err, QCoreApplication::translate("regalo-decode", "error takes one code"));
     // Status bytes may come as one argument or several.
     const QByteArray value = positional.join(QLatin1Char(' ')).toUtf8();
-    return decoder.Decode(std::string_view(value.constData(), static_cast<std::size_t>(value.size())))
+    return decoder.Decode(Trimmed(std::string_view(value.constData(), static_cast<std::size_t>(value.size()))))
                ? ExitCode::Ok
                : ExitCode::Failed;
 }

@@ -64,9 +64,8 @@ const Decoder::Message& Decoder::MessageOf(const ErrorCode& code)
     return messages_[static_cast<std::size_t>(index)];
 }
 
-bool Decoder::Decode(std::string_view raw, std::uint64_t lineNumber)
+bool Decoder::Decode(std::string_view input, std::uint64_t lineNumber)
 {
-    const std::string_view input = Trimmed(raw);
     std::string& out = out_.Buffer();
     std::string error;
     if (kind_ == Kind::Status) {

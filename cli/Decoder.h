@@ -20,8 +20,9 @@ public:
 
     Decoder(Kind kind, Form form, FdWriter& out, FdWriter& err);
 
-    // Decodes one value; false when it could not be read. `lineNumber` names
-    // a streamed value's line in notes, 0 for an argument.
+    // Decodes one value, the blanks around it already trimmed; false when it
+    // could not be read. `lineNumber` names a streamed value's line in notes,
+    // 0 for an argument.
     bool Decode(std::string_view value, std::uint64_t lineNumber = 0);
     // Decodes every non-blank line of `in`, writing each answer before
     // waiting for more input; false when any could not be read.

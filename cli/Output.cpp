@@ -22,12 +22,12 @@ std::string Hex2(unsigned value)
 // Captions in the language chosen; Russian ones are the table's own.
 const char* Caption(const char* source)
 {
-    return TranslateText(kStatusFlagsContext, source);
+    return Translated(kStatusFlagsContext, source, CurrentTranslation());
 }
 
 const char* ErrorText(const char* source)
 {
-    return *source ? TranslateText(kErrorCodesContext, source) : source;
+    return Translated(kErrorCodesContext, source, CurrentTranslation());
 }
 
 // What is built once is built once per language: the tests speak both.

@@ -170,10 +170,6 @@ const char* DetailText(const ErrorClass& errorClass, int detailNumber)
     return kUnknownErrorDetail;
 }
 
-const char* InLanguage(const char* text, TextTranslation translate)
-{
-    return translate && *text ? translate(kErrorCodesContext, text) : text;
-}
 
 } // namespace
 
@@ -209,7 +205,7 @@ std::string BuildErrorMessage(int classNumber, int detailNumber, TextTranslation
     const ErrorClass* errorClass = FindErrorClass(classNumber);
     if (errorClass == nullptr)
         return {};
-    const auto text = [translate](const char* source) { return InLanguage(source, translate); };
+    const auto text = [translate](const char* source) { return Translated(kErrorCodesContext, source, translate); };
     switch (errorClass->form) {
     case Form::NoError:
         return detailNumber == 0 ? text(kNoErrorMessage) : "";

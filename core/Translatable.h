@@ -10,5 +10,12 @@
 // Translates a marked text of `context`; nullptr stands for the texts as they are.
 using TextTranslation = const char* (*)(const char* context, const char* source);
 
+// A marked text of `context` in the language `translate` gives; an empty
+// text stays empty.
+inline const char* Translated(const char* context, const char* text, TextTranslation translate)
+{
+    return translate != nullptr && *text != '\0' ? translate(context, text) : text;
+}
+
 inline constexpr char kStatusFlagsContext[] = "StatusFlags";
 inline constexpr char kErrorCodesContext[] = "ErrorCodes";

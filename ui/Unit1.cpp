@@ -58,10 +58,6 @@ void ApplyText(QPushButton* button, const QString& text) { button->setText(text)
 void ApplyText(TMaskEdit* field, const QString& text) { field->SetText(text); }
 void ApplyText(QComboBox* list, const QString& text) { list->setEditText(text); }
 
-} // namespace
-
-namespace {
-
 // The main window is a window of its own to assistive technology, not a pane.
 QAccessibleInterface* AccessibleForm(const QString& className, QObject* object)
 {
