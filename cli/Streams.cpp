@@ -7,6 +7,7 @@
 
 #ifdef _WIN32
 #include <io.h>
+#include <windows.h>
 #else
 #include <poll.h>
 #include <unistd.h>
@@ -148,6 +149,27 @@ bool LineReader::Next(Line& line)
     line = {partial_, ++number_, tooLong};
     return true;
 }
+
+#ifdef _WIN32
+Utf8Console::Utf8Console() : output_(GetConsoleOutputCP()), input_(GetConsoleCP())
+{
+    // Zero: no console at all, only pipes or files.
+    if (output_ != 0)
+        SetConsoleOutputCP(CP_UTF8);
+    if (input_ != 0)
+        SetConsoleCP(CP_UTF8);
+}
+Utf8Console::~Utf8Console()
+{
+    if (output_ != 0)
+        SetConsoleOutputCP(output_);
+    if (input_ != 0)
+        SetConsoleCP(input_);
+}
+#else
+Utf8Console::Utf8Console() = default;
+Utf8Console::~Utf8Console() = default;
+#endif
 
 namespace {
 

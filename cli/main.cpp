@@ -5,8 +5,10 @@
 
 #include <csignal>
 
-#ifndef _WIN32
 #include <fcntl.h>
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
 #endif
 
@@ -15,9 +17,14 @@ namespace {
 // A standard stream the program was started without: the descriptor is
 // taken by /dev/null so that no file opened later lands on it, and the
 // stream counts as closed (-1), so that using it fails as it should.
+// On Windows the streams carry bytes as they are, as on Linux: no CR LF
+// for a line feed, no end at Ctrl+Z.
 int Claimed(int fd)
 {
 #ifdef _WIN32
+    if (_get_osfhandle(fd) < 0)
+        return -1;
+    _setmode(fd, _O_BINARY);
     return fd;
 #else
     if (fcntl(fd, F_GETFD) != -1)
@@ -39,7 +46,11 @@ int main(int argc, char* argv[])
     CatchStopSignals();
     QCoreApplication application(argc, argv);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    const ExitCode code = RunDecodeCommand(arguments, streams);
+    ExitCode code;
+    {
+        const Utf8Console console;
+        code = RunDecodeCommand(arguments, streams);
+    }
     ResendStopSignal();
     return static_cast<int>(code);
 }

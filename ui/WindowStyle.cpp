@@ -22,7 +22,11 @@ QFont DesignFont()
 
 QIcon ProgramIcon()
 {
+#ifdef Q_OS_WIN
+    return QIcon(QStringLiteral(":/regalo/regalo.ico"));
+#else
     return QIcon(QStringLiteral(":/regalo/icon.svg"));
+#endif
 }
 
 namespace {

@@ -9,3 +9,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Tests and test discovery run the Windows programs under Wine.
+find_program(WINE wine)
+if(WINE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE})
+endif()

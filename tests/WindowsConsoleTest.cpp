@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include <windows.h>
+
+namespace {
+
+// A Russian Windows console runs on code page 866: regalo-decode's UTF-8
+// must still read as Russian there, and the console keep its page.
+TEST(WindowsConsole, ShowsRussianWhateverTheCodePage)
+{
+    FreeConsole();
+    ASSERT_TRUE(AllocConsole());
+    ASSERT_TRUE(SetConsoleOutputCP(866));
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    const HANDLE screen = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      &inherited, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(screen, INVALID_HANDLE_VALUE);
+
+    std::wstring commandLine = L"\"" REGALO_DECODE_W L"\" error 0501";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = screen;
+    startup.hStdError = screen;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process));
+    WaitForSingleObject(process.hProcess, 20000);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+
+    const std::wstring expected = L"Ошибка оборудования!";
+    std::wstring shown(expected.size(), L' ');
+    DWORD read = 0;
+    ReadConsoleOutputCharacterW(screen, shown.data(), static_cast<DWORD>(shown.size()), COORD{0, 0}, &read);
+    CloseHandle(screen);
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(shown == expected) << "the console shows other characters";
+    EXPECT_EQ(GetConsoleOutputCP(), 866u);
+    FreeConsole();
+}
+
+} // namespace

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# The real Regalo_Vespera.exe under Wine, driven with X key and mouse events
+# as a user would: a status line and an error code typed, their decoded texts
+# read back through the clipboard, a screenshot, then the close box.
+#   windows/smoke_test.sh <Regalo_Vespera.exe> <folder for the screenshot>
+# Runs on the X display in DISPLAY, in the Wine prefix in WINEPREFIX.
+set -euo pipefail
+exe=$1
+out=$2
+mkdir -p "$out"
+title='^Regalo_Vespera ver\. 1\.0\.2 30\.11\.2017$'
+
+fail() {
+  echo "smoke test: $*" >&2
+  exit 1
+}
+
+# Wine draws the window's own frame and caption, with its close box, as on
+# Windows, instead of leaving them to an X window manager (there is none).
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+
+wine "$exe" --lang ru 2>"$out/stderr.txt" &
+program=$!
+window=$(timeout 60 xdotool search --sync --name "$title" | head -n 1) || fail "no window titled \"${title//\\/}\" within 60 s"
+xdotool windowfocus --sync "$window"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+# The client area inside Wine's frame (4 px) and caption (19 px); control
+# positions below are the window's designed ones.
+left=$((X + 4))
+top=$((Y + 23))
+click() {
+  xdotool mousemove $((left + $1)) $((top + $2)) click 1
+  sleep 0.5
+}
+copied() {
+  xdotool key ctrl+a
+  sleep 0.2
+  xdotool key ctrl+c
+  sleep 1
+  xclip -o -selection clipboard
+}
+expect_copied() {
+  local what=$1 expected=$2 text
+  text=$(copied)
+  [ "$text" = "$expected" ] || fail "$what reads \"$text\", expected \"$expected\""
+  echo "   $what: $text" | head -n 1
+}
+
+# The status field has the focus when the window opens.
+xdotool type --delay 50 '808085808080'
+click 219 420 # the receipt state list
+expect_copied 'receipt state of 80 80 85 80 80 80' '5. Произвольный текстовый документ открыт'
+
+click 106 620 # the error code field
+xdotool type --delay 50 '0501'
+xdotool key Return
+sleep 0.5
+click 40 572 # the description, selectable
+expect_copied 'description of 0501' $'Ошибка оборудования!\n Ошибка дисплея!'
+
+xwd -root -silent | convert xwd:- -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$out/main-window-windows.png"
+
+xdotool mousemove $((X + WIDTH - 12)) $((Y + 12)) click 1 # the close box
+code=0
+timeout 30 tail --pid="$program" -f /dev/null || fail "the window did not close"
+wait "$program" || code=$?
+[ "$code" -eq 0 ] || fail "exit code $code"
+echo "   closed by its close box, exit code 0; screenshot: $out/main-window-windows.png"
