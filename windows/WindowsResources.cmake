@@ -16,6 +16,10 @@ foreach(size 16 24 32 48 64 256)
   set(png ${PROJECT_BINARY_DIR}/windows/icon-${size}.png)
   execute_process(COMMAND ${RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${REGALO_ICON_SVG}
     COMMAND_ERROR_IS_FATAL ANY)
+  # The largest size stays PNG inside the .ico, as Windows allows.
+  if(size EQUAL 256)
+    set(png --raw=${png})
+  endif()
   list(APPEND icon_pngs ${png})
 endforeach()
 execute_process(COMMAND ${ICOTOOL} -c -o ${REGALO_ICO} ${icon_pngs} COMMAND_ERROR_IS_FATAL ANY)

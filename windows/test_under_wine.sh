@@ -7,6 +7,24 @@ set -euo pipefail
 build=$1
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+# One Wine server and its system processes for every test, started apart
+# from them: started by a test, they would hold ctest's output pipe open
+# after the test. One left from an earlier run would still show windows on
+# its old display.
+wineserver -k >/dev/null 2>&1 || true
+wineserver -p </dev/null >/dev/null 2>&1
+wine cmd /c exit </dev/null >/dev/null 2>&1
+echo "== what the executables carry"
+for exe in "$build/app/Regalo_Vespera.exe" "$build/cli/regalo-decode.exe"; do
+  # Only Windows' own DLLs: no C++ runtime, no Qt beside the program.
+  foreign=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | grep -Eiv '^(api-ms-win-.*|advapi32|authz|comdlg32|d3d9|d3d11|dwmapi|dwrite|dxgi|gdi32|imm32|kernel32|msvcrt|netapi32|ole32|oleaut32|shcore|shell32|shlwapi|user32|userenv|uxtheme|version|winmm|ws2_32|wtsapi32)\.dll$' || true)
+  [ -z "$foreign" ] || { echo "$exe needs DLLs Windows lacks: $foreign" >&2; exit 1; }
+  # Icon (14), version information (16) and manifest (24).
+  for type in 14 16 24; do
+    wrestool -l --type=$type "$exe" | grep -q . || { echo "$exe carries no resource of type $type" >&2; exit 1; }
+  done
+  echo "   $(basename "$exe"): $(du -h "$exe" | cut -f1), only Windows' own DLLs, icon, version information, manifest"
+done
 ctest --test-dir "$build" --output-on-failure --timeout 600
 echo "== smoke test of Regalo_Vespera.exe"
 bash "$here/smoke_test.sh" "$build/app/Regalo_Vespera.exe" "$build/smoke"
