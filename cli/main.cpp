@@ -2,6 +2,7 @@
 #include "cli/Streams.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <csignal>
 
@@ -45,7 +46,15 @@ int main(int argc, char* argv[])
 #endif
     CatchStopSignals();
     QCoreApplication application(argc, argv);
+#ifdef _WIN32
+    // argv holds the ANSI code page's bytes; the wide command line Qt reads
+    // holds every character, passed on as UTF-8 like the rest.
+    std::vector<std::string> arguments;
+    for (const QString& argument : QCoreApplication::arguments().mid(1))
+        arguments.push_back(argument.toStdString());
+#else
     const std::vector<std::string> arguments(argv + 1, argv + argc);
+#endif
     ExitCode code;
     {
         const Utf8Console console;

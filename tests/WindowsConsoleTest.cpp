@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QProcess>
+
 #include <string>
 
 #include <windows.h>
@@ -41,6 +43,20 @@ TEST(WindowsConsole, ShowsRussianWhateverTheCodePage)
     EXPECT_TRUE(shown == expected) << "the console shows other characters";
     EXPECT_EQ(GetConsoleOutputCP(), 866u);
     FreeConsole();
+}
+
+} // namespace
+
+namespace {
+
+// Arguments reach regalo-decode whole, whatever the ANSI code page.
+TEST(WindowsArguments, KeepCyrillic)
+{
+    QProcess program;
+    program.start(QStringLiteral(REGALO_DECODE), {QStringLiteral("error"), QStringLiteral("О501")});
+    ASSERT_TRUE(program.waitForFinished(20000));
+    EXPECT_EQ(program.readAllStandardError().toStdString(),
+              "regalo-decode: \"О501\": a non-hexadecimal character at position 1\n");
 }
 
 } // namespace
