@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <QStringList>
 
 #include <string>
 
@@ -45,18 +46,26 @@ TEST(WindowsConsole, ShowsRussianWhateverTheCodePage)
     FreeConsole();
 }
 
-} // namespace
-
-namespace {
-
-// Arguments reach regalo-decode whole, whatever the ANSI code page.
-TEST(WindowsArguments, KeepCyrillic)
+// Arguments and piped lines reach regalo-decode whole, as UTF-8, whatever
+// the ANSI code page; a line may end in CR LF.
+TEST(WindowsInput, KeepsCyrillic)
 {
-    QProcess program;
-    program.start(QStringLiteral(REGALO_DECODE), {QStringLiteral("error"), QStringLiteral("О501")});
-    ASSERT_TRUE(program.waitForFinished(20000));
-    EXPECT_EQ(program.readAllStandardError().toStdString(),
-              "regalo-decode: \"О501\": a non-hexadecimal character at position 1\n");
+    const struct {
+        QStringList arguments;
+        QByteArray input;
+        const char* err;
+    } cases[] = {
+        {{"error", "О501"}, "", "regalo-decode: \"О501\": a non-hexadecimal character at position 1\n"},
+        {{"error", "-"}, "0501\r\nО501\r\n", "regalo-decode: line 2: \"О501\": a non-hexadecimal character at position 1\n"},
+    };
+    for (const auto& c : cases) {
+        QProcess program;
+        program.start(QStringLiteral(REGALO_DECODE), c.arguments);
+        program.write(c.input);
+        program.closeWriteChannel();
+        ASSERT_TRUE(program.waitForFinished(20000));
+        EXPECT_EQ(program.readAllStandardError().toStdString(), c.err) << c.arguments.join(' ').toStdString();
+    }
 }
 
 } // namespace
