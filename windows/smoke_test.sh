@@ -32,18 +32,20 @@ click() {
   xdotool mousemove $((left + $1)) $((top + $2)) click 1
   sleep 0.5
 }
-copied() {
-  xdotool key ctrl+a
-  sleep 0.2
-  xdotool key ctrl+c
-  sleep 1
-  xclip -o -selection clipboard
-}
+# Selects all of the focused text, copies it and compares the clipboard;
+# tried again with longer waits on a busy machine.
 expect_copied() {
-  local what=$1 expected=$2 text
-  text=$(copied)
+  local what=$1 expected=$2 text='' wait
+  for wait in 1 2 3; do
+    xdotool key ctrl+a
+    sleep 0.2
+    xdotool key ctrl+c
+    sleep "$wait"
+    text=$(xclip -o -selection clipboard 2>/dev/null || true)
+    [ "$text" != "$expected" ] || break
+  done
   [ "$text" = "$expected" ] || fail "$what reads \"$text\", expected \"$expected\""
-  echo "   $what: $text" | head -n 1
+  echo "   $what: ${text//$'\n'/\\n}"
 }
 
 # The status field has the focus when the window opens.
