@@ -26,7 +26,7 @@ for exe in "$build/app/Regalo_Vespera.exe" "$build/cli/regalo-decode.exe"; do
   echo "   $(basename "$exe"): $(du -h "$exe" | cut -f1), only Windows' own DLLs, icon, version information, manifest"
 done
 # Under Wine a new window is now and then not, or not for long, the active
-# one (seen about once in 400 window tests); a test that fails gets one
+# one (seen once in some 500 window tests); a test that fails gets one
 # more run, a real fault fails both.
 ctest --test-dir "$build" --output-on-failure --timeout 600 --repeat until-pass:2
 echo "== smoke test of Regalo_Vespera.exe"
