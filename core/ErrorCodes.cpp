@@ -170,7 +170,6 @@ const char* DetailText(const ErrorClass& errorClass, int detailNumber)
     return kUnknownErrorDetail;
 }
 
-
 } // namespace
 
 const std::array<ErrorClass, 17> ErrorCatalogue = {{

@@ -1,3 +1,4 @@
+#include "CommandRun.h"
 #include "cli/Command.h"
 #include "cli/Input.h"
 #include "cli/Output.h"
@@ -14,12 +15,6 @@
 #include <cstdio>
 
 namespace {
-
-struct CommandRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
 
 std::string ReadAll(std::FILE* file)
 {

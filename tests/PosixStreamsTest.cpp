@@ -1,3 +1,4 @@
+#include "CommandRun.h"
 #include "cli/Command.h"
 
 #include <gtest/gtest.h>
@@ -15,12 +16,6 @@
 // descriptors, pipes kept open, stop signals.
 
 namespace {
-
-struct CommandRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
 
 // Runs the real program through the shell: closed and full streams.
 CommandRun Shell(const std::string& commandLine)

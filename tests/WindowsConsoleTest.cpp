@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <QString>
 #include <QStringList>
 
 #include <string>
@@ -21,7 +22,7 @@ TEST(WindowsConsole, ShowsRussianWhateverTheCodePage)
                                       &inherited, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(screen, INVALID_HANDLE_VALUE);
 
-    std::wstring commandLine = L"\"" REGALO_DECODE_W L"\" error 0501";
+    std::wstring commandLine = L"\"" + QString::fromUtf8(REGALO_DECODE).toStdWString() + L"\" error 0501";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;

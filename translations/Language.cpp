@@ -38,6 +38,19 @@ void Replace(std::unique_ptr<QTranslator>& slot, std::unique_ptr<QTranslator> tr
         QCoreApplication::installTranslator(slot.get());
 }
 
+// A marked text in the current language, UTF-8; the text itself in Russian.
+const char* TranslateText(const char* context, const char* source)
+{
+    if (current == Language::Russian)
+        return source;
+    // Each translated text is kept, so that the core may hold on to it.
+    static std::map<std::pair<std::string, std::string>, std::string> translated;
+    auto [entry, added] = translated.try_emplace({context, source});
+    if (added)
+        entry->second = QCoreApplication::translate(context, source).toStdString();
+    return entry->second.c_str();
+}
+
 } // namespace
 
 Language LanguageForUi(const QStringList& uiLanguages)
@@ -82,18 +95,6 @@ void UseLanguage(Language language, QtTexts qtTexts)
 Language CurrentLanguage()
 {
     return current;
-}
-
-const char* TranslateText(const char* context, const char* source)
-{
-    if (current == Language::Russian)
-        return source;
-    // Each translated text is kept, so that the core may hold on to it.
-    static std::map<std::pair<std::string, std::string>, std::string> translated;
-    auto [entry, added] = translated.try_emplace({context, source});
-    if (added)
-        entry->second = QCoreApplication::translate(context, source).toStdString();
-    return entry->second.c_str();
 }
 
 TextTranslation CurrentTranslation()

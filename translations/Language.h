@@ -26,8 +26,6 @@ enum class QtTexts { Translated, AsTheyAre };
 void UseLanguage(Language language, QtTexts qtTexts = QtTexts::Translated);
 Language CurrentLanguage();
 
-// A marked text of the core's tables in the current language, UTF-8; the
-// text itself while Russian is spoken. Fits TextTranslation.
-const char* TranslateText(const char* context, const char* source);
-// nullptr while Russian is spoken, so the core takes its texts as they are.
+// The translation of the core's marked texts into the current language,
+// UTF-8; nullptr while Russian is spoken, so the core takes its texts as they are.
 TextTranslation CurrentTranslation();
