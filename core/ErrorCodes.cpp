@@ -249,3 +249,13 @@ bool DecodeErrorCode(const std::string& code, std::string& message, TextTranslat
     message = BuildErrorMessage(read->errorClass, read->detail, translate);
     return true;
 }
+
+std::string DescriptionOrNote(const std::string& code, std::string message, TextTranslation translate)
+{
+    if (!message.empty())
+        return message;
+    std::string note = Translated(kErrorCodesContext, kNoDescriptionNote, translate);
+    if (const std::size_t at = note.find("%1"); at != std::string::npos)
+        note.replace(at, 2, code);
+    return note;
+}

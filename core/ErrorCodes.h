@@ -66,3 +66,10 @@ std::optional<ErrorCode> ReadErrorCode(std::string_view text, CodeLetters letter
 // false, leaving `message` untouched, for a text that is not four hexadecimal
 // digits; otherwise replaces `message` and returns true.
 bool DecodeErrorCode(const std::string& code, std::string& message, TextTranslation translate = nullptr);
+
+inline constexpr char kNoDescriptionNote[] = QT_TRANSLATE_NOOP("ErrorCodes", "Код %1: описания нет");
+
+// What the window shows for a decoded code: its message, or, where the
+// catalogue has no text for it, a line that names the code, so that no
+// answer reads as if nothing had happened.
+std::string DescriptionOrNote(const std::string& code, std::string message, TextTranslation translate = nullptr);

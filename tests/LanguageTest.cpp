@@ -40,6 +40,7 @@ TEST(Language, EveryCatalogueTextHasItsEnglish)
         texts.emplace_back(kStatusFlagsContext, state);
     texts.emplace_back(kErrorCodesContext, kNoErrorMessage);
     texts.emplace_back(kErrorCodesContext, kUnknownErrorDetail);
+    texts.emplace_back(kErrorCodesContext, kNoDescriptionNote);
     for (const ErrorClass& errorClass : ErrorCatalogue) {
         for (const char* part : {errorClass.header, errorClass.suffix}) {
             if (*part != '\0')
@@ -59,7 +60,7 @@ TEST(Language, EveryCatalogueTextHasItsEnglish)
             untranslated << russian;
     }
     UseLanguage(Language::Russian);
-    EXPECT_EQ(texts.size(), 48u + 6u + 16u + 2u + 17u + 116u);
+    EXPECT_EQ(texts.size(), 48u + 6u + 16u + 3u + 17u + 116u);
     EXPECT_TRUE(untranslated.isEmpty()) << untranslated.join(QLatin1String(" | ")).toStdString();
 }
 
@@ -69,6 +70,7 @@ struct Spoken {
     const char* codeName;
     const char* maskMenuFirst;
     const char* description;
+    const char* noDescription;
 };
 
 // The windows created in one language, Qt's own texts included.
@@ -133,6 +135,8 @@ TEST_P(InLanguage, FieldsAreNamedAndANewDescriptionIsAnnounced)
     SetAnnouncementHook(platform);
     EXPECT_EQ(form().Label1->text(), QString::fromUtf8(GetParam().description));
     EXPECT_EQ(announced, std::vector<QObject*>{form().Label1});
+    Translate(QStringLiteral("5010"));
+    EXPECT_EQ(form().Label1->text(), QString::fromUtf8(GetParam().noDescription));
 }
 
 TEST_P(InLanguage, TheDescriptionCanBeCopied)
@@ -148,9 +152,9 @@ TEST_P(InLanguage, TheDescriptionCanBeCopied)
 INSTANTIATE_TEST_SUITE_P(
     Languages, InLanguage,
     testing::Values(Spoken{Language::Russian, "Байты состояния регистратора", "Код ошибки", "Вырезать",
-                           "Ошибка оборудования!\n Ошибка дисплея!"},
+                           "Ошибка оборудования!\n Ошибка дисплея!", "Код 5010: описания нет"},
                     Spoken{Language::English, "Register status bytes", "Error code", "Cut",
-                           "Hardware error!\n Display error!"}),
+                           "Hardware error!\n Display error!", "Code 5010: no description"}),
     [](const auto& info) { return std::string(info.param.language == Language::English ? "English" : "Russian"); });
 
 } // namespace

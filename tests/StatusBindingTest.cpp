@@ -376,8 +376,53 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(TranslateCase{"Enter", "0501", true, "Ошибка оборудования!\n Ошибка дисплея!"},
                     TranslateCase{"Button", "0001", false, "Ошибка оборудования!\n Неопределенная ошибка оборудования!"},
                     TranslateCase{"LowerCase", "0c05", true, "Ошибка фискальной памяти!\n ДОшибка в формате даты!"},
-                    TranslateCase{"UnknownClassEmpties", "b000", true, ""},
+                    TranslateCase{"UnknownClassIsNamed", "b000", true, "Код B000: описания нет"},
+                    TranslateCase{"NoErrorTextIsNamed", "5000", false, "Код 5000: описания нет"},
                     TranslateCase{"NumberedField", "ff04", false, "Значение поля номер 255 выходит за допустимый диапазон!"}),
+    CaseName);
+
+// Typed over a selection (double-click, Ctrl+A, Shift+End), a code or a
+// status byte keeps every digit typed, also when the first equals the one
+// it replaces.
+struct OverSelectionCase {
+    const char* name;
+    bool statusField;
+    QString before;
+    int selStart;
+    int selEnd;
+    QString keys;
+    QString text;
+    QString label; // after Enter, for the code field
+};
+
+class TypedOverSelection : public WindowTest, public testing::WithParamInterface<OverSelectionCase> {};
+
+TEST_P(TypedOverSelection, KeepsEveryDigit)
+{
+    const OverSelectionCase& c = GetParam();
+    TMaskEdit* field = c.statusField ? status() : code();
+    FocusAt(field, 0);
+    Type(field, c.before);
+    field->Model().Select(c.selStart, c.selEnd);
+    Type(field, c.keys);
+    EXPECT_EQ(field->Text(), c.text);
+    if (!c.statusField) {
+        QTest::keyClick(field, Qt::Key_Return);
+        EXPECT_EQ(form().Label1->text(), c.label);
+    }
+    EXPECT_TRUE(boxes.empty());
+    ExpectInvariants();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, TypedOverSelection,
+    testing::Values(OverSelectionCase{"SameFirstDigit", false, "0501", 0, 4, "0501", "0501", "Ошибка оборудования!\n Ошибка дисплея!"},
+                    OverSelectionCase{"SameFirstDigitThenLetter", false, "0501", 4, 0, "0A05", "0A05", "Ошибка фискальной памяти!\n Необходимо скорректировать время!"},
+                    OverSelectionCase{"OtherFirstDigit", false, "1234", 0, 4, "0001", "0001", "Ошибка оборудования!\n Неопределенная ошибка оборудования!"},
+                    OverSelectionCase{"UnknownClass", false, "1234", 0, 4, "1FFF", "1FFF", "Код 1FFF: описания нет"},
+                    OverSelectionCase{"StatusBytesWhereTyped", true, "", 3, 9, "84 89", "80 84 89 80 80 80", ""},
+                    OverSelectionCase{"StatusWholeLine", true, "", 0, 17, "80 84 89 80 83 91", "80 84 89 80 83 91", ""},
+                    OverSelectionCase{"StatusLastBytes", true, "", 17, 9, "91", "80 80 80 91 80 80", ""}),
     CaseName);
 
 TEST_F(WindowTest, TranslationReplacesTheLabel)
@@ -389,7 +434,7 @@ TEST_F(WindowTest, TranslationReplacesTheLabel)
     FocusAt(code(), 0);
     Type(code(), "0100");
     QTest::keyClick(code(), Qt::Key_Enter, Qt::ShiftModifier);
-    EXPECT_EQ(form().Label1->text(), "");
+    EXPECT_EQ(form().Label1->text(), "Код 0100: описания нет");
 }
 
 TEST_F(WindowTest, MalformedCodeShowsTheBoxThenTheFieldCheck)

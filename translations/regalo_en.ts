@@ -4,6 +4,10 @@
 <context>
     <name>ErrorCodes</name>
     <message>
+        <source>Код %1: описания нет</source>
+        <translation>Code %1: no description</translation>
+    </message>
+    <message>
         <source>Неопределенная ошибка оборудования!</source>
         <translation>Unspecified hardware error!</translation>
     </message>

@@ -117,6 +117,7 @@ void MaskEditModel::ReplaceDisplay(const std::u32string& text)
         return;
     display_ = text;
     modified_ = false;
+    typedOffset_.reset();
     Notify();
     restore_ = display_;
     // After the handlers: they may have assigned the text again meanwhile.
@@ -205,6 +206,7 @@ bool MaskEditModel::EmptyRange(int start, int end)
     }
     if (changed) {
         modified_ = true;
+        typedOffset_.reset();
         Notify();
     }
     return changed;
@@ -254,6 +256,7 @@ void MaskEditModel::TypeChar(char32_t c)
     }
     display_[static_cast<std::size_t>(p)] = entered;
     modified_ = true;
+    typedOffset_ = p;
     Notify();
     // The caret moves on from where the character went in, even when the
     // change handler assigned the text meanwhile.

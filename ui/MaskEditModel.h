@@ -39,6 +39,11 @@ public:
 
     bool Modified() const { return modified_; }
 
+    // Where the latest change of the display text typed a character, until
+    // the text changes any other way: a keystroke is judged by the position
+    // it typed into, not by the blanks it emptied behind it.
+    std::optional<int> TypedOffset() const { return typedOffset_; }
+
     // Selection: `anchor` is the fixed end, `active` the caret's end.
     int Anchor() const { return anchor_; }
     int Active() const { return active_; }
@@ -115,4 +120,5 @@ private:
     // the caret is placed any other way.
     bool steppedOverLiteral_ = false;
     bool modified_ = false;
+    std::optional<int> typedOffset_;
 };

@@ -299,9 +299,14 @@ std::optional<int> TForm1::AcceptFieldChange(TMaskEdit& field, std::string& last
     if (EqualsCp1251(field.Model().Text(), lastText))
         return std::nullopt;
     const std::string text = FieldBytes(field);
-    const int changed = FirstDifference(text, lastText, field.Model().Length());
+    int changed = FirstDifference(text, lastText, field.Model().Length());
     if (changed < 0)
         return std::nullopt;
+    // A digit typed over a selection equal to the one it replaced leaves the
+    // first difference at a blank emptied behind it; the keystroke is judged
+    // where it typed.
+    if (const auto typed = field.Model().TypedOffset(); typed && *typed < changed)
+        changed = *typed;
     if (static_cast<std::size_t>(changed) >= text.size() || !IsHexDigitChar(text[static_cast<std::size_t>(changed)])) {
         field.SetText(FromCp1251(lastText));
         lastText = FieldBytes(field);
@@ -448,7 +453,9 @@ void TForm1::Button2Click(QObject*)
 {
     std::string message;
     const std::string code = UpperCaseHexLetters(FieldBytes(*MaskEdit2));
-    if (!DecodeErrorCode(code, message, CurrentTranslation()))
+    if (DecodeErrorCode(code, message, CurrentTranslation()))
+        message = DescriptionOrNote(code, std::move(message), CurrentTranslation());
+    else
         ShowMessageBox({ProgramTitle(), tr(kInvalidErrorCodeMessage), QMessageBox::NoIcon});
     ApplyText(Label1, QString::fromStdString(message));
     // Screen readers speak the new description.

@@ -83,8 +83,9 @@ private:
 
     void WriteStatusField();
     // Takes a change of `field` against `lastText` when its first changed
-    // character is a hexadecimal digit, else puts `lastText` back. Returns the
-    // offset of the change taken.
+    // character, or the one a keystroke typed over a selection, is a
+    // hexadecimal digit, else puts `lastText` back. Returns the offset of the
+    // change taken.
     std::optional<int> AcceptFieldChange(TMaskEdit& field, std::string& lastText);
     void ShowStatusByte(int byteIndex);
     void ShowByteInPanel(int byteIndex, unsigned value);
