@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/ErrorCodes.h"
-#include "core/StatusFlagCatalogue.h"
+#include "core/StatusLine.h"
 
 #include <array>
 #include <string>
@@ -9,11 +9,8 @@
 
 // Reading status lines and error codes the way driver logs write them.
 
-using StatusBytes = std::array<unsigned, kStatusByteCount>;
-
-// Six bytes of two hexadecimal digits, in either case, separated by blanks,
-// dashes or colons, or one run of twelve digits. On failure `error` says what
-// is wrong; positions count characters from 1.
+// A status line in any of the forms ReadStatusLine takes. On failure `error`
+// says what is wrong; positions count characters from 1.
 bool ParseStatusLine(std::string_view input, StatusBytes& bytes, std::string& error);
 
 // Four hexadecimal digits in either case: detail number, then error class.

@@ -44,7 +44,9 @@ TEST(StatusInput, AcceptsTheWaysLogsWriteBytes)
 {
     const StatusBytes expected = {0x80, 0x8A, 0x89, 0xC0, 0x80, 0xFF};
     for (const char* form : {"80 8A 89 C0 80 FF", "80-8a-89-c0-80-ff", "80:8A:89:C0:80:FF", "808A89C080FF",
-                             "  80 8a 89 c0 80 ff\r", "80\t8A  89 C0 80 FF", "808A 89C0 80FF"}) {
+                             "  80 8a 89 c0 80 ff\r", "80\t8A  89 C0 80 FF", "808A 89C0 80FF",
+                             "0x80 0x8a 0X89 0xC0 0x80 0xFF", "80,8A,89,C0,80,FF", "80; 8A; 89; C0; 80; FF",
+                             "\n 80\t8A\t89\tC0\t80\tFF\r\n", "0x800x8A0x890xC00x800xFF"}) {
         StatusBytes bytes{};
         std::string error;
         EXPECT_TRUE(ParseStatusLine(form, bytes, error)) << form << ": " << error;
@@ -60,7 +62,11 @@ TEST(StatusInput, SaysWhatIsWrong)
         {"", "wrong number of bytes: 0 instead of 6"},
         {"80 80 8G 80 80 80", "non-hexadecimal character 'G' at position 8"},
         {"80 80 8 80 80 80", "a byte needs two hexadecimal digits (position 7)"},
-        {"80,80,80,80,80,80", "non-hexadecimal character ',' at position 3"},
+        {"80/80/80/80/80/80", "non-hexadecimal character '/' at position 3"},
+        {"80,,80,80,80,80,80", "non-hexadecimal character ',' at position 4"},
+        {"80 80 80 80 80 80,", "non-hexadecimal character ',' at position 18"},
+        {"0x80 0x80 0x80 0x80 0x80 0x", "non-hexadecimal character 'x' at position 27"},
+        {"0x 80 80 80 80 80 80", "non-hexadecimal character 'x' at position 2"},
         {"80 80 80 80 80 8Ж", "a non-hexadecimal character at position 17"},
     };
     for (const auto& [input, message] : cases) {

@@ -1,0 +1,76 @@
+#include "core/StatusLine.h"
+
+#include "core/HexText.h"
+
+namespace {
+
+bool IsWhiteSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+}
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool IsPunctuationSeparator(char c)
+{
+    return c == '-' || c == ':' || c == ',' || c == ';';
+}
+
+} // namespace
+
+std::optional<StatusLine> ReadStatusLine(std::string_view input, StatusLineError* error)
+{
+    std::size_t end = input.size();
+    while (end > 0 && IsWhiteSpace(input[end - 1]))
+        --end;
+    std::size_t i = 0;
+    while (i < end && IsWhiteSpace(input[i]))
+        ++i;
+
+    auto fail = [error](StatusLineError::Kind kind, std::size_t offset, std::size_t count) -> std::optional<StatusLine> {
+        if (error)
+            *error = {kind, offset, count};
+        return std::nullopt;
+    };
+
+    StatusLine line{};
+    line.text.fill(' ');
+    std::size_t count = 0;
+    while (i < end) {
+        // "0x" is a prefix only where a digit follows it.
+        if (input[i] == '0' && i + 2 < end && (input[i + 1] == 'x' || input[i + 1] == 'X') && IsHexDigitChar(input[i + 2]))
+            i += 2;
+        if (!IsHexDigitChar(input[i]))
+            return fail(StatusLineError::Kind::NotHexadecimal, i, 0);
+        if (i + 1 >= end || !IsHexDigitChar(input[i + 1])) {
+            const bool separated = i + 1 >= end || IsBlank(input[i + 1]) || IsPunctuationSeparator(input[i + 1]);
+            return separated ? fail(StatusLineError::Kind::OneDigit, i, 0)
+                             : fail(StatusLineError::Kind::NotHexadecimal, i + 1, 0);
+        }
+        // Past the sixth byte the rest is only counted, for the message.
+        if (count < kStatusByteCount) {
+            line.bytes[count] = static_cast<unsigned>(HexDigitValue(input[i]) * 16 + HexDigitValue(input[i + 1]));
+            const auto at = static_cast<std::size_t>(StatusFieldOffset(static_cast<int>(count)));
+            line.text[at] = input[i];
+            line.text[at + 1] = input[i + 1];
+        }
+        ++count;
+        i += 2;
+        // Between bytes: blanks, one punctuation mark among them, or nothing.
+        while (i < end && IsBlank(input[i]))
+            ++i;
+        if (i < end && IsPunctuationSeparator(input[i])) {
+            ++i;
+            while (i < end && IsBlank(input[i]))
+                ++i;
+            if (i >= end)
+                return fail(StatusLineError::Kind::NotHexadecimal, i - 1, 0);
+        }
+    }
+    if (count != kStatusByteCount)
+        return fail(StatusLineError::Kind::ByteCount, 0, count);
+    return line;
+}
