@@ -111,6 +111,7 @@ TEST_F(WindowTest, KeyUpTakesAChangeTheChangeHandlerDidNotSee)
 
 struct PastedCase {
     const char* name;
+    int at; // the caret's offset, or -1 for the whole field selected
     QString clip;
     QString text;
     int receiptState;
@@ -122,8 +123,9 @@ TEST_P(PastedLine, SettlesOverAllSixGroups)
 {
     const PastedCase& c = GetParam();
     QGuiApplication::clipboard()->setText(c.clip);
-    FocusAt(status(), 0);
-    QTest::keyClick(status(), Qt::Key_A, Qt::ControlModifier);
+    FocusAt(status(), std::max(c.at, 0));
+    if (c.at < 0)
+        QTest::keyClick(status(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(status(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(status()->Text(), c.text);
     EXPECT_EQ(form().ComboBox1->currentIndex(), c.receiptState);
@@ -132,13 +134,19 @@ TEST_P(PastedLine, SettlesOverAllSixGroups)
 
 INSTANTIATE_TEST_SUITE_P(
     Status, PastedLine,
-    testing::Values(PastedCase{"WholeLine", "12 34 56 78 9A BC", "92 B4 D6 F8 9A BC", 6},
-                    PastedCase{"WithoutSpaces", "808089808080", "80 80 89 80 80 80", 9},
-                    PastedCase{"LowerCase", "ff ff ff ff ff ff", "FF FF FF FF FF FF", 15},
-                    PastedCase{"RegisterLine", "80 84 82 81 83 91", "80 84 82 81 83 91", 2},
-                    PastedCase{"FirstCharacterRefused", "G0 80 80 80 80 80", "80 80 80 80 80 80", 0},
+    testing::Values(PastedCase{"WholeLine", -1, "12 34 56 78 9A BC", "92 B4 D6 F8 9A BC", 6},
+                    PastedCase{"WithoutSpaces", -1, "808089808080", "80 80 89 80 80 80", 9},
+                    PastedCase{"LowerCase", -1, "ff ff ff ff ff ff", "FF FF FF FF FF FF", 15},
+                    PastedCase{"RegisterLine", -1, "80 84 82 81 83 91", "80 84 82 81 83 91", 2},
+                    PastedCase{"FirstCharacterRefused", -1, "G0 80 80 80 80 80", "80 80 80 80 80 80", 0},
                     // A field with no digit leaves its panel and the list alone.
-                    PastedCase{"FieldWithoutValue", "8A    89 80 80", "8A    89 80 80   ", 9}),
+                    PastedCase{"FieldWithoutValue", -1, "8A    89 80 80", "8A    89 80 80   ", 9},
+                    // A whole line in a form people copy replaces the field wherever the caret stands.
+                    PastedCase{"HexPrefixesAtTheLastByte", 16, "0x80 0x84 0x89 0x80 0x83 0x91", "80 84 89 80 83 91", 9},
+                    PastedCase{"DashesAndALineFeed", 7, "80-84-89-80-83-91\n", "80 84 89 80 83 91", 9},
+                    PastedCase{"CommasAndBlanks", 4, " 80, 84, 8a, 80, 83, 91 ", "80 84 8A 80 83 91", 10},
+                    PastedCase{"SpreadsheetRow", 0, "80\t84\t89\t80\t83\t91\r\n", "80 84 89 80 83 91", 9},
+                    PastedCase{"NotAWholeLineIsPastedAtTheCaret", 3, "0x81", "80 0x 81 80 80 80", 1}),
     CaseName);
 
 TEST_F(WindowTest, FieldWithoutValueKeepsItsPanel)

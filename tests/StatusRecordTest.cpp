@@ -1,4 +1,5 @@
 #include "core/HexText.h"
+#include "core/StatusLine.h"
 #include "core/StatusRecord.h"
 
 #include <gtest/gtest.h>
@@ -111,6 +112,41 @@ TEST(FlagCatalogue, CaptionsKeepTheirExactSpelling)
     EXPECT_STREQ(ReceiptStateList[7], "7. Открыт чек  внесения/изъятия");
     EXPECT_STREQ(ReceiptStateList[11], "11.");
     EXPECT_STREQ(ByteCaption(3), "Статус регистратора - байт 3 (состояние переключателей)");
+}
+
+TEST(StatusLineReader, KeepsTheDigitsAsWrittenOrSaysWhatIsWrong)
+{
+    using Kind = StatusLineError::Kind;
+    const struct {
+        const char* input;
+        const char* text; // nullptr: refused as below
+        Kind kind;
+        std::size_t offset;
+        std::size_t count;
+    } cases[] = {
+        {"0x80 0X8a 89 c0 80 FF", "80 8a 89 c0 80 FF"},
+        {" 80;8A:89-C0,80\t\tFF\r\n", "80 8A 89 C0 80 FF"},
+        {"808a89c080ff", "80 8a 89 c0 80 ff"},
+        {"80 80 8G 80 80 80", nullptr, Kind::NotHexadecimal, 7, 0},
+        {"80 80 8 80 80 80", nullptr, Kind::OneDigit, 6, 0},
+        {"80 80 80 80 80 80 80", nullptr, Kind::ByteCount, 0, 7},
+        {"80 -- 80 80 80 80 80", nullptr, Kind::NotHexadecimal, 4, 0},
+        {"80 80 80 80 80 80-", nullptr, Kind::NotHexadecimal, 17, 0},
+        {"   ", nullptr, Kind::ByteCount, 0, 0},
+    };
+    for (const auto& c : cases) {
+        StatusLineError error{};
+        const auto line = ReadStatusLine(c.input, &error);
+        if (c.text) {
+            ASSERT_TRUE(line) << c.input;
+            EXPECT_EQ(std::string(line->text.begin(), line->text.end()), c.text);
+        } else {
+            ASSERT_FALSE(line) << c.input;
+            EXPECT_EQ(error.kind, c.kind) << c.input;
+            EXPECT_EQ(error.offset, c.offset) << c.input;
+            EXPECT_EQ(error.count, c.count) << c.input;
+        }
+    }
 }
 
 } // namespace

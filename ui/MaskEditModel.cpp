@@ -308,6 +308,13 @@ std::u32string MaskEditModel::Cut()
 
 void MaskEditModel::Paste(std::u32string_view clip)
 {
+    if (WholeTextOf) {
+        if (const auto whole = WholeTextOf(clip)) {
+            ReplaceDisplay(FitToTemplate(*whole));
+            PlaceCaret(Length());
+            return;
+        }
+    }
     EnsureHighlight();
     const int start = SelStart();
     std::u32string text = display_;

@@ -23,6 +23,10 @@ public:
 
     std::function<void()> OnChange;
     std::function<void()> OnBeep;
+    // Recognises a clipboard text that stands for the whole field in another
+    // form, and gives it in the template's shape; such a paste replaces the
+    // whole text wherever the caret stands.
+    std::function<std::optional<std::u32string>(std::u32string_view clip)> WholeTextOf;
 
     int Length() const { return static_cast<int>(literals_.size()); }
     bool IsLiteral(int offset) const;

@@ -3,6 +3,7 @@
 #include "core/Cp1251.h"
 #include "core/ErrorCodes.h"
 #include "core/HexText.h"
+#include "core/StatusLine.h"
 #include "core/StatusRecord.h"
 #include "ui/Beep.h"
 #include "ui/ExceptionBox.h"
@@ -57,6 +58,23 @@ void ApplyText(QGroupBox* box, const QString& text) { box->setTitle(text); }
 void ApplyText(QPushButton* button, const QString& text) { button->setText(text); }
 void ApplyText(TMaskEdit* field, const QString& text) { field->SetText(text); }
 void ApplyText(QComboBox* list, const QString& text) { list->setEditText(text); }
+
+// A clipboard text that is a whole status line, in any form people copy one,
+// as the status field shows it.
+std::optional<std::u32string> StatusLineText(std::u32string_view clip)
+{
+    std::string ascii;
+    ascii.reserve(clip.size());
+    for (char32_t c : clip) {
+        if (c > 0x7F)
+            return std::nullopt;
+        ascii.push_back(static_cast<char>(c));
+    }
+    const auto line = ReadStatusLine(ascii);
+    if (!line)
+        return std::nullopt;
+    return std::u32string(line->text.begin(), line->text.end());
+}
 
 // The main window is a window of its own to assistive technology, not a pane.
 QAccessibleInterface* AccessibleForm(const QString& className, QObject* object)
@@ -143,6 +161,7 @@ void TForm1::CreateControls()
 
     Button1 = Place(this, new QPushButton, "Button1");
     MaskEdit1 = Place(this, new TMaskEdit(QString::fromLatin1(kStatusEditMask)), "MaskEdit1");
+    MaskEdit1->Model().WholeTextOf = &StatusLineText;
     Button2 = Place(this, new QPushButton, "Button2");
     MaskEdit2 = Place(this, new TMaskEdit(QString::fromLatin1(kErrorCodeEditMask)), "MaskEdit2");
     Button3 = Place(this, new QPushButton, "Button3");
