@@ -12,6 +12,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 
 namespace {
@@ -88,6 +90,40 @@ TEST_F(WindowTest, TabOrderRunsThroughThePanelsThenTheButtons)
         EXPECT_EQ(focused->objectName(), name);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
+}
+
+// Run on screens of many sizes (tests/screens): the window stays on the
+// screen, and on one too small for it every control can still be reached.
+TEST_F(WindowTest, FitsTheScreenAndEveryControlCanBeReached)
+{
+    const QRect available = form().screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(form().frameGeometry()))
+        << form().frameGeometry().width() << "x" << form().frameGeometry().height();
+    auto* area = form().findChild<QScrollArea*>();
+    if (area == nullptr) {
+        EXPECT_EQ(form().size(), QSize(791, 646));
+        return;
+    }
+    EXPECT_EQ(area->widget()->size(), QSize(791, 646));
+    QWidget* viewport = area->viewport();
+    auto inView = [&](QWidget* control) {
+        return viewport->isAncestorOf(control) && viewport->rect().contains(QRect(control->mapTo(viewport, QPoint(0, 0)), control->size()));
+    };
+    // Tab reaches every control and brings it into view.
+    form().CheckBox(1)->setFocus(Qt::TabFocusReason);
+    for (int step = 0; step < 60; ++step) {
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        EXPECT_TRUE(inView(focused)) << focused->objectName().toStdString();
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    // So does focus given any other way, and the scroll bars reach the rest.
+    code()->setFocus(Qt::OtherFocusReason);
+    EXPECT_TRUE(inView(code()));
+    form().CheckBox(1)->setFocus(Qt::MouseFocusReason);
+    EXPECT_TRUE(inView(form().CheckBox(1)));
+    EXPECT_GE(viewport->width() + area->horizontalScrollBar()->maximum(), 791);
+    EXPECT_GE(viewport->height() + area->verticalScrollBar()->maximum(), 646);
 }
 
 TEST_F(WindowTest, AboutWindowOpensModallyAndHidesAgain)

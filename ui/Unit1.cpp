@@ -10,6 +10,7 @@
 #include "ui/Form1Layout.h"
 #include "ui/MaskEdit.h"
 #include "ui/MessageBox.h"
+#include "ui/ScreenFit.h"
 #include "ui/Unit2.h"
 #include "ui/WindowStyle.h"
 #include "translations/Language.h"
@@ -27,6 +28,9 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QWindow>
 
 #include <algorithm>
 #include <utility>
@@ -96,10 +100,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     // The layout is drawn left to right whatever the locale.
     setLayoutDirection(Qt::LeftToRight);
     resize(kForm1ClientWidth, kForm1ClientHeight);
-    CenterOnScreen();
     CreateControls();
     SetTabOrder();
     ConnectHandlers();
+    PlaceOnScreen();
 
     // The fields were created showing these texts, so no handler runs here.
     FLastStatusText = kInitialStatusText;
@@ -128,14 +132,19 @@ Widget* Place(QWidget* form, Widget* widget, const char* name)
 
 } // namespace
 
-void TForm1::CenterOnScreen()
+void TForm1::PlaceOnScreen()
 {
-    const QRect available = screen()->availableGeometry();
-    QPoint topLeft = available.center() - rect().center();
-    // A screen smaller than the window shows at least its top left corner.
-    topLeft.setX(std::max(topLeft.x(), available.left()));
-    topLeft.setY(std::max(topLeft.y(), available.top()));
-    move(topLeft);
+    // The native window first: then the platform can tell its frame.
+    create();
+    const QSize design(kForm1ClientWidth, kForm1ClientHeight);
+    const WindowPlacement placement = PlaceWindow(design, screen()->availableGeometry(), windowHandle()->frameMargins(),
+                                                  style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    if (placement.scrolled && FScrollArea == nullptr) {
+        FScrollArea = ScrollContents(this, design);
+        SetTabOrder();
+    }
+    resize(placement.size);
+    move(placement.position);
 }
 
 void TForm1::CreateControls()
@@ -272,6 +281,10 @@ bool TForm1::event(QEvent* event)
     const bool result = QWidget::event(event);
     if (event->type() == QEvent::WindowActivate && !FActivated) {
         FActivated = true;
+        // A window manager frames the window only once it is shown; a frame
+        // that then leaves the screen asks for the place again.
+        if (FScrollArea == nullptr && !screen()->availableGeometry().contains(frameGeometry()))
+            PlaceOnScreen();
         FormActivate(this);
     }
     return result;

@@ -14,6 +14,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class TMaskEdit;
 
 // The main window: six panels of flag check boxes and the receipt-state list
@@ -75,7 +76,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void CenterOnScreen();
+    // Centred where the window fits the screen, else scrolled at the size available.
+    void PlaceOnScreen();
     void CreateControls();
     void CreatePanel(int byteIndex);
     void SetTabOrder();
@@ -110,6 +112,8 @@ private:
     int FHandlerDepth = 0;
     std::optional<int> FPendingReceiptState;
     bool FActivated = false;
+    // Only on a screen too small for the window.
+    QScrollArea* FScrollArea = nullptr;
 };
 
 extern TForm1* Form1;
