@@ -5,6 +5,7 @@
 #include "core/ErrorCodes.h"
 #include "translations/Language.h"
 
+#include <QAbstractItemView>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,6 +83,20 @@ TEST_P(Fit, EveryTextFitsItsControl)
         Expect("ComboBox1", entry, list->fontMetrics().horizontalAdvance(entry) + 4 + margins.left() + margins.right(),
                editField.width());
     }
+
+    // The drop-down shows each entry whole, as wide as it is.
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    if (QTest::qWaitForWindowExposed(view->window())) {
+        for (int state = 0; state < list->count(); ++state) {
+            const QModelIndex index = list->model()->index(state, 0);
+            Expect("ComboBox1 drop-down", list->itemText(state), view->sizeHintForIndex(index).width(),
+                   view->viewport()->width());
+        }
+    } else {
+        ADD_FAILURE() << "the drop-down did not open";
+    }
+    list->hidePopup();
 
     // Labels size themselves to their text; they must end inside their window.
     for (QLabel* label : {form().Label2, form().Label3})

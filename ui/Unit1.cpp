@@ -15,6 +15,7 @@
 #include "ui/WindowStyle.h"
 #include "translations/Language.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCheckBox>
@@ -218,6 +219,11 @@ void TForm1::CreatePanel(int byteIndex)
         ComboBox1->lineEdit()->setTextMargins(-1, 0, -1, 0);
         for (const char* caption : ReceiptStateList)
             ComboBox1->addItem(QCoreApplication::translate(kStatusFlagsContext, caption));
+        // The drop-down shows every entry whole; the field keeps its size.
+        QAbstractItemView* view = ComboBox1->view();
+        view->setFont(ComboBox1->font());
+        view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth()
+                              + view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view));
     }
 }
 
