@@ -1,7 +1,7 @@
 #include "cli/Command.h"
 
 #include "cli/Decoder.h"
-#include "cli/Diagnostics.h"
+#include "core/Diagnostics.h"
 #include "cli/Output.h"
 #include "cli/Words.h"
 #include "translations/Language.h"

@@ -1,6 +1,6 @@
 #include "cli/Decoder.h"
 
-#include "cli/Diagnostics.h"
+#include "core/Diagnostics.h"
 #include "cli/Json.h"
 #include "cli/Output.h"
 #include "cli/Words.h"

@@ -1,6 +1,6 @@
 #include "cli/Input.h"
 
-#include "cli/Diagnostics.h"
+#include "core/Diagnostics.h"
 #include "cli/Words.h"
 #include "core/HexText.h"
 #include "core/StatusRecord.h"

@@ -1,6 +1,6 @@
 #include "cli/Json.h"
 
-#include "cli/Diagnostics.h"
+#include "core/Diagnostics.h"
 
 #include <QString>
 

@@ -14,19 +14,16 @@
 
 namespace {
 
-TEST(Language, FollowsTheSystemUnlessAsked)
+TEST(Language, FollowsTheSystem)
 {
-    const std::tuple<QStringList, QStringList, Language> cases[] = {
-        {{}, {"en-US", "ru-RU"}, Language::English},
-        {{}, {"ru-RU"}, Language::Russian},
-        {{}, QLocale::c().uiLanguages(), Language::Russian},
-        {{}, {"de-DE"}, Language::Russian},
-        {{"Regalo_Vespera", "--lang", "en"}, {"ru-RU"}, Language::English},
-        {{"Regalo_Vespera", "--lang", "ru"}, {"en-GB"}, Language::Russian},
-        {{"Regalo_Vespera", "--lang", "fr"}, {"en-GB"}, Language::English},
+    const std::pair<QStringList, Language> cases[] = {
+        {{"en-US", "ru-RU"}, Language::English},
+        {{"ru-RU"}, Language::Russian},
+        {QLocale::c().uiLanguages(), Language::Russian},
+        {{"de-DE"}, Language::Russian},
     };
-    for (const auto& [arguments, uiLanguages, language] : cases)
-        EXPECT_EQ(ChosenLanguage(arguments, uiLanguages), language) << arguments.join(' ').toStdString();
+    for (const auto& [uiLanguages, language] : cases)
+        EXPECT_EQ(LanguageForUi(uiLanguages), language) << uiLanguages.join(' ').toStdString();
 }
 
 TEST(Language, EveryCatalogueTextHasItsEnglish)

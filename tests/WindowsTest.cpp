@@ -1,5 +1,7 @@
 #include "WindowFixture.h"
 
+#include "app/WindowOptions.h"
+
 #include "core/Exception.h"
 #include "core/StatusRecord.h"
 #include "ui/Application.h"
@@ -244,6 +246,77 @@ TEST(Application, RunShowsTheWindowAndEndsWithZeroWhenItCloses)
     EXPECT_FALSE(QGuiApplication::windowIcon().isNull());
     EXPECT_EQ(Form1, nullptr);
     EXPECT_EQ(Form2, nullptr);
+}
+
+TEST(WindowOptions, TakesItsOwnAndQtsOptionsAndRefusesTheRest)
+{
+    using Action = WindowOptions::Action;
+    using Problem = WindowOptions::Problem;
+    const struct {
+        std::vector<std::string> arguments;
+        Action action;
+        std::string language;
+        Problem problem;
+        std::string argument;
+    } cases[] = {
+        {{"-platform", "offscreen", "--lang=en", "--style=fusion", "-reverse"}, Action::Run, "en", Problem::None, ""},
+        {{"--lang", "en", "--lang", "ru"}, Action::Run, "ru", Problem::None, ""},
+        {{"-v", "--lang", "en"}, Action::Version, "en", Problem::None, ""},
+        {{"--version", "-h"}, Action::Help, "", Problem::None, ""},
+        {{"--help", "--bogus"}, Action::Refuse, "", Problem::UnknownOption, "--bogus"},
+        {{"--help=yes"}, Action::Refuse, "", Problem::UnknownOption, "--help=yes"},
+        {{"--lang"}, Action::Refuse, "", Problem::MissingValue, "--lang"},
+        {{"-platform"}, Action::Refuse, "", Problem::MissingValue, "-platform"},
+        {{"--lang", "fr"}, Action::Refuse, "", Problem::UnknownLanguage, "fr"},
+        {{"--", "-h"}, Action::Refuse, "", Problem::UnexpectedArgument, "-h"},
+        {{"receipt.txt"}, Action::Refuse, "", Problem::UnexpectedArgument, "receipt.txt"},
+    };
+    for (const auto& c : cases) {
+        const WindowOptions options = ParseWindowOptions(c.arguments);
+        const std::string name = c.arguments.front();
+        EXPECT_EQ(options.action, c.action) << name;
+        EXPECT_EQ(options.language, c.language) << name;
+        EXPECT_EQ(options.problem, c.problem) << name;
+        EXPECT_EQ(options.argument, c.argument) << name;
+    }
+}
+
+// The real program, started without a display it could use: what asks for
+// no window is answered all the same.
+TEST(Application, AnswersItsOptionsWithoutAWindow)
+{
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        QString out; // contained in standard output
+        QString err; // contained in standard error, which has two lines then
+    } cases[] = {
+        {{"--help"}, 0, "--lang ru|en", ""},
+        {{"--lang", "ru", "--lang=en", "-h"}, 0, "Usage: Regalo_Vespera [--lang ru|en]", ""},
+        {{"--lang=ru", "--help"}, 0, "Использование: Regalo_Vespera [--lang ru|en]", ""},
+        {{"-v"}, 0, "Regalo_Vespera 1.0.2\n", ""},
+        {{"--lang", "en", "--bogus"}, 2, "", "Regalo_Vespera: unknown option \"--bogus\""},
+        {{"--lang", "fr"}, 2, "", "\"fr\""},
+        {{"--lang=ru", "чек.txt"}, 2, "", "Regalo_Vespera: лишний аргумент \"чек.txt\""},
+    };
+    for (const auto& c : cases) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":4242"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(REGALO_PROGRAM), c.arguments);
+        ASSERT_TRUE(program.waitForFinished(20000));
+        const QString name = c.arguments.join(' ');
+        EXPECT_EQ(program.exitCode(), c.exitCode) << name.toStdString();
+        const QString out = QString::fromUtf8(program.readAllStandardOutput());
+        const QString err = QString::fromUtf8(program.readAllStandardError());
+        EXPECT_EQ(out.isEmpty(), c.out.isEmpty()) << name.toStdString();
+        EXPECT_TRUE(out.contains(c.out)) << out.toStdString();
+        EXPECT_EQ(err.count(QLatin1Char('\n')), c.err.isEmpty() ? 0 : 2) << err.toStdString();
+        EXPECT_TRUE(err.contains(c.err)) << err.toStdString();
+    }
 }
 
 TEST(Application, WithoutADisplaySaysSoAndEndsWithOne)

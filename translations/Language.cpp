@@ -68,16 +68,6 @@ std::optional<Language> LanguageNamed(const QString& name)
     return std::nullopt;
 }
 
-Language ChosenLanguage(const QStringList& arguments, const QStringList& uiLanguages)
-{
-    const qsizetype option = arguments.indexOf(QStringLiteral("--lang"));
-    if (option >= 0 && option + 1 < arguments.size()) {
-        if (const auto named = LanguageNamed(arguments[option + 1]))
-            return *named;
-    }
-    return LanguageForUi(uiLanguages);
-}
-
 void UseLanguage(Language language, QtTexts qtTexts)
 {
     current = language;

@@ -15,9 +15,6 @@ enum class Language { Russian, English };
 Language LanguageForUi(const QStringList& uiLanguages);
 // "ru" or "en", as given to --lang.
 std::optional<Language> LanguageNamed(const QString& name);
-// The window's language: --lang ru|en among the program's arguments, else
-// the user interface's.
-Language ChosenLanguage(const QStringList& arguments, const QStringList& uiLanguages);
 
 // Installs the program's translation for `language` into the application,
 // and Qt's own where the program shows Qt's texts (its windows do,

@@ -579,6 +579,55 @@ since the last emergency RAM reset!</translation>
     </message>
 </context>
 <context>
+    <name>Regalo_Vespera</name>
+    <message>
+        <source>Использование: Regalo_Vespera [--lang ru|en]
+
+Окно, которое объясняет байты статуса и коды ошибок фискального регистратора.
+
+Параметры:
+  --lang ru|en   язык окна: русский или английский; без него английский,
+                 если система говорит по-английски, иначе русский
+  -h, --help     эта справка
+  -v, --version  версия программы
+
+Параметры самой Qt (-platform, -style, -display и другие) передаются Qt.
+</source>
+        <translation>Usage: Regalo_Vespera [--lang ru|en]
+
+A window that explains a fiscal cash register&apos;s status bytes and error codes.
+
+Options:
+  --lang ru|en   the window&apos;s language: Russian or English; without it
+                 English where the system speaks English, else Russian
+  -h, --help     this text
+  -v, --version  the version
+
+Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
+</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>лишний аргумент %1</source>
+        <translation>unexpected argument %1</translation>
+    </message>
+    <message>
+        <source>после %1 нужно значение</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>--lang принимает ru или en, а не %1</source>
+        <translation>--lang takes ru or en, not %1</translation>
+    </message>
+    <message>
+        <source>Параметры: Regalo_Vespera --help</source>
+        <translation>Options: Regalo_Vespera --help</translation>
+    </message>
+</context>
+<context>
     <name>StatusFlags</name>
     <message>
         <source>Статус регистратора - байт 0 (общее состояние)</source>

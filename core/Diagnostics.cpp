@@ -1,4 +1,4 @@
-#include "cli/Diagnostics.h"
+#include "core/Diagnostics.h"
 
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t offset)
 {

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The window program's command line: --lang ru|en (also --lang=en; the last
+// one counts), -h/--help, -v/--version, and Qt's own options, which are left
+// to Qt. Anything else is refused, and no window opens.
+struct WindowOptions {
+    enum class Action { Run, Help, Version, Refuse };
+    enum class Problem { None, UnknownOption, UnexpectedArgument, MissingValue, UnknownLanguage };
+
+    Action action = Action::Run;
+    std::string language; // "ru", "en", or empty when not given
+    Problem problem = Problem::None;
+    std::string argument; // the argument the problem is about
+};
+
+// `arguments` without the program's name, UTF-8.
+WindowOptions ParseWindowOptions(const std::vector<std::string>& arguments);
