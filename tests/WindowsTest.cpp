@@ -134,10 +134,15 @@ TEST_F(WindowTest, AboutWindowOpensModallyAndHidesAgain)
         bool wasModal = false;
         QTimer::singleShot(0, [&] {
             wasModal = Form2->isVisible() && QApplication::activeModalWidget() == Form2;
-            // Escape leaves it open; its button closes it.
-            QTest::keyClick(Form2, Qt::Key_Escape);
+            // Active, its button focused, centred on the screen by its frame.
+            EXPECT_TRUE(QTest::qWaitForWindowActive(Form2));
+            EXPECT_EQ(QApplication::focusWidget(), Form2->Button1);
+            const QPoint offCentre = Form2->frameGeometry().center() - form().screen()->availableGeometry().center();
+            EXPECT_LE(offCentre.manhattanLength(), 2) << offCentre.x() << ", " << offCentre.y();
+            // Escape leaves it open; Enter on its focused button closes it.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
             EXPECT_TRUE(Form2->isVisible());
-            QTest::keyClick(Form2->Button1, Qt::Key_Return);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
         form().Button3->click();
         EXPECT_TRUE(wasModal);

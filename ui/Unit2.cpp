@@ -4,10 +4,14 @@
 #include "ui/ControlPlacement.h"
 #include "ui/WindowStyle.h"
 
+#include "ui/Unit1.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 
 TForm2* Form2 = nullptr;
 
@@ -69,4 +73,20 @@ void TForm2::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void TForm2::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    // Centred by its own frame, which the native window knows by now; Qt's
+    // guess takes the frame of the main window, taller than a tool window's.
+    const QRect available = (Form1 ? Form1->screen() : screen())->availableGeometry();
+    const QSize outer = size().grownBy(windowHandle()->frameMargins());
+    move(available.topLeft()
+         + QPoint((available.width() - outer.width()) / 2, (available.height() - outer.height()) / 2));
+    // Windows shows a tool window without activating it: the button would
+    // not get the keys, nor the window the user's attention.
+    QMetaObject::invokeMethod(this, &QWidget::activateWindow, Qt::QueuedConnection);
 }
