@@ -15,10 +15,7 @@ fail() {
   exit 1
 }
 
-# Wine draws the window's own frame and caption, with its close box, as on
-# Windows, instead of leaving them to an X window manager (there is none).
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
-
+# Wine draws the window's frame itself (set by test_under_wine.sh).
 wine "$exe" --lang ru 2>"$out/stderr.txt" &
 program=$!
 window=$(timeout 60 xdotool search --sync --name "$title" | head -n 1) || fail "no window titled \"${title//\\/}\" within 60 s"

@@ -14,6 +14,10 @@ trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 wineserver -k >/dev/null 2>&1 || true
 wineserver -p </dev/null >/dev/null 2>&1
 wine cmd /c exit </dev/null >/dev/null 2>&1
+# Wine draws the windows' own frames and captions, with their close boxes, as
+# on Windows, instead of leaving them to an X window manager (there is none):
+# the window tests see the frames Windows gives.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
 echo "== what the executables carry"
 for exe in "$build/app/Regalo_Vespera.exe" "$build/cli/regalo-decode.exe"; do
   # Only Windows' own DLLs: no C++ runtime, no Qt beside the program.
