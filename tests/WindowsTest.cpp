@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QWindow>
 #include <QTimer>
 
 namespace {
@@ -102,6 +103,8 @@ TEST_F(WindowTest, FitsTheScreenAndEveryControlCanBeReached)
     EXPECT_TRUE(available.contains(form().frameGeometry()))
         << form().frameGeometry().width() << "x" << form().frameGeometry().height();
     auto* area = form().findChild<QScrollArea*>();
+    const QSize outer = QSize(791, 646).grownBy(form().windowHandle()->frameMargins());
+    EXPECT_EQ(area == nullptr, outer.boundedTo(available.size()) == outer);
     if (area == nullptr) {
         EXPECT_EQ(form().size(), QSize(791, 646));
         return;
