@@ -36,6 +36,10 @@ bool IsATerminal(int fd)
 {
     return _isatty(fd) != 0;
 }
+bool WaitedUntilReady(int, bool)
+{
+    return false;
+}
 #else
 long ReadSome(int fd, char* data, std::size_t size)
 {
@@ -53,6 +57,17 @@ bool WouldBlock(int fd)
 bool IsATerminal(int fd)
 {
     return isatty(fd) != 0;
+}
+// A stream its parent left non-blocking says "try again" instead of waiting:
+// it is waited on here, as a blocking one would be. False for any other
+// failure, which stands.
+bool WaitedUntilReady(int fd, bool forWriting)
+{
+    if (errno != EAGAIN && errno != EWOULDBLOCK)
+        return false;
+    pollfd request{fd, static_cast<short>(forWriting ? POLLOUT : POLLIN), 0};
+    poll(&request, 1, -1);
+    return true;
 }
 #endif
 
@@ -78,7 +93,7 @@ void FdWriter::Flush()
     std::size_t written = 0;
     while (written < buffer_.size()) {
         const long n = WriteSome(fd_, buffer_.data() + written, buffer_.size() - written);
-        if (n < 0 && errno == EINTR)
+        if (n < 0 && (errno == EINTR || WaitedUntilReady(fd_, true)))
             continue; // a stop signal: the results still go out
         if (n <= 0) {
             const int error = n < 0 ? errno : EIO;
@@ -105,7 +120,7 @@ bool LineReader::Fill()
         if (StopRequested())
             return false;
         const long n = ReadSome(fd_, chunk_.data(), chunk_.size());
-        if (n < 0 && errno == EINTR)
+        if (n < 0 && (errno == EINTR || WaitedUntilReady(fd_, false)))
             continue;
         if (n < 0)
             throw IoError("read error", errno);

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <thread>
 
+#include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
 
@@ -56,6 +57,8 @@ TEST(LiveStream, AnswersBeforeTheInputEnds)
     int output[2];
     ASSERT_EQ(pipe(input), 0);
     ASSERT_EQ(pipe(output), 0);
+    // Left non-blocking by its parent, the input is waited on all the same.
+    ASSERT_EQ(fcntl(input[0], F_SETFL, O_NONBLOCK), 0);
     std::FILE* err = std::tmpfile();
     ExitCode exitCode = ExitCode::Usage;
     std::thread decoder([&] { exitCode = RunDecodeCommand({"error", "-"}, {input[0], output[1], fileno(err)}); });
