@@ -124,6 +124,7 @@ TEST(DecodeCommand, ExitCodesTellBadInputFromMisuse)
         {{"list", "codes"}, 2, "nothing to list"},
         {{"status", "--csv", "808080808080"}, 2, "--csv is for list"},
         {{"--frobnicate"}, 2, "Unknown option"},
+        {{"error", "--", "-h"}, 1, "\"-h\": wrong length"},
     };
     for (const auto& c : cases) {
         CommandRun run = Decode(c.arguments);

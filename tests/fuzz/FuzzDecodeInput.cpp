@@ -47,7 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (json)
                 arguments.push_back("--json");
             RunDecodeCommand(arguments, {in, out, err});
-            arguments[1] = argument;
+            // After "--" even "-h" is a value to decode, not an option.
+            arguments.erase(arguments.begin() + 1);
+            arguments.insert(arguments.end(), {"--", argument});
             RunDecodeCommand(arguments, {in, out, err});
             const std::string results = Contents(out);
             for (std::size_t start = 0; json && start < results.size();) {
