@@ -1,9 +1,9 @@
 #include "cli/Command.h"
 
 #include "cli/Decoder.h"
-#include "core/Diagnostics.h"
 #include "cli/Output.h"
 #include "cli/Words.h"
+#include "core/Diagnostics.h"
 #include "translations/Language.h"
 
 #include <QCommandLineParser>
@@ -29,12 +29,54 @@ Options:
   -v, --version the version
 )");
 
+// Arguments are UTF-8, from any system. A byte that belongs to no UTF-8
+// sequence is carried as a lone surrogate U+DC80-U+DCFF and given back as
+// that byte, so that a note can show it as it was given.
+QString ArgumentText(std::string_view bytes)
+{
+    QString text;
+    for (std::size_t i = 0; i < bytes.size();) {
+        char32_t code = 0;
+        const std::size_t length = DecodeUtf8(bytes, i, code);
+        if (length == 0) {
+            text += QChar(static_cast<char16_t>(0xDC00 + static_cast<unsigned char>(bytes[i])));
+            ++i;
+            continue;
+        }
+        // Not through Qt's decoders: they drop a byte-order mark, which is part of the value.
+        if (QChar::requiresSurrogates(code)) {
+            text += QChar(QChar::highSurrogate(code));
+            text += QChar(QChar::lowSurrogate(code));
+        } else {
+            text += QChar(static_cast<char16_t>(code));
+        }
+        i += length;
+    }
+    return text;
+}
+
+std::string ArgumentBytes(const QString& text)
+{
+    std::string bytes;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= 0xDC80 && c <= 0xDCFF) {
+            bytes += static_cast<char>(c - 0xDC00);
+        } else {
+            const qsizetype units = QChar::isHighSurrogate(c) && i + 1 < text.size() ? 2 : 1;
+            bytes += text.mid(i, units).toStdString();
+            i += units - 1;
+        }
+    }
+    return bytes;
+}
+
 ExitCode UsageError(FdWriter& err, const QString& why)
 {
     // The reason may quote an argument: shown as safely as any value.
     std::string& line = err.Buffer();
     line += "regalo-decode: ";
-    AppendEscaped(line, why.toStdString(), 4 * kShownCharacters);
+    AppendEscaped(line, ArgumentBytes(why), 4 * kShownCharacters);
     line += "\n\n";
     line += Words(kUsage);
     return ExitCode::Usage;
@@ -53,7 +95,7 @@ ExitCode Run(const std::vector<std::string>& arguments, int in, FdWriter& out, F
 
     QStringList argv{QStringLiteral("regalo-decode")};
     for (const std::string& argument : arguments)
-        argv << QString::fromLocal8Bit(argument.c_str());
+        argv << ArgumentText(argument);
     if (!parser.parse(argv))
         return UsageError(err, parser.errorText());
     if (parser.isSet(help)) {
@@ -115,8 +157,8 @@ ExitCode Run(const std::vector<std::string>& arguments, int in, FdWriter& out, F
     if (kind == Decoder::Kind::ErrorCode && positional.size() != 1)
         return UsageError(err, QCoreApplication::translate("regalo-decode", "error takes one code"));
     // Status bytes may come as one argument or several.
-    const QByteArray value = positional.join(QLatin1Char(' ')).toUtf8();
-    return decoder.Decode(Trimmed(std::string_view(value.constData(), static_cast<std::size_t>(value.size()))))
+    const std::string value = ArgumentBytes(positional.join(QLatin1Char(' ')));
+    return decoder.Decode(Trimmed(value))
                ? ExitCode::Ok
                : ExitCode::Failed;
 }

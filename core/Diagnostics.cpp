@@ -1,13 +1,21 @@
 #include "core/Diagnostics.h"
 
+#include <cstdio>
+
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t offset)
+{
+    char32_t code = 0;
+    return DecodeUtf8(text, offset, code);
+}
+
+std::size_t DecodeUtf8(std::string_view text, std::size_t offset, char32_t& code)
 {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned lead = byte(offset);
+    code = lead;
     if (lead < 0x80)
         return 1;
     std::size_t length = 0;
-    char32_t code = 0;
     if (lead >= 0xC2 && lead <= 0xDF) {
         length = 2;
         code = lead & 0x1Fu;
@@ -52,6 +60,14 @@ bool IsControl(std::string_view sequence)
     return sequence.size() == 2 && lead == 0xC2 && static_cast<unsigned char>(sequence[1]) < 0xA0;
 }
 
+// Characters that show nothing or turn the text around: a value holding one
+// could pass for another, or read in another order.
+bool IsInvisible(char32_t code)
+{
+    return (code >= 0x200B && code <= 0x200F) || (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069)
+           || code == 0xFEFF;
+}
+
 constexpr char kLowerHexDigits[] = "0123456789abcdef";
 
 void AppendBytes(std::string& out, std::string_view bytes)
@@ -92,10 +108,16 @@ void AppendEscaped(std::string& out, std::string_view value, std::size_t most)
             out += "\xE2\x80\xA6"; // …
             break;
         }
-        const std::size_t length = Utf8SequenceLength(value, i);
+        char32_t code = 0;
+        const std::size_t length = DecodeUtf8(value, i, code);
         const std::string_view sequence = value.substr(i, length == 0 ? 1 : length);
-        if (length == 0 || IsControl(sequence))
+        if (length == 0 || IsControl(sequence)) {
             AppendBytes(out, sequence);
+        } else if (IsInvisible(code)) {
+            char escaped[16];
+            std::snprintf(escaped, sizeof escaped, "\\u{%04X}", static_cast<unsigned>(code));
+            out += escaped;
+        }
         else if (sequence == "\\")
             out += "\\\\";
         else

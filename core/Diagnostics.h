@@ -16,7 +16,8 @@ std::size_t CharacterCount(std::string_view text);
 std::size_t CharacterPosition(std::string_view text, std::size_t offset);
 
 // The text with control characters and bytes that are not UTF-8 written as
-// \xNN and a backslash as \\, cut with an ellipsis after `most` characters.
+// \xNN, invisible and direction-changing characters as \u{202E}, and a
+// backslash as \\, cut with an ellipsis after `most` characters.
 void AppendEscaped(std::string& out, std::string_view text, std::size_t most);
 
 // A value quoted in a message: escaped, cut after kShownCharacters, in
@@ -29,3 +30,5 @@ std::string CountOf(std::size_t count, std::string_view singular, std::string_vi
 
 // Length of the valid UTF-8 sequence starting at `offset`, or 0.
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t offset);
+// The same, and the sequence's code point in `code`.
+std::size_t DecodeUtf8(std::string_view text, std::size_t offset, char32_t& code);

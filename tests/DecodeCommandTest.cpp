@@ -125,6 +125,11 @@ TEST(DecodeCommand, ExitCodesTellBadInputFromMisuse)
         {{"status", "--csv", "808080808080"}, 2, "--csv is for list"},
         {{"--frobnicate"}, 2, "Unknown option"},
         {{"error", "--", "-h"}, 1, "\"-h\": wrong length"},
+        // Shown as given, and refused alike in text and JSON.
+        {{"error", "\xd0\xee" "01"}, 1, "\"\\xd0\\xee01\": a non-hexadecimal character at position 1"},
+        {{"error", "--json", "\xef\xbb\xbf" "0501"}, 1, "\"\\u{FEFF}0501\": wrong length: 5 characters"},
+        {{"error", "\xef\xbb\xbf" "0501"}, 1, "\"\\u{FEFF}0501\": wrong length: 5 characters"},
+        {{"decode\xff"}, 2, "unknown command \"decode\\xff\""},
     };
     for (const auto& c : cases) {
         CommandRun run = Decode(c.arguments);
@@ -270,6 +275,8 @@ TEST(HostileInput, IsRefusedSafelyAndTheStreamGoesOn)
         {"error", "\xff\xfe" "01\n", "", "line 1: \"\\xff\\xfe01\": a non-hexadecimal character at position 1"},
         {"error", "ЖЖ01\n1Ж\na\n", "", "line 3: \"a\": wrong length: 1 character instead of 4"},
         {"error", "1Ж\n", "", "\"1Ж\": wrong length: 2 characters instead of 4"},
+        {"error", "05\u202e10\n", "", "\"05\\u{202E}10\": wrong length: 5 characters instead of 4"},
+        {"error", "\u200b0501\n", "", "\"\\u{200B}0501\": wrong length: 5 characters instead of 4"},
         {"status", "80 80 89 80 80 8Ж\n", "", "a non-hexadecimal character at position 17"},
         {"error", longLine + "\n0501\n", "0501\t", "line 1: \"8888"},
         {"error", longLine + "\n0501\n", "", "…\": line too long: over 4096 bytes; skipped"},
