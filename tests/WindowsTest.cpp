@@ -351,6 +351,9 @@ TEST(FirstActivation, AClickThatActivatesTheWindowKeepsItsFocus)
     // the click reaches it before its first activation does.
     TForm1 form;
     form.setAttribute(Qt::WA_ShowWithoutActivating);
+    // The window's native window exists from its construction on: the
+    // attribute reaches it as Qt passes it at creation.
+    form.windowHandle()->setProperty("_q_showWithoutActivating", true);
     form.show();
     ASSERT_FALSE(form.isActiveWindow());
     QTest::mouseClick(form.MaskEdit2, Qt::LeftButton, {}, QPoint(4, 4));
