@@ -10,24 +10,34 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <algorithm>
+#include <optional>
 #include <string_view>
 
 namespace {
 
-constexpr char kUsage[] = QT_TRANSLATE_NOOP("regalo-decode", R"(Usage:
-  regalo-decode status BYTES...     the six status bytes, e.g. 80 80 89 80 80 80
-  regalo-decode error CODE          a four-digit error code, e.g. 0501
-  regalo-decode status -            one status line per line of standard input
-  regalo-decode error -             one error code per line of standard input
-  regalo-decode list errors|flags   the whole catalogue
+constexpr char kUsage[] = QT_TRANSLATE_NOOP("regalo-decode", R"(Использование:
+  regalo-decode status БАЙТЫ...     шесть байтов статуса, например 80 80 89 80 80 80
+  regalo-decode error КОД           четырёхзначный код ошибки, например 0501
+  regalo-decode status -            по строке статуса на каждую строку стандартного ввода
+  regalo-decode error -             по коду ошибки на каждую строку стандартного ввода
+  regalo-decode list errors|flags   весь каталог
 
-Options:
-  --json        one JSON object per value (an array for list)
-  --csv         comma-separated values (list only)
-  --lang ru|en  the language of the texts: Russian (the default) or English
-  -h, --help    this text
-  -v, --version the version
+Параметры:
+  --json        по объекту JSON на значение (для list - массив)
+  --csv         значения через запятую (только для list)
+  --lang ru|en  язык: русский или английский; без него слова программы на языке
+                системы (английский, если она говорит по-английски, иначе русский),
+                а тексты каталога по-русски
+  -h, --help    эта справка
+  -v, --version версия
 )");
+
+// Commands, options and list names, for suggestions on a typo.
+const QStringList kCommands{QStringLiteral("status"), QStringLiteral("error"), QStringLiteral("list")};
+const QStringList kLists{QStringLiteral("errors"), QStringLiteral("flags")};
+const QStringList kOptions{QStringLiteral("--json"), QStringLiteral("--csv"), QStringLiteral("--lang"),
+                           QStringLiteral("--help"), QStringLiteral("--version")};
 
 // Arguments are UTF-8, from any system. A byte that belongs to no UTF-8
 // sequence is carried as a lone surrogate U+DC80-U+DCFF and given back as
@@ -71,18 +81,77 @@ std::string ArgumentBytes(const QString& text)
     return bytes;
 }
 
-ExitCode UsageError(FdWriter& err, const QString& why)
+// How far apart two words are: the fewest letters added, dropped or changed.
+qsizetype EditDistance(const QString& a, const QString& b)
 {
-    // The reason may quote an argument: shown as safely as any value.
-    std::string& line = err.Buffer();
-    line += "regalo-decode: ";
-    AppendEscaped(line, ArgumentBytes(why), 4 * kShownCharacters);
-    line += "\n\n";
-    line += Words(kUsage);
+    std::vector<qsizetype> row(static_cast<std::size_t>(b.size()) + 1);
+    for (qsizetype j = 0; j <= b.size(); ++j)
+        row[static_cast<std::size_t>(j)] = j;
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        qsizetype diagonal = row[0];
+        row[0] = i;
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const auto at = static_cast<std::size_t>(j);
+            const qsizetype replaced = diagonal + (a[i - 1] == b[j - 1] ? 0 : 1);
+            diagonal = row[at];
+            row[at] = std::min({row[at] + 1, row[at - 1] + 1, replaced});
+        }
+    }
+    return row.back();
+}
+
+// The valid word nearest to a mistyped one, when one is near enough.
+QString Nearest(const QString& typed, const QStringList& valid)
+{
+    QString best;
+    qsizetype bestDistance = 3;
+    for (const QString& word : valid) {
+        const qsizetype distance = EditDistance(typed, word);
+        if (distance < bestDistance) {
+            best = word;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+QString Quoted(const QString& value)
+{
+    std::string quoted;
+    AppendQuoted(quoted, ArgumentBytes(value));
+    return QString::fromStdString(quoted);
+}
+
+// At most three lines: what is wrong, the nearest valid word, and where the
+// usage is. The reason may quote an argument: shown as safely as any value.
+ExitCode UsageError(FdWriter& err, const QString& why, const QString& suggestion = QString())
+{
+    std::string& lines = err.Buffer();
+    lines += "regalo-decode: " + why.toStdString() + '\n';
+    if (!suggestion.isEmpty())
+        lines += QCoreApplication::translate("regalo-decode", "может быть, %1?").arg(suggestion).toStdString() + '\n';
+    lines += Words(QT_TRANSLATE_NOOP("regalo-decode", "Справка: regalo-decode --help")) + '\n';
     return ExitCode::Usage;
 }
 
-ExitCode Run(const std::vector<std::string>& arguments, int in, FdWriter& out, FdWriter& err)
+QString Said(const char* text)
+{
+    return QCoreApplication::translate("regalo-decode", text);
+}
+
+// The argument that named an option the parser does not know, with its dashes.
+QString OptionArgument(const QStringList& argv, const QString& name)
+{
+    for (const QString& argument : argv) {
+        const QString bare = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1).section(QLatin1Char('='), 0, 0);
+        if (argument.startsWith(QLatin1Char('-')) && bare == name)
+            return argument.section(QLatin1Char('='), 0, 0);
+    }
+    return QLatin1Char('-') + name;
+}
+
+ExitCode Run(const std::vector<std::string>& arguments, const QStringList& uiLanguages, int in, FdWriter& out,
+             FdWriter& err)
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -90,14 +159,30 @@ ExitCode Run(const std::vector<std::string>& arguments, int in, FdWriter& out, F
     const QCommandLineOption csv(QStringLiteral("csv"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    const QCommandLineOption lang(QStringLiteral("lang"), QString(), QStringLiteral("language"), QStringLiteral("ru"));
+    const QCommandLineOption lang(QStringLiteral("lang"), QString(), QStringLiteral("language"));
     parser.addOptions({json, csv, help, version, lang});
 
     QStringList argv{QStringLiteral("regalo-decode")};
     for (const std::string& argument : arguments)
         argv << ArgumentText(argument);
-    if (!parser.parse(argv))
-        return UsageError(err, parser.errorText());
+    const bool parsed = parser.parse(argv);
+
+    // The program's own words: --lang, else the system's language. The
+    // catalogue's texts: Russian unless asked, since scripts read them.
+    std::optional<Language> asked;
+    if (parser.isSet(lang))
+        asked = LanguageNamed(parser.value(lang));
+    UseLanguage(asked ? *asked : LanguageForUi(uiLanguages), QtTexts::AsTheyAre);
+    UseCatalogueLanguage(asked ? *asked : Language::Russian);
+
+    if (!parsed) {
+        if (!parser.unknownOptionNames().isEmpty()) {
+            const QString option = OptionArgument(argv, parser.unknownOptionNames().first());
+            return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "неизвестный параметр %1")).arg(Quoted(option)),
+                              Nearest(option.section(QLatin1Char('='), 0, 0), kOptions));
+        }
+        return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "после %1 нужно значение")).arg(Quoted(argv.last())));
+    }
     if (parser.isSet(help)) {
         out.Append(Words(kUsage));
         return ExitCode::Ok;
@@ -106,23 +191,19 @@ ExitCode Run(const std::vector<std::string>& arguments, int in, FdWriter& out, F
         out.Append("regalo-decode " REGALO_VERSION "\n");
         return ExitCode::Ok;
     }
-
-    // Russian unless asked: scripts read these texts, whatever the system's language.
-    const auto language = LanguageNamed(parser.value(lang));
-    if (!language)
-        return UsageError(err, QCoreApplication::translate("regalo-decode", "--lang takes ru or en"));
-    UseLanguage(*language, QtTexts::AsTheyAre);
+    if (parser.isSet(lang) && !asked)
+        return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "--lang принимает ru или en, а не %1")).arg(Quoted(parser.value(lang))));
 
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
-        return UsageError(err, QCoreApplication::translate("regalo-decode", "say what to decode"));
+        return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "скажите, что расшифровать: status, error или list")));
     const QString command = positional.takeFirst();
     if (parser.isSet(json) && parser.isSet(csv))
-        return UsageError(err, QCoreApplication::translate("regalo-decode", "--json and --csv exclude each other"));
+        return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "--json и --csv исключают друг друга")));
 
     if (command == QLatin1String("list")) {
         if (positional.size() != 1)
-            return UsageError(err, QCoreApplication::translate("regalo-decode", "list takes one of: errors, flags"));
+            return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "list принимает одно из: errors, flags")));
         const ListFormat format = parser.isSet(json) ? ListFormat::Json
                                   : parser.isSet(csv) ? ListFormat::Csv
                                                       : ListFormat::Text;
@@ -131,7 +212,8 @@ ExitCode Run(const std::vector<std::string>& arguments, int in, FdWriter& out, F
         else if (positional[0] == QLatin1String("flags"))
             out.Append(ListFlags(format));
         else
-            return UsageError(err, QCoreApplication::translate("regalo-decode", "nothing to list called \"%1\"").arg(positional[0]));
+            return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "нет списка %1")).arg(Quoted(positional[0])),
+                              Nearest(positional[0], kLists));
         return ExitCode::Ok;
     }
 
@@ -141,11 +223,12 @@ ExitCode Run(const std::vector<std::string>& arguments, int in, FdWriter& out, F
     else if (command == QLatin1String("error"))
         kind = Decoder::Kind::ErrorCode;
     else
-        return UsageError(err, QCoreApplication::translate("regalo-decode", "unknown command \"%1\"").arg(command));
+        return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "неизвестная команда %1")).arg(Quoted(command)),
+                          Nearest(command, kCommands));
     if (parser.isSet(csv))
-        return UsageError(err, QCoreApplication::translate("regalo-decode", "--csv is for list"));
+        return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "--csv только для list")));
     if (positional.isEmpty())
-        return UsageError(err, QCoreApplication::translate("regalo-decode", "%1 needs a value, or - for standard input").arg(command));
+        return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "%1 ждёт значение или - для стандартного ввода")).arg(command));
 
     const bool streamed = positional == QStringList{QStringLiteral("-")};
     const Decoder::Form form = parser.isSet(json) ? Decoder::Form::Json
@@ -155,29 +238,28 @@ ExitCode Run(const std::vector<std::string>& arguments, int in, FdWriter& out, F
     if (streamed)
         return decoder.DecodeLines(in) ? ExitCode::Ok : ExitCode::Failed;
     if (kind == Decoder::Kind::ErrorCode && positional.size() != 1)
-        return UsageError(err, QCoreApplication::translate("regalo-decode", "error takes one code"));
+        return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "error принимает один код")));
     // Status bytes may come as one argument or several.
     const std::string value = ArgumentBytes(positional.join(QLatin1Char(' ')));
-    return decoder.Decode(Trimmed(value))
-               ? ExitCode::Ok
-               : ExitCode::Failed;
+    return decoder.Decode(Trimmed(value)) ? ExitCode::Ok : ExitCode::Failed;
 }
 
 } // namespace
 
-ExitCode RunDecodeCommand(const std::vector<std::string>& arguments, const StandardStreams& streams)
+ExitCode RunDecodeCommand(const std::vector<std::string>& arguments, const StandardStreams& streams,
+                          const QStringList& uiLanguages)
 {
     FdWriter out(streams.out);
     FdWriter err(streams.err);
     try {
-        const ExitCode code = Run(arguments, streams.in, out, err);
+        const ExitCode code = Run(arguments, uiLanguages, streams.in, out, err);
         out.Flush();
         err.Flush();
         return code;
     } catch (const IoError& failure) {
         // Whatever was still held for standard error goes first, if it can.
         try {
-            err.Append(std::string("regalo-decode: ") + failure.what() + '\n');
+            err.Append("regalo-decode: " + IoErrorWords(failure) + '\n');
             err.Flush();
         } catch (const IoError&) {
         }

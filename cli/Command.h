@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QLocale>
+#include <QStringList>
+
 #include <string>
 #include <vector>
 
@@ -14,4 +17,7 @@ struct StandardStreams {
 
 // Runs the command line; `arguments` excludes the program name. A read or
 // write that fails ends the run with one line on `err` naming the cause.
-ExitCode RunDecodeCommand(const std::vector<std::string>& arguments, const StandardStreams& streams);
+// The program's own words are in the system's language, `uiLanguages`,
+// unless --lang says otherwise.
+ExitCode RunDecodeCommand(const std::vector<std::string>& arguments, const StandardStreams& streams,
+                          const QStringList& uiLanguages = QLocale::system().uiLanguages());

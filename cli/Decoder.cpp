@@ -1,18 +1,22 @@
 #include "cli/Decoder.h"
 
-#include "core/Diagnostics.h"
 #include "cli/Json.h"
 #include "cli/Output.h"
 #include "cli/Words.h"
+#include "core/Diagnostics.h"
 #include "translations/Language.h"
 
 #include <charconv>
 
 Decoder::Decoder(Kind kind, Form form, FdWriter& out, FdWriter& err)
     : kind_(kind), form_(form), out_(out), err_(err),
-      lineWord_(Words(QT_TRANSLATE_NOOP("regalo-decode", "line"))),
-      noDescription_(Words(QT_TRANSLATE_NOOP("regalo-decode", "no description")))
+      noDescription_(Words(QT_TRANSLATE_NOOP("regalo-decode", "описания нет")))
 {
+    // "строка %1: " split around its number, once: a log may need many.
+    const std::string line = LinePrefix(0);
+    const std::size_t number = line.find('0');
+    lineBefore_ = line.substr(0, number);
+    lineAfter_ = line.substr(number + 1);
 }
 
 void Decoder::Note(std::string_view value, std::uint64_t lineNumber, std::string_view what)
@@ -21,10 +25,9 @@ void Decoder::Note(std::string_view value, std::uint64_t lineNumber, std::string
     note += "regalo-decode: ";
     if (lineNumber > 0) {
         char digits[24];
-        note += lineWord_;
-        note += ' ';
+        note += lineBefore_;
         note.append(digits, std::to_chars(digits, digits + sizeof digits, lineNumber).ptr);
-        note += ": ";
+        note += lineAfter_;
     }
     AppendQuoted(note, value);
     note += ": ";
@@ -67,11 +70,11 @@ const Decoder::Message& Decoder::MessageOf(const ErrorCode& code)
 bool Decoder::Decode(std::string_view input, std::uint64_t lineNumber)
 {
     std::string& out = out_.Buffer();
-    std::string error;
+    InputProblem problem{};
     if (kind_ == Kind::Status) {
         StatusBytes bytes{};
-        if (!ParseStatusLine(input, bytes, error)) {
-            Refuse(input, lineNumber, error);
+        if (!ParseStatusLine(input, bytes, problem)) {
+            Refuse(input, lineNumber, Phrased(problem));
             return false;
         }
         switch (form_) {
@@ -88,8 +91,8 @@ bool Decoder::Decode(std::string_view input, std::uint64_t lineNumber)
         return true;
     }
     ErrorCode code{};
-    if (!ParseErrorCode(input, code, error)) {
-        Refuse(input, lineNumber, error);
+    if (!ParseErrorCode(input, code, problem)) {
+        Refuse(input, lineNumber, Phrased(problem));
         return false;
     }
     const Message& message = MessageOf(code);
@@ -124,8 +127,7 @@ bool Decoder::DecodeLines(int in)
     while (reader.Next(line)) {
         if (line.tooLong) {
             Refuse(line.text, line.number,
-                   Words(QT_TRANSLATE_NOOP("regalo-decode", "line too long: over")) + ' ' + std::to_string(kMaxLineLength)
-                       + ' ' + Words(QT_TRANSLATE_NOOP("regalo-decode", "bytes; skipped")));
+                   Words(QT_TRANSLATE_N_NOOP("regalo-decode", "строка длиннее %n байт(а), пропущена"), kMaxLineLength));
             allRead = false;
         } else if (const std::string_view value = Trimmed(line.text); !value.empty()) {
             allRead = Decode(value, line.number) && allRead;

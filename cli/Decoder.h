@@ -45,7 +45,8 @@ private:
     FdWriter& out_;
     FdWriter& err_;
     // The words of notes, translated once: a log may need many.
-    std::string lineWord_;
+    std::string lineBefore_;
+    std::string lineAfter_;
     std::string noDescription_;
     std::vector<Message> messages_;
     std::vector<int> messageIndex_; // by code; -1 until its message is built

@@ -9,12 +9,25 @@
 
 // Reading status lines and error codes the way driver logs write them.
 
-// A status line in any of the forms ReadStatusLine takes. On failure `error`
-// says what is wrong; positions count characters from 1.
-bool ParseStatusLine(std::string_view input, StatusBytes& bytes, std::string& error);
+// What is wrong with a value, as data; Words phrases it.
+struct InputProblem {
+    enum class Kind {
+        WrongLength,    // an error code of `count` characters
+        NotHexadecimal, // the character at `position`
+        OneDigit,       // a byte with one digit, at `position`
+        ByteCount,      // `count` bytes instead of six
+    };
+    Kind kind;
+    std::size_t position = 0; // in characters, from 1
+    std::size_t count = 0;
+    std::string character;    // the offending character, for NotHexadecimal
+};
+
+// A status line in any of the forms ReadStatusLine takes.
+bool ParseStatusLine(std::string_view input, StatusBytes& bytes, InputProblem& problem);
 
 // Four hexadecimal digits in either case: detail number, then error class.
-bool ParseErrorCode(std::string_view input, ErrorCode& code, std::string& error);
+bool ParseErrorCode(std::string_view input, ErrorCode& code, InputProblem& problem);
 
 // The input without leading and trailing blanks, tabs and carriage returns.
 inline std::string_view Trimmed(std::string_view input)

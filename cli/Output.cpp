@@ -1,7 +1,6 @@
 #include "cli/Output.h"
 
 #include "cli/Json.h"
-#include "cli/Words.h"
 #include "core/ErrorCodes.h"
 #include "core/HexText.h"
 #include "core/StatusRecord.h"
@@ -9,6 +8,7 @@
 
 #include <array>
 #include <charconv>
+#include <initializer_list>
 #include <map>
 #include <vector>
 
@@ -30,14 +30,45 @@ const char* ErrorText(const char* source)
     return Translated(kErrorCodesContext, source, CurrentTranslation());
 }
 
+// The labels of text output speak the output's language, as its captions do.
+std::string Label(const char* source, std::initializer_list<std::string> values)
+{
+    std::string label = Translated("regalo-decode", source, CurrentTranslation());
+    char marker[] = "%1";
+    for (const std::string& value : values) {
+        if (const std::size_t at = label.find(marker); at != std::string::npos)
+            label.replace(at, 2, value);
+        ++marker[1];
+    }
+    return label;
+}
+
+// The name of a class's form in text output; JSON and CSV keep FormName.
+std::string FormLabel(ErrorClassForm form)
+{
+    switch (form) {
+    case ErrorClassForm::NoError:
+        return Label(QT_TRANSLATE_NOOP("regalo-decode", "без ошибки"), {});
+    case ErrorClassForm::HeaderAndDetail:
+        return Label(QT_TRANSLATE_NOOP("regalo-decode", "заголовок и деталь"), {});
+    case ErrorClassForm::DetailOnly:
+        return Label(QT_TRANSLATE_NOOP("regalo-decode", "только деталь"), {});
+    case ErrorClassForm::HeaderOnly:
+        return Label(QT_TRANSLATE_NOOP("regalo-decode", "только заголовок"), {});
+    case ErrorClassForm::NumberedField:
+        return Label(QT_TRANSLATE_NOOP("regalo-decode", "номер поля"), {});
+    }
+    return {};
+}
+
 // What is built once is built once per language: the tests speak both.
 template <class Built, class Build>
 const Built& OncePerLanguage(Build build)
 {
     static std::map<Language, Built> built;
-    auto found = built.find(CurrentLanguage());
+    auto found = built.find(CatalogueLanguage());
     if (found == built.end())
-        found = built.emplace(CurrentLanguage(), build()).first;
+        found = built.emplace(CatalogueLanguage(), build()).first;
     return found->second;
 }
 
@@ -175,9 +206,7 @@ void AppendStatusReport(std::string& out, const StatusBytes& bytes)
                 out += std::string("  ") + Caption(FlagOf(byte, bit).caption) + '\n';
         }
     }
-    out += Words(QT_TRANSLATE_NOOP("regalo-decode", "receipt state"));
-    out += ": ";
-    out += ReceiptStateCaption(bytes);
+    out += Label(QT_TRANSLATE_NOOP("regalo-decode", "состояние чека: %1"), {std::string(ReceiptStateCaption(bytes))});
     out += '\n';
 }
 
@@ -297,8 +326,10 @@ std::string ListErrors(ListFormat format)
     for (const ErrorClass& errorClass : ErrorCatalogue) {
         const std::string form = FormName(errorClass.form);
         if (format == ListFormat::Text)
-            out += "class " + Hex2(static_cast<unsigned>(errorClass.number)) + " (" + std::to_string(errorClass.number)
-                   + "), " + form + '\n';
+            out += Label(QT_TRANSLATE_NOOP("regalo-decode", "класс %1 (%2), %3"),
+                         {Hex2(static_cast<unsigned>(errorClass.number)), std::to_string(errorClass.number),
+                          FormLabel(errorClass.form)})
+                   + '\n';
         if (format == ListFormat::Json)
             json.BeginObject().Key("class").Number(errorClass.number).Key("details").BeginArray();
         for (int detail : ListedDetails(errorClass)) {
@@ -350,8 +381,9 @@ std::string ListFlags(ListFormat format)
     for (const StatusFlag& flag : StatusFlagCatalogue) {
         switch (format) {
         case ListFormat::Text:
-            out += "byte " + std::to_string(flag.byteIndex) + " bit " + std::to_string(flag.bit) + " ("
-                   + Hex2(flag.Value()) + ")\t" + Caption(flag.caption) + '\n';
+            out += Label(QT_TRANSLATE_NOOP("regalo-decode", "байт %1 бит %2 (%3)"),
+                         {std::to_string(flag.byteIndex), std::to_string(flag.bit), Hex2(flag.Value())})
+                   + '\t' + Caption(flag.caption) + '\n';
             break;
         case ListFormat::Csv:
             out += "flag," + std::to_string(flag.byteIndex) + ',' + std::to_string(flag.bit) + ','
@@ -368,7 +400,8 @@ std::string ListFlags(ListFormat format)
         const char* caption = Caption(ReceiptStateList[static_cast<std::size_t>(state)]);
         switch (format) {
         case ListFormat::Text:
-            out += "receipt state " + std::to_string(state) + '\t' + caption + '\n';
+            out += Label(QT_TRANSLATE_NOOP("regalo-decode", "состояние чека %1"), {std::to_string(state)}) + '\t' + caption
+                   + '\n';
             break;
         case ListFormat::Csv:
             out += "receipt state," + std::to_string(kReceiptStateByte) + ",0-" + std::to_string(kReceiptStateBits - 1)

@@ -73,7 +73,10 @@ bool WaitedUntilReady(int fd, bool forWriting)
 
 } // namespace
 
-IoError::IoError(const char* what, int error) : std::runtime_error(std::string(what) + ": " + std::strerror(error)) {}
+IoError::IoError(Kind kind, int error)
+    : std::runtime_error(std::strerror(error)), kind(kind), error(error)
+{
+}
 
 FdWriter::FdWriter(int fd) : fd_(fd), terminal_(IsATerminal(fd))
 {
@@ -98,7 +101,7 @@ void FdWriter::Flush()
         if (n <= 0) {
             const int error = n < 0 ? errno : EIO;
             buffer_.clear();
-            throw IoError("write error", error);
+            throw IoError(IoError::Kind::Write, error);
         }
         written += static_cast<std::size_t>(n);
     }
@@ -123,7 +126,7 @@ bool LineReader::Fill()
         if (n < 0 && (errno == EINTR || WaitedUntilReady(fd_, false)))
             continue;
         if (n < 0)
-            throw IoError("read error", errno);
+            throw IoError(IoError::Kind::Read, errno);
         begin_ = 0;
         end_ = static_cast<std::size_t>(n);
         ended_ = n == 0;

@@ -11,10 +11,13 @@
 // is reported, a line is never held beyond a bound, and an answer is written
 // out before the program waits for more input.
 
-// A read or write that failed; what() reads "write error: No space left on device".
+// A read or write that failed, and the system's reason.
 class IoError : public std::runtime_error {
 public:
-    IoError(const char* what, int error);
+    enum class Kind { Read, Write };
+    IoError(Kind kind, int error);
+    Kind kind;
+    int error;
 };
 
 // Output gathered in a buffer and written in large pieces.

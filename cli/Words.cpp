@@ -1,8 +1,70 @@
 #include "cli/Words.h"
 
+#include "core/ErrorCodes.h"
+#include "core/StatusFlagCatalogue.h"
+
 #include <QCoreApplication>
 
-std::string Words(const char* english)
+namespace {
+
+constexpr char kContext[] = "regalo-decode";
+
+QString Text(const char* text)
 {
-    return QCoreApplication::translate("regalo-decode", english).toStdString();
+    return QCoreApplication::translate(kContext, text);
+}
+
+// A character shown in a message: one a terminal shows as it is, else
+// nothing (the position names it).
+bool Showable(const std::string& character)
+{
+    if (character.size() == 1)
+        return character[0] >= 0x20 && character[0] < 0x7F;
+    return false;
+}
+
+} // namespace
+
+std::string Words(const char* text)
+{
+    return Text(text).toStdString();
+}
+
+std::string Words(const char* text, std::size_t count)
+{
+    return QCoreApplication::translate(kContext, text, nullptr, static_cast<int>(count)).toStdString();
+}
+
+std::string Phrased(const InputProblem& problem)
+{
+    switch (problem.kind) {
+    case InputProblem::Kind::WrongLength:
+        return Words(QT_TRANSLATE_N_NOOP("regalo-decode", "неверная длина: %n символ(ов) вместо 4"), problem.count);
+    case InputProblem::Kind::NotHexadecimal:
+        if (Showable(problem.character))
+            return Text(QT_TRANSLATE_NOOP("regalo-decode", "недопустимый символ «%1» на позиции %2"))
+                .arg(QString::fromStdString(problem.character))
+                .arg(problem.position)
+                .toStdString();
+        return Text(QT_TRANSLATE_NOOP("regalo-decode", "недопустимый символ на позиции %1")).arg(problem.position).toStdString();
+    case InputProblem::Kind::OneDigit:
+        return Text(QT_TRANSLATE_NOOP("regalo-decode", "у байта одна цифра вместо двух (позиция %1)"))
+            .arg(problem.position)
+            .toStdString();
+    case InputProblem::Kind::ByteCount:
+        return Text(QT_TRANSLATE_NOOP("regalo-decode", "неверное число байтов: %1 вместо 6")).arg(problem.count).toStdString();
+    }
+    return {};
+}
+
+std::string LinePrefix(std::uint64_t lineNumber)
+{
+    return Text(QT_TRANSLATE_NOOP("regalo-decode", "строка %1: ")).arg(lineNumber).toStdString();
+}
+
+std::string IoErrorWords(const IoError& failure)
+{
+    const char* text = failure.kind == IoError::Kind::Write ? QT_TRANSLATE_NOOP("regalo-decode", "ошибка записи: %1")
+                                                            : QT_TRANSLATE_NOOP("regalo-decode", "ошибка чтения: %1");
+    return Text(text).arg(QString::fromLocal8Bit(failure.what())).toStdString();
 }

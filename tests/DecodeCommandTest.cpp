@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QProcess>
 #include <QStringList>
 
@@ -27,7 +28,9 @@ std::string ReadAll(std::FILE* file)
     return text;
 }
 
-CommandRun Decode(std::vector<std::string> arguments, const std::string& input = "")
+// The program's own words follow `system`, English unless a test asks.
+CommandRun Decode(std::vector<std::string> arguments, const std::string& input = "",
+                  const QStringList& system = {QStringLiteral("en-US")})
 {
     std::FILE* in = std::tmpfile();
     std::fwrite(input.data(), 1, input.size(), in);
@@ -35,7 +38,7 @@ CommandRun Decode(std::vector<std::string> arguments, const std::string& input =
     std::rewind(in);
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
-    const int code = static_cast<int>(RunDecodeCommand(arguments, {fileno(in), fileno(out), fileno(err)}));
+    const int code = static_cast<int>(RunDecodeCommand(arguments, {fileno(in), fileno(out), fileno(err)}, system));
     std::fclose(in);
     return {code, ReadAll(out), ReadAll(err)};
 }
@@ -48,46 +51,54 @@ TEST(StatusInput, AcceptsTheWaysLogsWriteBytes)
                              "0x80 0x8a 0X89 0xC0 0x80 0xFF", "80,8A,89,C0,80,FF", "80; 8A; 89; C0; 80; FF",
                              "\n 80\t8A\t89\tC0\t80\tFF\r\n", "0x800x8A0x890xC00x800xFF"}) {
         StatusBytes bytes{};
-        std::string error;
-        EXPECT_TRUE(ParseStatusLine(form, bytes, error)) << form << ": " << error;
+        InputProblem problem{};
+        EXPECT_TRUE(ParseStatusLine(form, bytes, problem)) << form;
         EXPECT_EQ(bytes, expected) << form;
     }
 }
 
-TEST(StatusInput, SaysWhatIsWrong)
+// What is wrong, as data: the kind, the position in characters, the count
+// and the character; Words phrases it.
+TEST(ValueInput, SaysWhatIsWrongAndWhere)
 {
-    const std::pair<const char*, const char*> cases[] = {
-        {"80 80 89 80 80", "wrong number of bytes: 5 instead of 6"},
-        {"80 80 89 80 80 80 80", "wrong number of bytes: 7 instead of 6"},
-        {"", "wrong number of bytes: 0 instead of 6"},
-        {"80 80 8G 80 80 80", "non-hexadecimal character 'G' at position 8"},
-        {"80 80 8 80 80 80", "a byte needs two hexadecimal digits (position 7)"},
-        {"80/80/80/80/80/80", "non-hexadecimal character '/' at position 3"},
-        {"80,,80,80,80,80,80", "non-hexadecimal character ',' at position 4"},
-        {"80 80 80 80 80 80,", "non-hexadecimal character ',' at position 18"},
-        {"0x80 0x80 0x80 0x80 0x80 0x", "non-hexadecimal character 'x' at position 27"},
-        {"0x 80 80 80 80 80 80", "non-hexadecimal character 'x' at position 2"},
-        {"80 80 80 80 80 8Ж", "a non-hexadecimal character at position 17"},
+    using Kind = InputProblem::Kind;
+    const struct {
+        bool status;
+        const char* input;
+        Kind kind;
+        std::size_t position;
+        std::size_t count;
+        const char* character;
+    } cases[] = {
+        {true, "80 80 89 80 80", Kind::ByteCount, 0, 5, ""},
+        {true, "80 80 89 80 80 80 80", Kind::ByteCount, 0, 7, ""},
+        {true, "", Kind::ByteCount, 0, 0, ""},
+        {true, "80 80 8G 80 80 80", Kind::NotHexadecimal, 8, 0, "G"},
+        {true, "80 80 8 80 80 80", Kind::OneDigit, 7, 0, ""},
+        {true, "80/80/80/80/80/80", Kind::NotHexadecimal, 3, 0, "/"},
+        {true, "80 80 80 80 80 80,", Kind::NotHexadecimal, 18, 0, ","},
+        {true, "0x 80 80 80 80 80 80", Kind::NotHexadecimal, 2, 0, "x"},
+        {true, "80 80 80 80 80 8Ж", Kind::NotHexadecimal, 17, 0, "Ж"},
+        {false, "050", Kind::WrongLength, 0, 3, ""},
+        {false, "05x1", Kind::NotHexadecimal, 3, 0, "x"},
+        {false, "ЖЖ01", Kind::NotHexadecimal, 1, 0, "Ж"},
+        {false, "1Ж", Kind::WrongLength, 0, 2, ""},
     };
-    for (const auto& [input, message] : cases) {
+    for (const auto& c : cases) {
+        InputProblem problem{};
         StatusBytes bytes{};
-        std::string error;
-        EXPECT_FALSE(ParseStatusLine(input, bytes, error)) << input;
-        EXPECT_EQ(error, message) << input;
+        ErrorCode code{};
+        EXPECT_FALSE(c.status ? ParseStatusLine(c.input, bytes, problem) : ParseErrorCode(c.input, code, problem)) << c.input;
+        EXPECT_EQ(problem.kind, c.kind) << c.input;
+        EXPECT_EQ(problem.position, c.position) << c.input;
+        EXPECT_EQ(problem.count, c.count) << c.input;
+        EXPECT_EQ(problem.character, c.character) << c.input;
     }
-}
-
-TEST(ErrorCodeInput, ReadsDetailThenClass)
-{
     ErrorCode code{};
-    std::string error;
-    ASSERT_TRUE(ParseErrorCode(" 0c05 ", code, error));
+    InputProblem problem{};
+    ASSERT_TRUE(ParseErrorCode(" 0c05 ", code, problem));
     EXPECT_EQ(code.detail, 12);
     EXPECT_EQ(code.errorClass, 5);
-    EXPECT_FALSE(ParseErrorCode("050", code, error));
-    EXPECT_EQ(error, "wrong length: 3 characters instead of 4");
-    EXPECT_FALSE(ParseErrorCode("05x1", code, error));
-    EXPECT_EQ(error, "non-hexadecimal character 'x' at position 3");
 }
 
 TEST(DecodeCommand, DecodesOneValue)
@@ -95,7 +106,8 @@ TEST(DecodeCommand, DecodesOneValue)
     CommandRun status = Decode({"status", "80", "80", "89", "80", "80", "80"});
     EXPECT_EQ(status.exitCode, 0);
     EXPECT_NE(status.out.find("  (8) Текущее состояние чека\n"), std::string::npos);
-    EXPECT_NE(status.out.find("receipt state: 9. Режим АННУЛИРОВАНИЕ\n"), std::string::npos);
+    // The labels speak the output's language, Russian unless --lang en.
+    EXPECT_NE(status.out.find("состояние чека: 9. Режим АННУЛИРОВАНИЕ\n"), std::string::npos);
 
     CommandRun error = Decode({"error", "0501"});
     EXPECT_EQ(error.exitCode, 0);
@@ -123,7 +135,7 @@ TEST(DecodeCommand, ExitCodesTellBadInputFromMisuse)
         {{"error", "0501", "0502"}, 2, "error takes one code"},
         {{"list", "codes"}, 2, "nothing to list"},
         {{"status", "--csv", "808080808080"}, 2, "--csv is for list"},
-        {{"--frobnicate"}, 2, "Unknown option"},
+        {{"--frobnicate"}, 2, "unknown option \"--frobnicate\""},
         {{"error", "--", "-h"}, 1, "\"-h\": wrong length"},
         // Shown as given, and refused alike in text and JSON.
         {{"error", "\xd0\xee" "01"}, 1, "\"\\xd0\\xee01\": a non-hexadecimal character at position 1"},
@@ -313,6 +325,35 @@ TEST(HostileInput, IsRefusedSafelyAndTheStreamGoesOn)
 } // namespace
 
 namespace {
+
+// The program's own words: Russian, with its three plural forms, unless the
+// system speaks English or --lang says otherwise; a typo gets three lines.
+TEST(DecodeLanguage, OwnWordsFollowTheSystem)
+{
+    const QStringList russian{QStringLiteral("ru-RU")};
+    const QStringList english{QStringLiteral("en-US")};
+    const struct {
+        QStringList system;
+        std::vector<std::string> arguments;
+        std::string input;
+        const char* err;
+    } cases[] = {
+        {russian, {"error", "1"}, "", "regalo-decode: \"1\": неверная длина: 1 символ вместо 4\n"},
+        {russian, {"error", "12"}, "", "regalo-decode: \"12\": неверная длина: 2 символа вместо 4\n"},
+        {QLocale::c().uiLanguages(), {"error", "12345"}, "", "regalo-decode: \"12345\": неверная длина: 5 символов вместо 4\n"},
+        {russian, {"error", "-"}, "0501\n05G1\n", "regalo-decode: строка 2: \"05G1\": недопустимый символ «G» на позиции 3\n"},
+        {russian, {"stauts", "80"}, "",
+         "regalo-decode: неизвестная команда \"stauts\"\nможет быть, status?\nСправка: regalo-decode --help\n"},
+        {russian, {"list", "errors", "--jsno"}, "",
+         "regalo-decode: неизвестный параметр \"--jsno\"\nможет быть, --json?\nСправка: regalo-decode --help\n"},
+        {english, {"error", "1"}, "", "regalo-decode: \"1\": wrong length: 1 character instead of 4\n"},
+        {english, {"stauts", "80"}, "", "regalo-decode: unknown command \"stauts\"\ndid you mean status?\nUsage: regalo-decode --help\n"},
+        {russian, {"--lang", "en", "frobnicate"}, "", "regalo-decode: unknown command \"frobnicate\"\nUsage: regalo-decode --help\n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Decode(c.arguments, c.input, c.system).err, c.err) << c.arguments.front();
+    EXPECT_EQ(Decode({"--help"}, "", russian).out.rfind("Использование:", 0), 0u);
+}
 
 TEST(DecodeLanguage, RussianUnlessAskedWhateverTheSystemSpeaks)
 {

@@ -22,6 +22,11 @@ namespace {
 CommandRun Shell(const std::string& commandLine)
 {
     QProcess shell;
+    // The C locale: the program's words are Russian.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("LANGUAGE"));
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    shell.setProcessEnvironment(environment);
     shell.start(QStringLiteral("bash"), {QStringLiteral("-c"), QString::fromStdString(commandLine)});
     shell.closeWriteChannel();
     shell.waitForFinished(20000);
@@ -36,10 +41,10 @@ TEST(FailingSurroundings, AreReportedAndEndWithOne)
         int exitCode;
         const char* err;
     } cases[] = {
-        {program + " list errors --csv > /dev/full", 1, "regalo-decode: write error: No space left on device\n"},
-        {program + " list errors --csv >&-", 1, "regalo-decode: write error: Bad file descriptor\n"},
-        {program + " error - < /tmp", 1, "regalo-decode: read error: Is a directory\n"},
-        {program + " error - <&-", 1, "regalo-decode: read error: Bad file descriptor\n"},
+        {program + " list errors --csv > /dev/full", 1, "regalo-decode: ошибка записи: No space left on device\n"},
+        {program + " list errors --csv >&-", 1, "regalo-decode: ошибка записи: Bad file descriptor\n"},
+        {program + " error - < /tmp", 1, "regalo-decode: ошибка чтения: Is a directory\n"},
+        {program + " error - <&-", 1, "regalo-decode: ошибка чтения: Bad file descriptor\n"},
         // A reader that stops early ends it quietly by SIGPIPE.
         {"yes 0501 | head -n 200000 | " + program + " error - | head -c 1 > /dev/null; exit ${PIPESTATUS[2]}",
          128 + SIGPIPE, ""},

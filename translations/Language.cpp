@@ -15,6 +15,7 @@
 namespace {
 
 Language current = Language::Russian;
+Language catalogue = Language::Russian;
 std::unique_ptr<QTranslator> programTranslator;
 std::unique_ptr<QTranslator> qtTranslator;
 
@@ -41,7 +42,7 @@ void Replace(std::unique_ptr<QTranslator>& slot, std::unique_ptr<QTranslator> tr
 // A marked text in the current language, UTF-8; the text itself in Russian.
 const char* TranslateText(const char* context, const char* source)
 {
-    if (current == Language::Russian)
+    if (catalogue == Language::Russian)
         return source;
     // Each translated text is kept, so that the core may hold on to it.
     static std::map<std::pair<std::string, std::string>, std::string> translated;
@@ -71,13 +72,13 @@ std::optional<Language> LanguageNamed(const QString& name)
 void UseLanguage(Language language, QtTexts qtTexts)
 {
     current = language;
+    catalogue = language;
     const QString code = language == Language::English ? QStringLiteral("en") : QStringLiteral("ru");
-    std::unique_ptr<QTranslator> program;
-    if (language == Language::English) {
-        program = std::make_unique<QTranslator>();
-        if (!program->load(QStringLiteral(":/i18n/regalo_en.qm")))
-            program.reset();
-    }
+    // Russian is the texts' own language; its translation holds only the
+    // plural forms of counted words.
+    auto program = std::make_unique<QTranslator>();
+    if (!program->load(QStringLiteral(":/i18n/regalo_%1.qm").arg(code)))
+        program.reset();
     Replace(programTranslator, std::move(program));
     Replace(qtTranslator, qtTexts == QtTexts::Translated ? QtTranslation(code) : nullptr);
 }
@@ -87,7 +88,17 @@ Language CurrentLanguage()
     return current;
 }
 
+void UseCatalogueLanguage(Language language)
+{
+    catalogue = language;
+}
+
+Language CatalogueLanguage()
+{
+    return catalogue;
+}
+
 TextTranslation CurrentTranslation()
 {
-    return current == Language::Russian ? nullptr : &TranslateText;
+    return catalogue == Language::Russian ? nullptr : &TranslateText;
 }

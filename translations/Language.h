@@ -23,6 +23,12 @@ enum class QtTexts { Translated, AsTheyAre };
 void UseLanguage(Language language, QtTexts qtTexts = QtTexts::Translated);
 Language CurrentLanguage();
 
-// The translation of the core's marked texts into the current language,
-// UTF-8; nullptr while Russian is spoken, so the core takes its texts as they are.
+// The catalogue's texts (captions, error messages, output labels) may stay
+// Russian while the program's own words follow the system: UseLanguage sets
+// both, this the catalogue's alone.
+void UseCatalogueLanguage(Language language);
+Language CatalogueLanguage();
+
+// The translation of the catalogue's marked texts into its language, UTF-8;
+// nullptr for Russian, so the core takes its texts as they are.
 TextTranslation CurrentTranslation();

@@ -974,19 +974,21 @@ Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
 <context>
     <name>regalo-decode</name>
     <message>
-        <source>Usage:
-  regalo-decode status BYTES...     the six status bytes, e.g. 80 80 89 80 80 80
-  regalo-decode error CODE          a four-digit error code, e.g. 0501
-  regalo-decode status -            one status line per line of standard input
-  regalo-decode error -             one error code per line of standard input
-  regalo-decode list errors|flags   the whole catalogue
+        <source>Использование:
+  regalo-decode status БАЙТЫ...     шесть байтов статуса, например 80 80 89 80 80 80
+  regalo-decode error КОД           четырёхзначный код ошибки, например 0501
+  regalo-decode status -            по строке статуса на каждую строку стандартного ввода
+  regalo-decode error -             по коду ошибки на каждую строку стандартного ввода
+  regalo-decode list errors|flags   весь каталог
 
-Options:
-  --json        one JSON object per value (an array for list)
-  --csv         comma-separated values (list only)
-  --lang ru|en  the language of the texts: Russian (the default) or English
-  -h, --help    this text
-  -v, --version the version
+Параметры:
+  --json        по объекту JSON на значение (для list - массив)
+  --csv         значения через запятую (только для list)
+  --lang ru|en  язык: русский или английский; без него слова программы на языке
+                системы (английский, если она говорит по-английски, иначе русский),
+                а тексты каталога по-русски
+  -h, --help    эта справка
+  -v, --version версия
 </source>
         <translation>Usage:
   regalo-decode status BYTES...     the six status bytes, e.g. 80 80 89 80 80 80
@@ -998,106 +1000,146 @@ Options:
 Options:
   --json        one JSON object per value (an array for list)
   --csv         comma-separated values (list only)
-  --lang ru|en  the language of the texts: Russian (the default) or English
+  --lang ru|en  the language: Russian or English; without it the program&apos;s own
+                words follow the system (English where it speaks English, else
+                Russian), and the catalogue&apos;s texts are Russian
   -h, --help    this text
   -v, --version the version
 </translation>
     </message>
     <message>
-        <source>--lang takes ru or en</source>
-        <translation>--lang takes ru or en</translation>
+        <source>может быть, %1?</source>
+        <translation>did you mean %1?</translation>
     </message>
     <message>
-        <source>say what to decode</source>
-        <translation>say what to decode</translation>
+        <source>Справка: regalo-decode --help</source>
+        <translation>Usage: regalo-decode --help</translation>
     </message>
     <message>
-        <source>--json and --csv exclude each other</source>
+        <source>неизвестный параметр %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>после %1 нужно значение</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>--lang принимает ru или en, а не %1</source>
+        <translation>--lang takes ru or en, not %1</translation>
+    </message>
+    <message>
+        <source>скажите, что расшифровать: status, error или list</source>
+        <translation>say what to decode: status, error or list</translation>
+    </message>
+    <message>
+        <source>--json и --csv исключают друг друга</source>
         <translation>--json and --csv exclude each other</translation>
     </message>
     <message>
-        <source>list takes one of: errors, flags</source>
+        <source>list принимает одно из: errors, flags</source>
         <translation>list takes one of: errors, flags</translation>
     </message>
     <message>
-        <source>nothing to list called &quot;%1&quot;</source>
-        <translation>nothing to list called &quot;%1&quot;</translation>
+        <source>нет списка %1</source>
+        <translation>nothing to list called %1</translation>
     </message>
     <message>
-        <source>unknown command &quot;%1&quot;</source>
-        <translation>unknown command &quot;%1&quot;</translation>
+        <source>неизвестная команда %1</source>
+        <translation>unknown command %1</translation>
     </message>
     <message>
-        <source>--csv is for list</source>
+        <source>--csv только для list</source>
         <translation>--csv is for list</translation>
     </message>
     <message>
-        <source>%1 needs a value, or - for standard input</source>
+        <source>%1 ждёт значение или - для стандартного ввода</source>
         <translation>%1 needs a value, or - for standard input</translation>
     </message>
     <message>
-        <source>error takes one code</source>
+        <source>error принимает один код</source>
         <translation>error takes one code</translation>
     </message>
     <message>
-        <source>line</source>
-        <translation>line</translation>
-    </message>
-    <message>
-        <source>no description</source>
+        <source>описания нет</source>
         <translation>no description</translation>
     </message>
-    <message>
-        <source>line too long: over</source>
-        <translation>line too long: over</translation>
+    <message numerus="yes">
+        <source>строка длиннее %n байт(а), пропущена</source>
+        <translation>
+            <numerusform>line too long: over %n byte; skipped</numerusform>
+            <numerusform>line too long: over %n bytes; skipped</numerusform>
+        </translation>
     </message>
     <message>
-        <source>bytes; skipped</source>
-        <translation>bytes; skipped</translation>
+        <source>без ошибки</source>
+        <translation>no error</translation>
     </message>
     <message>
-        <source>non-hexadecimal character</source>
-        <translation>non-hexadecimal character</translation>
+        <source>заголовок и деталь</source>
+        <translation>header and detail</translation>
     </message>
     <message>
-        <source>a non-hexadecimal character</source>
-        <translation>a non-hexadecimal character</translation>
+        <source>только деталь</source>
+        <translation>detail only</translation>
     </message>
     <message>
-        <source>at position</source>
-        <translation>at position</translation>
+        <source>только заголовок</source>
+        <translation>header only</translation>
     </message>
     <message>
-        <source>a byte needs two hexadecimal digits</source>
-        <translation>a byte needs two hexadecimal digits</translation>
+        <source>номер поля</source>
+        <translation>numbered field</translation>
     </message>
     <message>
-        <source>position</source>
-        <translation>position</translation>
+        <source>состояние чека: %1</source>
+        <translation>receipt state: %1</translation>
     </message>
     <message>
-        <source>wrong number of bytes</source>
-        <translation>wrong number of bytes</translation>
+        <source>класс %1 (%2), %3</source>
+        <translation>class %1 (%2), %3</translation>
     </message>
     <message>
-        <source>instead of</source>
-        <translation>instead of</translation>
+        <source>байт %1 бит %2 (%3)</source>
+        <translation>byte %1 bit %2 (%3)</translation>
     </message>
     <message>
-        <source>wrong length</source>
-        <translation>wrong length</translation>
+        <source>состояние чека %1</source>
+        <translation>receipt state %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>неверная длина: %n символ(ов) вместо 4</source>
+        <translation>
+            <numerusform>wrong length: %n character instead of 4</numerusform>
+            <numerusform>wrong length: %n characters instead of 4</numerusform>
+        </translation>
     </message>
     <message>
-        <source>character</source>
-        <translation>character</translation>
+        <source>недопустимый символ «%1» на позиции %2</source>
+        <translation>non-hexadecimal character &apos;%1&apos; at position %2</translation>
     </message>
     <message>
-        <source>characters</source>
-        <translation>characters</translation>
+        <source>недопустимый символ на позиции %1</source>
+        <translation>a non-hexadecimal character at position %1</translation>
     </message>
     <message>
-        <source>receipt state</source>
-        <translation>receipt state</translation>
+        <source>у байта одна цифра вместо двух (позиция %1)</source>
+        <translation>a byte needs two hexadecimal digits (position %1)</translation>
+    </message>
+    <message>
+        <source>неверное число байтов: %1 вместо 6</source>
+        <translation>wrong number of bytes: %1 instead of 6</translation>
+    </message>
+    <message>
+        <source>строка %1: </source>
+        <translation>line %1: </translation>
+    </message>
+    <message>
+        <source>ошибка записи: %1</source>
+        <translation>write error: %1</translation>
+    </message>
+    <message>
+        <source>ошибка чтения: %1</source>
+        <translation>read error: %1</translation>
     </message>
 </context>
 </TS>

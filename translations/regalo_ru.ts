@@ -1,0 +1,1106 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>ErrorCodes</name>
+    <message>
+        <source>Неопределенная ошибка оборудования!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка принтера!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка RAM!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка контрольной суммы памяти программы!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка Flash памяти!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка дисплея!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка часов, необходимо скорректировать время!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка, возникшая в связи с понижением напряжения питания!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIM: отказ оборудования!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMC: отказ оборудования!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Нет команды с таким кодом!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Данная функция не поддерживается!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В сообщении нет данных</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Переполнение буфера приемника/передатчика!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Нет свободного места для записи в ФП!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка записи в фискальную память!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Заводской номер не установлен!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дата текущей записи более ранняя 
+   чем дата предыдущей записи!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запрещен выход за пределы суток!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Данные в фискальной памяти неверны!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Фискальная память исчерпана!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Данная команда выполняется только в фискальном режиме!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дата и время не были установлены 
+с момента последнего аварийного обнуления ОЗУ!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>С начала смены прошло более 24х часов!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Необходимо скорректировать время!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка в формате таблицы!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ДОшибка в формате даты!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка в формате времени!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Устанавливаемое время меньше текущего!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Есть не отправленные эквайру документы в течение 72 часов или более!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Неверный режим регистратора (перемычка)!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Команда невыполнима в данном состоянии смены!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Необходимо выгрузить контрольную ленту (бумажную/подписанную)!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Регистратор находится в автономном режиме!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Смена закрыта но не обнулена! (Возможно, требуется выполнить принудительное обнуление контрольной ленты).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Персонализация не выполнена!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не все данные переданы эквайеру перед сменой налоговых номеров!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Версия внутреннего ПО не активирована. Требуется ключ активации ПО!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Неверный ключ активации версии!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Удаленный сервис не активирован!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Операция отвергнута. Выполняется автоматический перевод на зимнее время!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не очищено!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Чтение-запись по неинициализированному указателю!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Адрес-параметр за пределами зоны!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Выделен недостаточный буфер!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка данных</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Нет свободного места для выполнения команды!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Длинна записи больше максимума (&gt;255)!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Артикул (кассир) с данным кодом не найден!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Индекс за пределами базы!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Артикул с данным кодом существует!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Налог запрещен!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Продаж по налоговой группе не было!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Использование такого типа налога запрещено!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Неверное состояние документа выполняется попытка повторно открыть документ, 
+  или выполняется попытка выполнить продажу без предварительного открытия чека!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Недостаточно свободного места для выполнения команды!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Неизвестный тип продажи!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Аннуляция: не может начинаться с данной операции!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Аннуляция: данная операция в чеке не найдена!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Аннуляция: последовательность неполная!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Аннулировать нечего!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Копия чека недоступна!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В кассе недостаточно наличных денег для выполнения операции!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Указанный тип оплаты запрещен для данного чека!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сдача запрещена с данного типа оплаты!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Значение скидки вышло за допустимый диапазон!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Переполнение итога по чеку!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Переполнение по оплатам в чеке!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Переполнение буфера!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Продажа: ошибка в количестве!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Продажа: ошибка в цене!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Аннуляция: удаляемая последовательность заблокирована!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Продажа: достигнуто максимальное количество позиций в чеке 
+ (комментарии считаются как позиции)!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TMPBuff: Не соответствует заголовок!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TMPBuff: данные не совпали с ранее сохраненными!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TMPBuff: за пределами буфера</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIM: неправильный порядок вычисления хэша!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIM: подпись не совпадает!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIM: текущий открытый ключ не соответствует сохраненному в ФП!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIM: Ошибка закрытого ключа!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIM: ID_DEV не установлен!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIM: Неверное состояние карты!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIM: Ошибка подписывания!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIM: Ошибка формата XML!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIM: Ошибка версии ключа!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIM: Документ уничтожен!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIM: Документ изменен!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIM: Неверный размер документа!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIM: Копия документа временно не доступна. Идет передача данных!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMC: карточку необходимо форматировать!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMC: Недостаточно свободного места для выполнения команды!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMC: Ошибка создания файла, файл с таким именем уже существует!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMC: Ошибка чтения файла, запрошенный размер на чтение больше фактического размера файла!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMC: Попытка произвести операции с открытым файлом!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMC: ошибка открытия файла - не найден файл или директория!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMC: AccessMode!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMC: rErrSD_PathLength!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMC: Ошибка открытия/создания файла!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMC: Ошибка записи файла!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMC: Необходимо обратиться в службу сервиса!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMC: Ошибка в записях КСЕФ. Необходимо обратиться в службу сервиса!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ФСтрока: Параметры!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ФСтрока: Тип данных</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ФСтрока: Выбор шрифта!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ФСтрока: Выравнивание!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ФСтрока: Позиции в строке!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DBF: Формат файла неверен!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DBF: Количество полей больше максимального!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DBF: Обращение к несуществующей записи!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DBF: Недопустимый тип поля!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DBF: Неверное значение в поле!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DBF: Значение для поиска не задано!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DBF: База не открыта!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строка ввода: Величина за пределами!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строка ввода: Нельзя изменять!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отменено пользователем</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка оборудования!
+ </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Неправильный формат поля номер </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Значение поля номер </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> выходит за допустимый диапазон!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка фискальной памяти!
+ </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Неверный пароль доступа!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Команда не может быть выполнена в данном состоянии регистратора!
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>При выполнении операции 
+  обнаружено арифметическое переполнение!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не обнулено!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка работы с базой товаров!
+ </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка работы с продажами!
+ </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка TMPBuff!
+ </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка работы с SIM!
+ </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка работы с MMC!
+ </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка работы с DBF!
+ </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка работы с вводом!
+ </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Без ошибок!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Неизвестная ошибка!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Код %1: описания нет</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Regalo_Vespera</name>
+    <message>
+        <source>Использование: Regalo_Vespera [--lang ru|en]
+
+Окно, которое объясняет байты статуса и коды ошибок фискального регистратора.
+
+Параметры:
+  --lang ru|en   язык окна: русский или английский; без него английский,
+                 если система говорит по-английски, иначе русский
+  -h, --help     эта справка
+  -v, --version  версия программы
+
+Параметры самой Qt (-platform, -style, -display и другие) передаются Qt.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>неизвестный параметр %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>лишний аргумент %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>после %1 нужно значение</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--lang принимает ru или en, а не %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Параметры: Regalo_Vespera --help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatusFlags</name>
+    <message>
+        <source>Статус регистратора - байт 0 (общее состояние)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Статус регистратора - байт 1 (состояние принтера)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Статус регистратора - байт 2 (состояние чека)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Статус регистратора - байт 3 (состояние переключателей)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Статус регистратора - байт 4 (фискальная память)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Статус регистратора - байт 5 (дополнительные статусы)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Регистрвтор находится в сервисном режиме</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(2) Буфер документа близок к концу</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(4) Дата/ время не установлены после обнуления ОЗУ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(8) Дисплей не подключен</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(10) Механизм печатающего устройства неисправен</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(20) Для новых настроек необходимо перегрузить ЭККР</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(40) Другие ошибки оборудования</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(80) Всегда установлен</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(1) Заканчивается чековая лента</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(2) Заканчивается контрольная лента</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(4) Закончилась чековая лента</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(8) Закончилась контрольная лента</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(10) Открыта крышка принтера</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(20) Осуществляется ручная протяжка бумаги</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(40) Буфер принтера не пуст (есть еще не распечатанные данные)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(1) Состояние чека</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(2) Состояние чека</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(4) Состояние чека</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(8) Текущее состояние чека</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(10) Открыт чек возврата</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(20) Резерв</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(40) Резерв</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(1) SIMError</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(2) Memory Card Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(4) Автономный режим работы</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(8) Memory Card Error (hardware)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(10) Резерв</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(20) Версия внутреннего ПО не активирована</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(40) Связь с WiFi модулем</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(1) Заводской номер запрограммирован</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(2) Регистратор фискализирован</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(4) В ФП места менее чем на 30 отчетов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(8) Фискальная память переполнена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(10) ID_DEV установлен</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(20) Регистратор персонализирован</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(40) Возникла ошибка фискальной памяти (CRC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(1) Денежный ящик закрыт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(2) Резерв</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(4) Низкий заряд батареи</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(8) Сработало оповещение</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(10) Смена открыта</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(20) Часы нуждаются в корректировке</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(40) До конца смены(24 часа) осталось меньше 60 минут</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0. Документ закрыт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1. Отпечатан заголовок чека</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2. Выполнена операция продажи</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3. Состояние оплаты</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4. Завершение</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5. Произвольный текстовый документ открыт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6. Произведена скидка/надбавка на сумму</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7. Открыт чек  внесения/изъятия</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8. Резерв</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9. Режим АННУЛИРОВАНИЕ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>11.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>12.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>13.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>14.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>15.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Байты состояния регистратора</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коды ошибок</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Код ошибки:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Перевести в текст</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>О программе...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Неверный код ошибки!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Код ошибки</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>ПО Regalo_Vespera ver. 1.0.2 30.11.2017  предназначено для   получения  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>подробной информации (в текстовом формате) по кодам статуса и  коду</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ошибки.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TMaskEdit</name>
+    <message>
+        <source>Вырезать</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вставить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Выделить все</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>regalo-decode</name>
+    <message>
+        <source>Использование:
+  regalo-decode status БАЙТЫ...     шесть байтов статуса, например 80 80 89 80 80 80
+  regalo-decode error КОД           четырёхзначный код ошибки, например 0501
+  regalo-decode status -            по строке статуса на каждую строку стандартного ввода
+  regalo-decode error -             по коду ошибки на каждую строку стандартного ввода
+  regalo-decode list errors|flags   весь каталог
+
+Параметры:
+  --json        по объекту JSON на значение (для list - массив)
+  --csv         значения через запятую (только для list)
+  --lang ru|en  язык: русский или английский; без него слова программы на языке
+                системы (английский, если она говорит по-английски, иначе русский),
+                а тексты каталога по-русски
+  -h, --help    эта справка
+  -v, --version версия
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>может быть, %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Справка: regalo-decode --help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>неизвестный параметр %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>после %1 нужно значение</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--lang принимает ru или en, а не %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>скажите, что расшифровать: status, error или list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--json и --csv исключают друг друга</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list принимает одно из: errors, flags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>нет списка %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>неизвестная команда %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--csv только для list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ждёт значение или - для стандартного ввода</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error принимает один код</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>описания нет</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>строка длиннее %n байт(а), пропущена</source>
+        <translation>
+            <numerusform>строка длиннее %n байта, пропущена</numerusform>
+            <numerusform>строка длиннее %n байтов, пропущена</numerusform>
+            <numerusform>строка длиннее %n байтов, пропущена</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>без ошибки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>заголовок и деталь</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>только деталь</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>только заголовок</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>номер поля</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>состояние чека: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>класс %1 (%2), %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>байт %1 бит %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>состояние чека %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>неверная длина: %n символ(ов) вместо 4</source>
+        <translation>
+            <numerusform>неверная длина: %n символ вместо 4</numerusform>
+            <numerusform>неверная длина: %n символа вместо 4</numerusform>
+            <numerusform>неверная длина: %n символов вместо 4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>недопустимый символ «%1» на позиции %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>недопустимый символ на позиции %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>у байта одна цифра вместо двух (позиция %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>неверное число байтов: %1 вместо 6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>строка %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ошибка записи: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ошибка чтения: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
