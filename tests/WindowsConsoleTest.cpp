@@ -56,8 +56,9 @@ TEST(WindowsInput, KeepsCyrillic)
         QByteArray input;
         const char* err;
     } cases[] = {
-        {{"error", "О501"}, "", "regalo-decode: \"О501\": a non-hexadecimal character at position 1\n"},
-        {{"error", "-"}, "0501\r\nО501\r\n", "regalo-decode: line 2: \"О501\": a non-hexadecimal character at position 1\n"},
+        {{"--lang", "ru", "error", "О501"}, "", "regalo-decode: \"О501\": недопустимый символ на позиции 1\n"},
+        {{"--lang", "en", "error", "-"}, "0501\r\nО501\r\n",
+         "regalo-decode: line 2: \"О501\": a non-hexadecimal character at position 1\n"},
     };
     for (const auto& c : cases) {
         QProcess program;
