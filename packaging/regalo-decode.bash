@@ -2,10 +2,23 @@
 _regalo_decode()
 {
     local cur=${COMP_WORDS[COMP_CWORD]}
-    local options="--json --csv --help --version"
-    local words=() word
+    local previous=${COMP_WORDS[COMP_CWORD-1]}
+    local options="--json --csv --lang --help --version"
+    # "--lang=e" comes as "--lang" "=" "e": bash breaks words at "=".
+    if [[ $previous == --lang || ($previous == = && ${COMP_WORDS[COMP_CWORD-2]} == --lang) ]]; then
+        COMPREPLY=($(compgen -W "ru en" -- "$cur"))
+        return
+    fi
+    # The words so far that are neither options nor --lang's value.
+    local words=() word skip=0
     for word in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
-        [[ $word == -* ]] || words+=("$word")
+        if ((skip)); then
+            skip=0
+        elif [[ $word == --lang || $word == = ]]; then
+            skip=1
+        elif [[ $word != -* ]]; then
+            words+=("$word")
+        fi
     done
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$options" -- "$cur"))

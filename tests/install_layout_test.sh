@@ -16,6 +16,8 @@ for file in \
   "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
   usr/share/man/man1/Regalo_Vespera.1.gz \
   usr/share/man/man1/regalo-decode.1.gz \
+  usr/share/man/ru/man1/Regalo_Vespera.1.gz \
+  usr/share/man/ru/man1/regalo-decode.1.gz \
   usr/share/bash-completion/completions/regalo-decode \
   usr/share/doc/regalo-vespera/copyright \
   usr/share/doc/regalo-vespera/changelog.gz; do
@@ -24,6 +26,20 @@ done
 desktop-file-validate "$work/usr/share/applications/$app_id.desktop"
 appstreamcli validate --no-net --pedantic "$work/usr/share/metainfo/$app_id.metainfo.xml"
 appstreamcli validate --no-net --strict "$work/usr/share/metainfo/$app_id.metainfo.xml"
+# The completion knows --lang, its values, and the commands after it.
+completes() {
+  local expected=$1
+  shift
+  local got
+  got=$(bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _regalo_decode; echo "${COMPREPLY[*]}"' \
+    _ "$work/usr/share/bash-completion/completions/regalo-decode" "$@")
+  [ "$got" = "$expected" ] || { echo "completion of '$*': '$got', expected '$expected'"; exit 1; }
+}
+completes "--lang" regalo-decode --la
+completes "ru en" regalo-decode --lang ""
+completes "en" regalo-decode --lang = e
+completes "status error list" regalo-decode --lang en ""
+completes "errors flags" regalo-decode --lang ru list ""
 # The installed decoder runs on its own.
 [ "$("$work/usr/bin/regalo-decode" error 0000)" = "Без ошибок!" ]
 
@@ -31,6 +47,8 @@ appstreamcli validate --no-net --strict "$work/usr/share/metainfo/$app_id.metain
 deb=$(ls "$work"/deb/*.deb)
 contents=$(dpkg-deb -c "$deb")
 for path in ./usr/bin/Regalo_Vespera ./usr/bin/regalo-decode "./usr/share/applications/$app_id.desktop" \
+  ./usr/share/man/man1/regalo-decode.1.gz ./usr/share/man/ru/man1/regalo-decode.1.gz \
+  ./usr/share/man/man1/Regalo_Vespera.1.gz ./usr/share/man/ru/man1/Regalo_Vespera.1.gz \
   "./usr/share/metainfo/$app_id.metainfo.xml" "./usr/share/icons/hicolor/scalable/apps/$app_id.svg"; do
   grep -qF " $path" <<<"$contents" || { echo "not in the package: $path"; exit 1; }
 done
