@@ -1,6 +1,7 @@
 #include "cli/Command.h"
 
 #include "cli/Decoder.h"
+#include "cli/Listings.h"
 #include "cli/Output.h"
 #include "cli/Words.h"
 #include "core/Diagnostics.h"
@@ -241,7 +242,7 @@ ExitCode Run(const std::vector<std::string>& arguments, const QStringList& uiLan
         return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "error принимает один код")));
     // Status bytes may come as one argument or several.
     const std::string value = ArgumentBytes(positional.join(QLatin1Char(' ')));
-    return decoder.Decode(Trimmed(value)) ? ExitCode::Ok : ExitCode::Failed;
+    return decoder.Decode(value) ? ExitCode::Ok : ExitCode::Failed;
 }
 
 } // namespace

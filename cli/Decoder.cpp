@@ -67,7 +67,12 @@ const Decoder::Message& Decoder::MessageOf(const ErrorCode& code)
     return messages_[static_cast<std::size_t>(index)];
 }
 
-bool Decoder::Decode(std::string_view input, std::uint64_t lineNumber)
+bool Decoder::Decode(std::string_view value)
+{
+    return DecodeTrimmed(Trimmed(value), 0);
+}
+
+bool Decoder::DecodeTrimmed(std::string_view input, std::uint64_t lineNumber)
 {
     std::string& out = out_.Buffer();
     InputProblem problem{};
@@ -130,7 +135,7 @@ bool Decoder::DecodeLines(int in)
                    Words(QT_TRANSLATE_N_NOOP("regalo-decode", "строка длиннее %n байт(а), пропущена"), kMaxLineLength));
             allRead = false;
         } else if (const std::string_view value = Trimmed(line.text); !value.empty()) {
-            allRead = Decode(value, line.number) && allRead;
+            allRead = DecodeTrimmed(value, line.number) && allRead;
         }
         // On a terminal, notes keep their place among the results they follow.
         if (!err_.Buffer().empty() && (out_.IsTerminal() || err_.IsTerminal()))

@@ -20,15 +20,16 @@ public:
 
     Decoder(Kind kind, Form form, FdWriter& out, FdWriter& err);
 
-    // Decodes one value, the blanks around it already trimmed; false when it
-    // could not be read. `lineNumber` names a streamed value's line in notes,
-    // 0 for an argument.
-    bool Decode(std::string_view value, std::uint64_t lineNumber = 0);
+    // Decodes one value given as arguments; false when it could not be read.
+    bool Decode(std::string_view value);
     // Decodes every non-blank line of `in`, writing each answer before
     // waiting for more input; false when any could not be read.
     bool DecodeLines(int in);
 
 private:
+    // The one place a value is trimmed is before this. `lineNumber` names a
+    // streamed value's line in notes, 0 for an argument.
+    bool DecodeTrimmed(std::string_view value, std::uint64_t lineNumber);
     void Note(std::string_view value, std::uint64_t lineNumber, std::string_view what);
     void Refuse(std::string_view value, std::uint64_t lineNumber, std::string_view why);
     void FlushBoth();

@@ -37,9 +37,8 @@ bool ParseStatusLine(std::string_view input, StatusBytes& bytes, InputProblem& p
     return false;
 }
 
-bool ParseErrorCode(std::string_view input, ErrorCode& code, InputProblem& problem)
+bool ParseErrorCode(std::string_view text, ErrorCode& code, InputProblem& problem)
 {
-    const std::string_view text = Trimmed(input);
     std::size_t bad = 0;
     if (const auto read = ReadErrorCode(text, CodeLetters::EitherCase, &bad)) {
         code = *read;
@@ -56,6 +55,6 @@ bool ParseErrorCode(std::string_view input, ErrorCode& code, InputProblem& probl
         while (IsHexDigitChar(text[bad]))
             ++bad;
     }
-    problem = BadCharacter(input, static_cast<std::size_t>(text.data() - input.data()) + bad);
+    problem = BadCharacter(text, bad);
     return false;
 }

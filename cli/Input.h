@@ -26,8 +26,9 @@ struct InputProblem {
 // A status line in any of the forms ReadStatusLine takes.
 bool ParseStatusLine(std::string_view input, StatusBytes& bytes, InputProblem& problem);
 
-// Four hexadecimal digits in either case: detail number, then error class.
-bool ParseErrorCode(std::string_view input, ErrorCode& code, InputProblem& problem);
+// Four hexadecimal digits in either case, nothing around them: detail
+// number, then error class.
+bool ParseErrorCode(std::string_view text, ErrorCode& code, InputProblem& problem);
 
 // The input without leading and trailing blanks, tabs and carriage returns.
 inline std::string_view Trimmed(std::string_view input)

@@ -27,9 +27,3 @@ void AppendErrorCodeJson(std::string& out, std::string_view input, const ErrorCo
 
 void AppendInvalidInputJson(std::string& out, std::string_view input, std::string_view error);
 
-enum class ListFormat { Text, Json, Csv };
-std::string ListErrors(ListFormat format);
-std::string ListFlags(ListFormat format);
-
-// A CSV field, quoted when it needs to be.
-std::string CsvField(std::string_view text);

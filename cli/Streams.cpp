@@ -1,13 +1,13 @@
 #include "cli/Streams.h"
 
+#include "cli/Surroundings.h"
+
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 
 #ifdef _WIN32
 #include <io.h>
-#include <windows.h>
 #else
 #include <poll.h>
 #include <unistd.h>
@@ -16,8 +16,6 @@
 namespace {
 
 constexpr std::size_t kChunkSize = 1 << 16;
-
-volatile std::sig_atomic_t stopSignal = 0;
 
 #ifdef _WIN32
 long ReadSome(int fd, char* data, std::size_t size)
@@ -166,64 +164,4 @@ bool LineReader::Next(Line& line)
         partial_.resize(kMaxLineLength);
     line = {partial_, ++number_, tooLong};
     return true;
-}
-
-#ifdef _WIN32
-Utf8Console::Utf8Console() : output_(GetConsoleOutputCP()), input_(GetConsoleCP())
-{
-    // Zero: no console at all, only pipes or files.
-    if (output_ != 0)
-        SetConsoleOutputCP(CP_UTF8);
-    if (input_ != 0)
-        SetConsoleCP(CP_UTF8);
-}
-Utf8Console::~Utf8Console()
-{
-    if (output_ != 0)
-        SetConsoleOutputCP(output_);
-    if (input_ != 0)
-        SetConsoleCP(input_);
-}
-#else
-Utf8Console::Utf8Console() = default;
-Utf8Console::~Utf8Console() = default;
-#endif
-
-namespace {
-
-extern "C" void RememberStop(int signal)
-{
-    stopSignal = signal;
-}
-
-} // namespace
-
-void CatchStopSignals()
-{
-#ifdef _WIN32
-    std::signal(SIGINT, RememberStop);
-    std::signal(SIGTERM, RememberStop);
-#else
-    struct sigaction action {};
-    action.sa_handler = RememberStop;
-    sigemptyset(&action.sa_mask);
-    // No SA_RESTART: a read waiting for input returns at once. A second
-    // signal kills as usual.
-    action.sa_flags = SA_RESETHAND;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-#endif
-}
-
-void ResendStopSignal()
-{
-    if (stopSignal != 0) {
-        std::signal(stopSignal, SIG_DFL);
-        std::raise(stopSignal);
-    }
-}
-
-bool StopRequested()
-{
-    return stopSignal != 0;
 }

@@ -1,6 +1,7 @@
 #include "CommandRun.h"
 #include "cli/Command.h"
 #include "cli/Input.h"
+#include "cli/Listings.h"
 #include "cli/Output.h"
 #include "core/ErrorCodes.h"
 
@@ -96,7 +97,7 @@ TEST(ValueInput, SaysWhatIsWrongAndWhere)
     }
     ErrorCode code{};
     InputProblem problem{};
-    ASSERT_TRUE(ParseErrorCode(" 0c05 ", code, problem));
+    ASSERT_TRUE(ParseErrorCode("0c05", code, problem));
     EXPECT_EQ(code.detail, 12);
     EXPECT_EQ(code.errorClass, 5);
 }

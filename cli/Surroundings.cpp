@@ -1,0 +1,97 @@
+#include "cli/Surroundings.h"
+
+#include <csignal>
+
+#include <fcntl.h>
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+volatile std::sig_atomic_t stopSignal = 0;
+
+int Claimed(int fd)
+{
+#ifdef _WIN32
+    if (_get_osfhandle(fd) < 0)
+        return -1;
+    _setmode(fd, _O_BINARY);
+    return fd;
+#else
+    if (fcntl(fd, F_GETFD) != -1)
+        return fd;
+    open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+    return -1;
+#endif
+}
+
+} // namespace
+
+StandardStreams ClaimStandardStreams()
+{
+    return {Claimed(0), Claimed(1), Claimed(2)};
+}
+
+#ifdef _WIN32
+Utf8Console::Utf8Console() : output_(GetConsoleOutputCP()), input_(GetConsoleCP())
+{
+    // Zero: no console at all, only pipes or files.
+    if (output_ != 0)
+        SetConsoleOutputCP(CP_UTF8);
+    if (input_ != 0)
+        SetConsoleCP(CP_UTF8);
+}
+Utf8Console::~Utf8Console()
+{
+    if (output_ != 0)
+        SetConsoleOutputCP(output_);
+    if (input_ != 0)
+        SetConsoleCP(input_);
+}
+#else
+Utf8Console::Utf8Console() = default;
+Utf8Console::~Utf8Console() = default;
+#endif
+
+namespace {
+
+extern "C" void RememberStop(int signal)
+{
+    stopSignal = signal;
+}
+
+} // namespace
+
+void CatchStopSignals()
+{
+#ifdef _WIN32
+    std::signal(SIGINT, RememberStop);
+    std::signal(SIGTERM, RememberStop);
+#else
+    struct sigaction action {};
+    action.sa_handler = RememberStop;
+    sigemptyset(&action.sa_mask);
+    // No SA_RESTART: a read waiting for input returns at once. A second
+    // signal kills as usual.
+    action.sa_flags = SA_RESETHAND;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+#endif
+}
+
+void ResendStopSignal()
+{
+    if (stopSignal != 0) {
+        std::signal(stopSignal, SIG_DFL);
+        std::raise(stopSignal);
+    }
+}
+
+bool StopRequested()
+{
+    return stopSignal != 0;
+}

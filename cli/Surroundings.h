@@ -1,0 +1,34 @@
+#pragma once
+
+#include "cli/Command.h"
+
+// What the program finds around it when it starts: its standard
+// descriptors, a Windows console's code pages, and the stop signals.
+
+// The standard descriptors, each claimed: one the program was started
+// without is taken by /dev/null, so that no file opened later lands on it,
+// and counts as closed (-1). On Windows they carry bytes as they are, as on
+// Linux: no CR LF for a line feed, no end at Ctrl+Z.
+StandardStreams ClaimStandardStreams();
+
+// A Windows console shows the program's UTF-8 as such whatever its code page
+// (866 or 1251 for Russian), and gets its own pages back when this ends.
+// Nothing to do elsewhere.
+class Utf8Console {
+public:
+    Utf8Console();
+    ~Utf8Console();
+    Utf8Console(const Utf8Console&) = delete;
+    Utf8Console& operator=(const Utf8Console&) = delete;
+
+private:
+    unsigned output_ = 0;
+    unsigned input_ = 0;
+};
+
+// SIGINT and SIGTERM end the stream at the next line instead of killing the
+// program, so that every result already computed is written first.
+void CatchStopSignals();
+// After the results are out: ends the program by the signal that stopped it, if any.
+void ResendStopSignal();
+bool StopRequested();
