@@ -20,21 +20,10 @@ const char* NameOf(Language language)
     return language == Language::English ? "English" : "Russian";
 }
 
-// In each language the window speaks, created after the language is chosen.
-class Fit : public testing::TestWithParam<Language> {
+// In each language the window speaks.
+class Fit : public testing::TestWithParam<Language>, protected WindowsInLanguage {
 protected:
-    Fit()
-    {
-        UseLanguage(GetParam());
-        windows_ = std::make_unique<TestWindows>();
-    }
-    ~Fit() override
-    {
-        windows_.reset();
-        UseLanguage(Language::Russian);
-    }
-
-    TForm1& form() { return windows_->form(); }
+    Fit() : WindowsInLanguage(GetParam()) {}
 
     // Each text that does not fit, with the room it has.
     std::vector<std::string> overflows;
@@ -50,9 +39,6 @@ protected:
     {
         Expect(control->objectName(), text, besides + control->fontMetrics().horizontalAdvance(text), control->width());
     }
-
-private:
-    std::unique_ptr<TestWindows> windows_;
 };
 
 TEST_P(Fit, EveryTextFitsItsControl)

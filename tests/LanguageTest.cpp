@@ -57,7 +57,6 @@ TEST(Language, EveryCatalogueTextHasItsEnglish)
             untranslated << russian;
     }
     UseLanguage(Language::Russian);
-    EXPECT_EQ(texts.size(), 48u + 6u + 16u + 3u + 17u + 116u);
     EXPECT_TRUE(untranslated.isEmpty()) << untranslated.join(QLatin1String(" | ")).toStdString();
 }
 
@@ -70,21 +69,9 @@ struct Spoken {
     const char* noDescription;
 };
 
-// The windows created in one language, Qt's own texts included.
-class InLanguage : public testing::TestWithParam<Spoken> {
+class InLanguage : public testing::TestWithParam<Spoken>, protected WindowsInLanguage {
 protected:
-    InLanguage()
-    {
-        UseLanguage(GetParam().language);
-        windows_ = std::make_unique<TestWindows>();
-    }
-    ~InLanguage() override
-    {
-        windows_.reset();
-        UseLanguage(Language::Russian);
-    }
-
-    TForm1& form() { return windows_->form(); }
+    InLanguage() : WindowsInLanguage(GetParam().language) {}
 
     void Translate(const QString& code)
     {
@@ -93,9 +80,6 @@ protected:
         TestWindows::Type(form().MaskEdit2, code);
         QTest::keyClick(form().MaskEdit2, Qt::Key_Return);
     }
-
-private:
-    std::unique_ptr<TestWindows> windows_;
 };
 
 TEST_P(InLanguage, QtsOwnTextsSpeakTheWindowsLanguage)

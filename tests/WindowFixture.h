@@ -8,6 +8,7 @@
 #include "ui/MessageBox.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
+#include "translations/Language.h"
 
 #include <gtest/gtest.h>
 
@@ -161,4 +162,25 @@ protected:
     }
 
     void ExpectInvariants() { EXPECT_EQ(InvariantViolations(), ""); }
+};
+
+// The windows created after a language is chosen, Qt's own texts included;
+// Russian again afterwards.
+class WindowsInLanguage {
+protected:
+    explicit WindowsInLanguage(Language language)
+    {
+        UseLanguage(language);
+        windows_ = std::make_unique<TestWindows>();
+    }
+    ~WindowsInLanguage()
+    {
+        windows_.reset();
+        UseLanguage(Language::Russian);
+    }
+
+    TForm1& form() { return windows_->form(); }
+
+private:
+    std::unique_ptr<TestWindows> windows_;
 };
