@@ -3,6 +3,7 @@
 #include "cli/Surroundings.h"
 
 #include <algorithm>
+#include <utility>
 #include <cerrno>
 #include <cstring>
 
@@ -117,19 +118,120 @@ bool LineReader::Fill()
         return false;
     if (beforeWait_ && WouldBlock(fd_))
         beforeWait_();
+    const bool utf16 = encoding_ == Encoding::Utf16LittleEndian || encoding_ == Encoding::Utf16BigEndian;
+    std::string& target = utf16 ? raw_ : chunk_;
+    const std::size_t kept = utf16 ? rawKept_ : 0;
     for (;;) {
         if (StopRequested())
             return false;
-        const long n = ReadSome(fd_, chunk_.data(), chunk_.size());
+        const long n = ReadSome(fd_, target.data() + kept, target.size() - kept);
         if (n < 0 && (errno == EINTR || WaitedUntilReady(fd_, false)))
             continue;
         if (n < 0)
             throw IoError(IoError::Kind::Read, errno);
         begin_ = 0;
-        end_ = static_cast<std::size_t>(n);
+        end_ = kept + static_cast<std::size_t>(n);
         ended_ = n == 0;
-        return n > 0;
+        break;
     }
+    if (encoding_ == Encoding::Unknown) {
+        TakeByteOrderMark();
+        if (encoding_ != Encoding::Utf8) {
+            raw_.assign(chunk_, begin_, end_ - begin_);
+            raw_.resize(chunk_.size());
+            rawKept_ = end_ - begin_;
+            end_ = rawKept_;
+        }
+    }
+    if (encoding_ == Encoding::Utf16LittleEndian || encoding_ == Encoding::Utf16BigEndian)
+        DecodeUtf16();
+    // The line feed of a CR LF cut by the chunk's end.
+    if (afterReturn_ && begin_ < end_) {
+        if (chunk_[begin_] == '\n')
+            ++begin_;
+        afterReturn_ = false;
+    }
+    return begin_ < end_ || !ended_;
+}
+
+void LineReader::TakeByteOrderMark()
+{
+    const std::string_view start(chunk_.data(), end_);
+    if (start.starts_with("\xEF\xBB\xBF")) {
+        begin_ = 3;
+        encoding_ = Encoding::Utf8;
+    } else if (start.starts_with("\xFF\xFE")) {
+        begin_ = 2;
+        encoding_ = Encoding::Utf16LittleEndian;
+    } else if (start.starts_with("\xFE\xFF")) {
+        begin_ = 2;
+        encoding_ = Encoding::Utf16BigEndian;
+    } else {
+        encoding_ = Encoding::Utf8;
+    }
+}
+
+namespace {
+
+// A unit as UTF-8; a lone surrogate keeps its own (invalid) three bytes, so
+// that a note shows it as \xNN.
+void AppendUtf8(std::string& out, char32_t code)
+{
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+} // namespace
+
+void LineReader::DecodeUtf16()
+{
+    const bool little = encoding_ == Encoding::Utf16LittleEndian;
+    std::string decoded;
+    decoded.reserve(end_ * 3 / 2);
+    std::size_t i = 0;
+    for (; i + 1 < end_; i += 2) {
+        const auto first = static_cast<unsigned char>(raw_[i]);
+        const auto second = static_cast<unsigned char>(raw_[i + 1]);
+        const auto unit = static_cast<char16_t>(little ? first | (second << 8) : (first << 8) | second);
+        if (highSurrogate_ != 0) {
+            const char16_t high = std::exchange(highSurrogate_, 0);
+            if (unit >= 0xDC00 && unit <= 0xDFFF) {
+                AppendUtf8(decoded, 0x10000 + ((char32_t(high) - 0xD800) << 10) + (unit - 0xDC00));
+                continue;
+            }
+            AppendUtf8(decoded, high);
+        }
+        if (unit >= 0xD800 && unit <= 0xDBFF)
+            highSurrogate_ = unit;
+        else
+            AppendUtf8(decoded, unit);
+    }
+    // At the end a half unit or a high surrogate stands alone.
+    if (ended_) {
+        if (highSurrogate_ != 0)
+            AppendUtf8(decoded, std::exchange(highSurrogate_, 0));
+        if (i < end_)
+            decoded += raw_[i++];
+    }
+    rawKept_ = end_ - i;
+    std::copy(raw_.begin() + static_cast<std::ptrdiff_t>(i), raw_.begin() + static_cast<std::ptrdiff_t>(end_), raw_.begin());
+    chunk_.resize(std::max(chunk_.size(), decoded.size()));
+    std::copy(decoded.begin(), decoded.end(), chunk_.begin());
+    begin_ = 0;
+    end_ = decoded.size();
 }
 
 bool LineReader::Next(Line& line)
@@ -140,24 +242,39 @@ bool LineReader::Next(Line& line)
         if (StopRequested())
             return false;
         if (begin_ == end_ && !Fill()) {
-            // The last line may have no line feed; one cut short by a stop is dropped.
+            // The last line may have no line end; one cut short by a stop is dropped.
             if (StopRequested() || (partial_.empty() && !tooLong))
                 return false;
             break;
         }
+        if (begin_ == end_)
+            continue; // read only what completes a unit or a line end
         const char* start = chunk_.data() + begin_;
-        const auto* feed = static_cast<const char*>(std::memchr(start, '\n', end_ - begin_));
-        const std::size_t length = feed ? static_cast<std::size_t>(feed - start) : end_ - begin_;
-        begin_ += length + (feed ? 1 : 0);
+        const std::size_t available = end_ - begin_;
+        const auto* feed = static_cast<const char*>(std::memchr(start, '\n', available));
+        std::size_t length = feed ? static_cast<std::size_t>(feed - start) : available;
+        // A carriage return ends a line too, alone or before its line feed.
+        bool ends = feed != nullptr;
+        std::size_t consumed = length + (feed ? 1 : 0);
+        if (const auto* ret = static_cast<const char*>(std::memchr(start, '\r', length))) {
+            length = static_cast<std::size_t>(ret - start);
+            ends = true;
+            consumed = length + 1;
+            if (length + 1 < available && start[length + 1] == '\n')
+                ++consumed;
+            else if (length + 1 == available)
+                afterReturn_ = true;
+        }
+        begin_ += consumed;
         // Whole lines inside the chunk are handed out where they lie.
-        if (feed && partial_.empty() && !tooLong && length <= kMaxLineLength) {
+        if (ends && partial_.empty() && !tooLong && length <= kMaxLineLength) {
             line = {std::string_view(start, length), ++number_, false};
             return true;
         }
         const std::size_t room = kMaxLineLength + 1 - partial_.size();
         partial_.append(start, std::min(length, room));
         tooLong = tooLong || partial_.size() > kMaxLineLength;
-        if (feed)
+        if (ends)
             break;
     }
     if (tooLong)

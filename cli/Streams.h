@@ -52,8 +52,11 @@ public:
     // `beforeWait` runs whenever the next read would block.
     LineReader(int fd, std::function<void()> beforeWait);
 
+    // Lines end in LF, CR LF or CR. UTF-8 is read, with or without its
+    // byte-order mark, and UTF-16 in either byte order after its mark (what
+    // Windows PowerShell writes), handed out as UTF-8.
     struct Line {
-        std::string_view text; // without the line feed
+        std::string_view text; // without the line end
         std::uint64_t number;  // from 1
         bool tooLong;
     };
@@ -62,10 +65,24 @@ public:
     bool Next(Line& line);
 
 private:
+    enum class Encoding { Unknown, Utf8, Utf16LittleEndian, Utf16BigEndian };
+
     bool Fill();
+    // The input's encoding from its byte-order mark, which is then skipped.
+    void TakeByteOrderMark();
+    // Turns the UTF-16 in raw_ into UTF-8 in chunk_; a unit cut by the chunk's
+    // end waits for the next one.
+    void DecodeUtf16();
 
     int fd_;
     std::function<void()> beforeWait_;
+    Encoding encoding_ = Encoding::Unknown;
+    std::string raw_;         // UTF-16 as read
+    std::size_t rawKept_ = 0; // bytes of raw_ left for the next read
+    char16_t highSurrogate_ = 0;
+    // A carriage return ended the last chunk: a line feed that starts the
+    // next belongs to it.
+    bool afterReturn_ = false;
     std::string chunk_;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;

@@ -165,6 +165,46 @@ TEST(DecodeCommand, StreamsOneResultPerLine)
     EXPECT_EQ(std::count(status.out.begin(), status.out.end(), '\n'), 2);
 }
 
+std::string Utf16(std::u16string_view text, bool littleEndian)
+{
+    std::string bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+    for (char16_t unit : text) {
+        const char low = static_cast<char>(unit & 0xFF);
+        const char high = static_cast<char>(unit >> 8);
+        bytes += littleEndian ? std::string{low, high} : std::string{high, low};
+    }
+    return bytes;
+}
+
+// What Windows tools save: a UTF-8 byte-order mark, UTF-16 after its mark
+// (PowerShell's >), CR LF or a lone CR.
+TEST(DecodeCommand, StreamsReadWhatWindowsToolsWrite)
+{
+    const std::string two = "0501\tОшибка оборудования!\\n Ошибка дисплея!\n0000\tБез ошибок!\n";
+    const struct {
+        const char* name;
+        std::string input;
+        std::string out;
+        const char* errHolds; // nullptr: nothing on standard error
+    } cases[] = {
+        {"UTF-8 with its mark", "\xEF\xBB\xBF" "0501\r\n0000\r\n", two, nullptr},
+        {"UTF-16 LE", Utf16(u"0501\r\n0000\r\n", true), two, nullptr},
+        {"UTF-16 BE", Utf16(u"0501\r\n0000", false), two, nullptr},
+        {"lone CR", "0501\r0000\r", two, nullptr},
+        {"lone surrogate", Utf16(u"0\xD801\n0000\n", true), "0000\tБез ошибок!\n", "line 1: \"0\\xed\\xa0\\x81\""},
+        {"UTF-16 without its mark", std::string("0\0" "5\0" "0\0" "1\0" "\n\0", 10), "", "line 1: \"0\\x005"},
+    };
+    for (const auto& c : cases) {
+        const CommandRun run = Decode({"error", "-"}, c.input);
+        EXPECT_EQ(run.out, c.out) << c.name;
+        EXPECT_EQ(run.exitCode, c.errHolds ? 1 : 0) << c.name;
+        if (c.errHolds)
+            EXPECT_NE(run.err.find(c.errHolds), std::string::npos) << c.name << ": " << run.err;
+        else
+            EXPECT_EQ(run.err, "") << c.name;
+    }
+}
+
 TEST(DecodeCommand, StreamedStatusLineNamesEachSetFlagAndTheState)
 {
     const CommandRun run = Decode({"status", "-"}, "80 80 89 80 80 c1\n");
@@ -288,7 +328,7 @@ TEST(HostileInput, IsRefusedSafelyAndTheStreamGoesOn)
     } cases[] = {
         {"error", "\x1b]0;PWNED\x07\x1b[2J0501\n0501\n", "0501\t",
          "line 1: \"\\x1b]0;PWNED\\x07\\x1b[2J0501\": wrong length: 18 characters instead of 4"},
-        {"error", "\xff\xfe" "01\n", "", "line 1: \"\\xff\\xfe01\": a non-hexadecimal character at position 1"},
+        {"error", "\xfd\xfe" "01\n", "", "line 1: \"\\xfd\\xfe01\": a non-hexadecimal character at position 1"},
         {"error", "ЖЖ01\n1Ж\na\n", "", "line 3: \"a\": wrong length: 1 character instead of 4"},
         {"error", "1Ж\n", "", "\"1Ж\": wrong length: 2 characters instead of 4"},
         {"error", "05\u202e10\n", "", "\"05\\u{202E}10\": wrong length: 5 characters instead of 4"},

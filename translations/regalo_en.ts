@@ -1141,5 +1141,9 @@ Options:
         <source>ошибка чтения: %1</source>
         <translation>read error: %1</translation>
     </message>
+    <message>
+        <source>в строке нулевые байты: это не UTF-8 (UTF-16 без метки порядка байтов?); сохраните файл в UTF-8</source>
+        <translation>the line holds NUL bytes: this is not UTF-8 (UTF-16 without a byte-order mark?); save the file as UTF-8</translation>
+    </message>
 </context>
 </TS>

@@ -1102,5 +1102,9 @@
         <source>ошибка чтения: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>в строке нулевые байты: это не UTF-8 (UTF-16 без метки порядка байтов?); сохраните файл в UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
