@@ -23,6 +23,27 @@ bool Showable(const std::string& character)
     return false;
 }
 
+// Cyrillic letters that look like what belongs in a code: typed with the
+// Russian layout on, or copied from a Russian document.
+struct LookAlike {
+    const char* cyrillic;
+    const char* latin;
+    bool digit;
+};
+constexpr LookAlike kLookAlikes[] = {
+    {"А", "A", false}, {"В", "B", false}, {"С", "C", false}, {"Е", "E", false}, {"а", "a", false},
+    {"в", "b", false}, {"с", "c", false}, {"е", "e", false}, {"О", "0", true},  {"о", "0", true},
+};
+
+const LookAlike* LookAlikeOf(const std::string& character)
+{
+    for (const LookAlike& lookAlike : kLookAlikes) {
+        if (character == lookAlike.cyrillic)
+            return &lookAlike;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 std::string Words(const char* text)
@@ -41,6 +62,14 @@ std::string Phrased(const InputProblem& problem)
     case InputProblem::Kind::WrongLength:
         return Words(QT_TRANSLATE_N_NOOP("regalo-decode", "неверная длина: %n символ(ов) вместо 4"), problem.count);
     case InputProblem::Kind::NotHexadecimal:
+        if (const LookAlike* lookAlike = LookAlikeOf(problem.character))
+            return Text(lookAlike->digit
+                            ? QT_TRANSLATE_NOOP("regalo-decode", "кириллическая «%1» на позиции %2 — нужна цифра %3")
+                            : QT_TRANSLATE_NOOP("regalo-decode", "кириллическая «%1» на позиции %2 — нужна латинская %3"))
+                .arg(QString::fromUtf8(lookAlike->cyrillic))
+                .arg(problem.position)
+                .arg(QString::fromLatin1(lookAlike->latin))
+                .toStdString();
         if (Showable(problem.character))
             return Text(QT_TRANSLATE_NOOP("regalo-decode", "недопустимый символ «%1» на позиции %2"))
                 .arg(QString::fromStdString(problem.character))

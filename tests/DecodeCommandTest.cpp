@@ -386,6 +386,8 @@ TEST(DecodeLanguage, OwnWordsFollowTheSystem)
         {russian, {"error", "12"}, "", "regalo-decode: \"12\": неверная длина: 2 символа вместо 4\n"},
         {QLocale::c().uiLanguages(), {"error", "12345"}, "", "regalo-decode: \"12345\": неверная длина: 5 символов вместо 4\n"},
         {russian, {"error", "-"}, "0501\n05G1\n", "regalo-decode: строка 2: \"05G1\": недопустимый символ «G» на позиции 3\n"},
+        {russian, {"error", "05С1"}, "", "regalo-decode: \"05С1\": кириллическая «С» на позиции 3 — нужна латинская C\n"},
+        {english, {"status", "80 80 80 80 80 8е"}, "", "regalo-decode: \"80 80 80 80 80 8е\": Cyrillic 'е' at position 17: a Latin e is needed\n"},
         {russian, {"stauts", "80"}, "",
          "regalo-decode: неизвестная команда \"stauts\"\nможет быть, status?\nСправка: regalo-decode --help\n"},
         {russian, {"list", "errors", "--jsno"}, "",

@@ -56,9 +56,9 @@ TEST(WindowsInput, KeepsCyrillic)
         QByteArray input;
         const char* err;
     } cases[] = {
-        {{"--lang", "ru", "error", "О501"}, "", "regalo-decode: \"О501\": недопустимый символ на позиции 1\n"},
+        {{"--lang", "ru", "error", "О501"}, "", "regalo-decode: \"О501\": кириллическая «О» на позиции 1 — нужна цифра 0\n"},
         {{"--lang", "en", "error", "-"}, "0501\r\nО501\r\n",
-         "regalo-decode: line 2: \"О501\": a non-hexadecimal character at position 1\n"},
+         "regalo-decode: line 2: \"О501\": Cyrillic 'О' at position 1: the digit 0 is needed\n"},
     };
     for (const auto& c : cases) {
         QProcess program;

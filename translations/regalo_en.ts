@@ -1145,5 +1145,13 @@ Options:
         <source>в строке нулевые байты: это не UTF-8 (UTF-16 без метки порядка байтов?); сохраните файл в UTF-8</source>
         <translation>the line holds NUL bytes: this is not UTF-8 (UTF-16 without a byte-order mark?); save the file as UTF-8</translation>
     </message>
+    <message>
+        <source>кириллическая «%1» на позиции %2 — нужна цифра %3</source>
+        <translation>Cyrillic &apos;%1&apos; at position %2: the digit %3 is needed</translation>
+    </message>
+    <message>
+        <source>кириллическая «%1» на позиции %2 — нужна латинская %3</source>
+        <translation>Cyrillic &apos;%1&apos; at position %2: a Latin %3 is needed</translation>
+    </message>
 </context>
 </TS>

@@ -1106,5 +1106,13 @@
         <source>в строке нулевые байты: это не UTF-8 (UTF-16 без метки порядка байтов?); сохраните файл в UTF-8</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>кириллическая «%1» на позиции %2 — нужна цифра %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>кириллическая «%1» на позиции %2 — нужна латинская %3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
