@@ -26,7 +26,8 @@ constexpr char kUsage[] = QT_TRANSLATE_NOOP("regalo-decode", R"(Использо
 
 Параметры:
   --json        по объекту JSON на значение (для list - массив)
-  --csv         значения через запятую (только для list)
+  --csv         значения через запятую: строка заголовка, затем по строке на значение
+  --excel       то же для Excel: UTF-8 с BOM, точка с запятой, CR LF
   --lang ru|en  язык: русский или английский; без него слова программы на языке
                 системы (английский, если она говорит по-английски, иначе русский),
                 а тексты каталога по-русски
@@ -37,7 +38,7 @@ constexpr char kUsage[] = QT_TRANSLATE_NOOP("regalo-decode", R"(Использо
 // Commands, options and list names, for suggestions on a typo.
 const QStringList kCommands{QStringLiteral("status"), QStringLiteral("error"), QStringLiteral("list")};
 const QStringList kLists{QStringLiteral("errors"), QStringLiteral("flags")};
-const QStringList kOptions{QStringLiteral("--json"), QStringLiteral("--csv"), QStringLiteral("--lang"),
+const QStringList kOptions{QStringLiteral("--json"), QStringLiteral("--csv"), QStringLiteral("--excel"), QStringLiteral("--lang"),
                            QStringLiteral("--help"), QStringLiteral("--version")};
 
 // Arguments are UTF-8, from any system. A byte that belongs to no UTF-8
@@ -158,10 +159,11 @@ ExitCode Run(const std::vector<std::string>& arguments, const QStringList& uiLan
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption csv(QStringLiteral("csv"));
+    const QCommandLineOption excel(QStringLiteral("excel"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     const QCommandLineOption lang(QStringLiteral("lang"), QString(), QStringLiteral("language"));
-    parser.addOptions({json, csv, help, version, lang});
+    parser.addOptions({json, csv, excel, help, version, lang});
 
     QStringList argv{QStringLiteral("regalo-decode")};
     for (const std::string& argument : arguments)
@@ -199,15 +201,16 @@ ExitCode Run(const std::vector<std::string>& arguments, const QStringList& uiLan
     if (positional.isEmpty())
         return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "скажите, что расшифровать: status, error или list")));
     const QString command = positional.takeFirst();
-    if (parser.isSet(json) && parser.isSet(csv))
-        return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "--json и --csv исключают друг друга")));
+    if (int(parser.isSet(json)) + int(parser.isSet(csv)) + int(parser.isSet(excel)) > 1)
+        return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "--json, --csv и --excel исключают друг друга")));
 
     if (command == QLatin1String("list")) {
         if (positional.size() != 1)
             return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "list принимает одно из: errors, flags")));
-        const ListFormat format = parser.isSet(json) ? ListFormat::Json
-                                  : parser.isSet(csv) ? ListFormat::Csv
-                                                      : ListFormat::Text;
+        const ListFormat format = parser.isSet(json)    ? ListFormat::Json
+                                  : parser.isSet(csv)   ? ListFormat::Csv
+                                  : parser.isSet(excel) ? ListFormat::Excel
+                                                        : ListFormat::Text;
         if (positional[0] == QLatin1String("errors"))
             out.Append(ListErrors(format));
         else if (positional[0] == QLatin1String("flags"))
@@ -226,16 +229,16 @@ ExitCode Run(const std::vector<std::string>& arguments, const QStringList& uiLan
     else
         return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "неизвестная команда %1")).arg(Quoted(command)),
                           Nearest(command, kCommands));
-    if (parser.isSet(csv))
-        return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "--csv только для list")));
     if (positional.isEmpty())
         return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "%1 ждёт значение или - для стандартного ввода")).arg(command));
 
     const bool streamed = positional == QStringList{QStringLiteral("-")};
+    const bool table = parser.isSet(csv) || parser.isSet(excel);
     const Decoder::Form form = parser.isSet(json) ? Decoder::Form::Json
+                               : table            ? Decoder::Form::Csv
                                : streamed         ? Decoder::Form::Line
                                                   : Decoder::Form::Report;
-    Decoder decoder(kind, form, out, err);
+    Decoder decoder(kind, form, out, err, parser.isSet(excel) ? kExcel : kCsv);
     if (streamed)
         return decoder.DecodeLines(in) ? ExitCode::Ok : ExitCode::Failed;
     if (kind == Decoder::Kind::ErrorCode && positional.size() != 1)

@@ -8,8 +8,8 @@
 
 #include <charconv>
 
-Decoder::Decoder(Kind kind, Form form, FdWriter& out, FdWriter& err)
-    : kind_(kind), form_(form), out_(out), err_(err),
+Decoder::Decoder(Kind kind, Form form, FdWriter& out, FdWriter& err, const CsvStyle& csvStyle)
+    : kind_(kind), form_(form), csvStyle_(csvStyle), out_(out), err_(err),
       noDescription_(Words(QT_TRANSLATE_NOOP("regalo-decode", "описания нет")))
 {
     // "строка %1: " split around its number, once: a log may need many.
@@ -17,6 +17,12 @@ Decoder::Decoder(Kind kind, Form form, FdWriter& out, FdWriter& err)
     const std::size_t number = line.find('0');
     lineBefore_ = line.substr(0, number);
     lineAfter_ = line.substr(number + 1);
+    if (form_ == Form::Csv) {
+        if (kind_ == Kind::Status)
+            AppendStatusCsvHeader(out_.Buffer(), csvStyle_);
+        else
+            AppendErrorCodeCsvHeader(out_.Buffer(), csvStyle_);
+    }
 }
 
 void Decoder::Note(std::string_view value, std::uint64_t lineNumber, std::string_view what)
@@ -40,6 +46,10 @@ void Decoder::Refuse(std::string_view value, std::uint64_t lineNumber, std::stri
     Note(value, lineNumber, why);
     if (form_ == Form::Json)
         AppendInvalidInputJson(out_.Buffer(), value, why);
+    if (form_ == Form::Csv && kind_ == Kind::Status)
+        AppendInvalidStatusCsv(out_.Buffer(), value, why, csvStyle_);
+    if (form_ == Form::Csv && kind_ == Kind::ErrorCode)
+        AppendInvalidErrorCodeCsv(out_.Buffer(), value, why, csvStyle_);
 }
 
 const Decoder::Message& Decoder::MessageOf(const ErrorCode& code)
@@ -60,6 +70,9 @@ const Decoder::Message& Decoder::MessageOf(const ErrorCode& code)
             break;
         case Form::Json:
             AppendJsonString(rendered, text);
+            break;
+        case Form::Csv:
+            rendered = text;
             break;
         }
         messages_.push_back({std::move(rendered), text.empty()});
@@ -99,6 +112,9 @@ bool Decoder::DecodeTrimmed(std::string_view input, std::uint64_t lineNumber)
         case Form::Json:
             AppendStatusJson(out, input, bytes);
             break;
+        case Form::Csv:
+            AppendStatusCsv(out, input, bytes, csvStyle_);
+            break;
         }
         return true;
     }
@@ -118,6 +134,9 @@ bool Decoder::DecodeTrimmed(std::string_view input, std::uint64_t lineNumber)
         break;
     case Form::Json:
         AppendErrorCodeJson(out, input, code, message.rendered);
+        break;
+    case Form::Csv:
+        AppendErrorCodeCsv(out, input, code, message.rendered, csvStyle_);
         break;
     }
     if (message.empty)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/Csv.h"
 #include "cli/Input.h"
 #include "cli/Streams.h"
 
@@ -15,10 +16,11 @@ class Decoder {
 public:
     enum class Kind { Status, ErrorCode };
     // Report: a value given as arguments, in full for a person. Line: one
-    // line per streamed value. Json: one object per value, either way.
-    enum class Form { Report, Line, Json };
+    // line per streamed value. Json: one object per value, either way. Csv:
+    // a header row, then one row per value, in `csvStyle`.
+    enum class Form { Report, Line, Json, Csv };
 
-    Decoder(Kind kind, Form form, FdWriter& out, FdWriter& err);
+    Decoder(Kind kind, Form form, FdWriter& out, FdWriter& err, const CsvStyle& csvStyle = kCsv);
 
     // Decodes one value given as arguments; false when it could not be read.
     bool Decode(std::string_view value);
@@ -43,6 +45,7 @@ private:
 
     Kind kind_;
     Form form_;
+    CsvStyle csvStyle_;
     FdWriter& out_;
     FdWriter& err_;
     // The words of notes, translated once: a log may need many.

@@ -81,14 +81,17 @@ std::string ErrorsText()
     return out;
 }
 
-std::string ErrorsCsv()
+std::string ErrorsCsv(const CsvStyle& style)
 {
-    std::string out = "code,class,detail,form,message\n";
+    std::string out;
+    AppendCsvStart(out, style);
+    AppendCsvRow(out, {"code", "class", "detail", "form", "message"}, style);
     for (const ErrorClass& errorClass : ErrorCatalogue) {
-        const std::string form = FormName(errorClass.form);
         for (int detail : ListedDetails(errorClass))
-            out += CodeOf(errorClass, detail) + ',' + std::to_string(errorClass.number) + ',' + std::to_string(detail) + ','
-                   + CsvField(form) + ',' + CsvField(MessageOf(errorClass, detail)) + '\n';
+            AppendCsvRow(out,
+                         {CodeOf(errorClass, detail), std::to_string(errorClass.number), std::to_string(detail),
+                          FormName(errorClass.form), MessageOf(errorClass, detail)},
+                         style);
     }
     return out;
 }
@@ -136,15 +139,20 @@ std::string FlagsText()
     return out;
 }
 
-std::string FlagsCsv()
+std::string FlagsCsv(const CsvStyle& style)
 {
-    std::string out = "kind,byte,bit,value,caption\n";
+    std::string out;
+    AppendCsvStart(out, style);
+    AppendCsvRow(out, {"kind", "byte", "bit", "value", "caption"}, style);
     for (const StatusFlag& flag : StatusFlagCatalogue)
-        out += "flag," + std::to_string(flag.byteIndex) + ',' + std::to_string(flag.bit) + ','
-               + std::to_string(flag.Value()) + ',' + CsvField(Caption(flag.caption)) + '\n';
+        AppendCsvRow(out,
+                     {"flag", std::to_string(flag.byteIndex), std::to_string(flag.bit), std::to_string(flag.Value()),
+                      Caption(flag.caption)},
+                     style);
+    const std::string stateBits = "0-" + std::to_string(kReceiptStateBits - 1);
     for (int state = 0; state < kReceiptStateCount; ++state)
-        out += "receipt state," + std::to_string(kReceiptStateByte) + ",0-" + std::to_string(kReceiptStateBits - 1) + ','
-               + std::to_string(state) + ',' + CsvField(StateCaption(state)) + '\n';
+        AppendCsvRow(out, {"receipt state", std::to_string(kReceiptStateByte), stateBits, std::to_string(state), StateCaption(state)},
+                     style);
     return out;
 }
 
@@ -171,7 +179,9 @@ std::string ListErrors(ListFormat format)
     case ListFormat::Text:
         return ErrorsText();
     case ListFormat::Csv:
-        return ErrorsCsv();
+        return ErrorsCsv(kCsv);
+    case ListFormat::Excel:
+        return ErrorsCsv(kExcel);
     case ListFormat::Json:
         return ErrorsJson();
     }
@@ -184,22 +194,11 @@ std::string ListFlags(ListFormat format)
     case ListFormat::Text:
         return FlagsText();
     case ListFormat::Csv:
-        return FlagsCsv();
+        return FlagsCsv(kCsv);
+    case ListFormat::Excel:
+        return FlagsCsv(kExcel);
     case ListFormat::Json:
         return FlagsJson();
     }
     return {};
-}
-
-std::string CsvField(std::string_view text)
-{
-    if (text.find_first_of(",\"\n\r") == std::string_view::npos)
-        return std::string(text);
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
 }

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "cli/Csv.h"
+
 #include <string>
-#include <string_view>
 
 // The whole catalogue, of error codes or of status flags, in the format asked.
-enum class ListFormat { Text, Json, Csv };
+enum class ListFormat { Text, Json, Csv, Excel };
 std::string ListErrors(ListFormat format);
 std::string ListFlags(ListFormat format);
-
-// A CSV field, quoted when it needs to be.
-std::string CsvField(std::string_view text);

@@ -254,3 +254,55 @@ void AppendInvalidInputJson(std::string& out, std::string_view input, std::strin
     JsonWriter(out).BeginObject().Key("error").String(error).Key("input").String(input).EndObject();
     out += '\n';
 }
+
+void AppendStatusCsvHeader(std::string& out, const CsvStyle& style)
+{
+    AppendCsvStart(out, style);
+    AppendCsvRow(out, {"input", "hex", "receiptState", "receiptStateCaption", "flags", "error"}, style);
+}
+
+void AppendStatusCsv(std::string& out, std::string_view input, const StatusBytes& bytes, const CsvStyle& style)
+{
+    const auto hex = StatusHex(bytes);
+    // Each set flag as "byte.bit caption", one to a line of the cell.
+    std::string flags;
+    for (int byte = 0; byte < kStatusByteCount; ++byte) {
+        for (int bit = 0; bit < kBitsPerByte; ++bit) {
+            if (((bytes[static_cast<std::size_t>(byte)] >> bit) & 1u) == 0)
+                continue;
+            if (!flags.empty())
+                flags += '\n';
+            flags += std::to_string(byte) + '.' + std::to_string(bit) + ' ' + Caption(FlagOf(byte, bit).caption);
+        }
+    }
+    const int state = ReceiptStateOf(bytes[kReceiptStateByte]);
+    AppendCsvRow(out,
+                 {input, std::string_view(hex.data(), hex.size()), std::to_string(state), ReceiptStateCaption(bytes), flags, ""},
+                 style);
+}
+
+void AppendErrorCodeCsvHeader(std::string& out, const CsvStyle& style)
+{
+    AppendCsvStart(out, style);
+    AppendCsvRow(out, {"input", "code", "class", "detail", "knownClass", "message", "error"}, style);
+}
+
+void AppendErrorCodeCsv(std::string& out, std::string_view input, const ErrorCode& code, std::string_view message,
+                        const CsvStyle& style)
+{
+    const std::string hex = Hex2(static_cast<unsigned>(code.detail)) + Hex2(static_cast<unsigned>(code.errorClass));
+    AppendCsvRow(out,
+                 {input, hex, std::to_string(code.errorClass), std::to_string(code.detail),
+                  FindErrorClass(code.errorClass) != nullptr ? "true" : "false", message, ""},
+                 style);
+}
+
+void AppendInvalidStatusCsv(std::string& out, std::string_view input, std::string_view error, const CsvStyle& style)
+{
+    AppendCsvRow(out, {input, "", "", "", "", error}, style);
+}
+
+void AppendInvalidErrorCodeCsv(std::string& out, std::string_view input, std::string_view error, const CsvStyle& style)
+{
+    AppendCsvRow(out, {input, "", "", "", "", "", error}, style);
+}

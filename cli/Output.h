@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/Csv.h"
 #include "cli/Input.h"
 
 #include <string>
@@ -27,3 +28,12 @@ void AppendErrorCodeJson(std::string& out, std::string_view input, const ErrorCo
 
 void AppendInvalidInputJson(std::string& out, std::string_view input, std::string_view error);
 
+// CSV, in either style: a header row, then one row per value; a value that
+// could not be read has its input and the reason, the rest empty.
+void AppendStatusCsvHeader(std::string& out, const CsvStyle& style);
+void AppendStatusCsv(std::string& out, std::string_view input, const StatusBytes& bytes, const CsvStyle& style);
+void AppendErrorCodeCsvHeader(std::string& out, const CsvStyle& style);
+void AppendErrorCodeCsv(std::string& out, std::string_view input, const ErrorCode& code, std::string_view message,
+                        const CsvStyle& style);
+void AppendInvalidStatusCsv(std::string& out, std::string_view input, std::string_view error, const CsvStyle& style);
+void AppendInvalidErrorCodeCsv(std::string& out, std::string_view input, std::string_view error, const CsvStyle& style);

@@ -3,7 +3,7 @@ _regalo_decode()
 {
     local cur=${COMP_WORDS[COMP_CWORD]}
     local previous=${COMP_WORDS[COMP_CWORD-1]}
-    local options="--json --csv --lang --help --version"
+    local options="--json --csv --excel --lang --help --version"
     # "--lang=e" comes as "--lang" "=" "e": bash breaks words at "=".
     if [[ $previous == --lang || ($previous == = && ${COMP_WORDS[COMP_CWORD-2]} == --lang) ]]; then
         COMPREPLY=($(compgen -W "ru en" -- "$cur"))

@@ -135,7 +135,7 @@ TEST(DecodeCommand, ExitCodesTellBadInputFromMisuse)
         {{"error"}, 2, "needs a value"},
         {{"error", "0501", "0502"}, 2, "error takes one code"},
         {{"list", "codes"}, 2, "nothing to list"},
-        {{"status", "--csv", "808080808080"}, 2, "--csv is for list"},
+        {{"status", "--csv", "--excel", "808080808080"}, 2, "--json, --csv and --excel exclude each other"},
         {{"--frobnicate"}, 2, "unknown option \"--frobnicate\""},
         {{"error", "--", "-h"}, 1, "\"-h\": wrong length"},
         // Shown as given, and refused alike in text and JSON.
@@ -202,6 +202,29 @@ TEST(DecodeCommand, StreamsReadWhatWindowsToolsWrite)
             EXPECT_NE(run.err.find(c.errHolds), std::string::npos) << c.name << ": " << run.err;
         else
             EXPECT_EQ(run.err, "") << c.name;
+    }
+}
+
+// CSV for scripts and for Excel (a byte-order mark, semicolons, CR LF), for
+// the catalogue and for decoded values alike: a header, then a row a value.
+TEST(DecodeCommand, TablesForScriptsAndSpreadsheets)
+{
+    const struct {
+        std::vector<std::string> arguments;
+        std::string input;
+        std::string outStarts;
+    } cases[] = {
+        {{"list", "errors", "--excel"}, "", "\xEF\xBB\xBF" "code;class;detail;form;message\r\n0000;0;0;no error;Без ошибок!\r\n"},
+        {{"error", "-", "--csv"}, "0501\nbad\n",
+         "input,code,class,detail,knownClass,message,error\n0501,0501,1,5,true,\"Ошибка оборудования!\n Ошибка дисплея!\",\n"
+         "bad,,,,,,wrong length: 3 characters instead of 4\n"},
+        {{"status", "--excel", "80;80;89;80;80;81"}, "",
+         "\xEF\xBB\xBF" "input;hex;receiptState;receiptStateCaption;flags;error\r\n"
+         "\"80;80;89;80;80;81\";80 80 89 80 80 81;9;9. Режим АННУЛИРОВАНИЕ;\"0.7 (80) Всегда установлен\n"},
+    };
+    for (const auto& c : cases) {
+        const CommandRun run = Decode(c.arguments, c.input);
+        EXPECT_EQ(run.out.substr(0, c.outStarts.size()), c.outStarts) << c.arguments.front();
     }
 }
 

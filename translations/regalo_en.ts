@@ -974,40 +974,6 @@ Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
 <context>
     <name>regalo-decode</name>
     <message>
-        <source>Использование:
-  regalo-decode status БАЙТЫ...     шесть байтов статуса, например 80 80 89 80 80 80
-  regalo-decode error КОД           четырёхзначный код ошибки, например 0501
-  regalo-decode status -            по строке статуса на каждую строку стандартного ввода
-  regalo-decode error -             по коду ошибки на каждую строку стандартного ввода
-  regalo-decode list errors|flags   весь каталог
-
-Параметры:
-  --json        по объекту JSON на значение (для list - массив)
-  --csv         значения через запятую (только для list)
-  --lang ru|en  язык: русский или английский; без него слова программы на языке
-                системы (английский, если она говорит по-английски, иначе русский),
-                а тексты каталога по-русски
-  -h, --help    эта справка
-  -v, --version версия
-</source>
-        <translation>Usage:
-  regalo-decode status BYTES...     the six status bytes, e.g. 80 80 89 80 80 80
-  regalo-decode error CODE          a four-digit error code, e.g. 0501
-  regalo-decode status -            one status line per line of standard input
-  regalo-decode error -             one error code per line of standard input
-  regalo-decode list errors|flags   the whole catalogue
-
-Options:
-  --json        one JSON object per value (an array for list)
-  --csv         comma-separated values (list only)
-  --lang ru|en  the language: Russian or English; without it the program&apos;s own
-                words follow the system (English where it speaks English, else
-                Russian), and the catalogue&apos;s texts are Russian
-  -h, --help    this text
-  -v, --version the version
-</translation>
-    </message>
-    <message>
         <source>может быть, %1?</source>
         <translation>did you mean %1?</translation>
     </message>
@@ -1032,10 +998,6 @@ Options:
         <translation>say what to decode: status, error or list</translation>
     </message>
     <message>
-        <source>--json и --csv исключают друг друга</source>
-        <translation>--json and --csv exclude each other</translation>
-    </message>
-    <message>
         <source>list принимает одно из: errors, flags</source>
         <translation>list takes one of: errors, flags</translation>
     </message>
@@ -1046,10 +1008,6 @@ Options:
     <message>
         <source>неизвестная команда %1</source>
         <translation>unknown command %1</translation>
-    </message>
-    <message>
-        <source>--csv только для list</source>
-        <translation>--csv is for list</translation>
     </message>
     <message>
         <source>%1 ждёт значение или - для стандартного ввода</source>
@@ -1152,6 +1110,46 @@ Options:
     <message>
         <source>кириллическая «%1» на позиции %2 — нужна латинская %3</source>
         <translation>Cyrillic &apos;%1&apos; at position %2: a Latin %3 is needed</translation>
+    </message>
+    <message>
+        <source>Использование:
+  regalo-decode status БАЙТЫ...     шесть байтов статуса, например 80 80 89 80 80 80
+  regalo-decode error КОД           четырёхзначный код ошибки, например 0501
+  regalo-decode status -            по строке статуса на каждую строку стандартного ввода
+  regalo-decode error -             по коду ошибки на каждую строку стандартного ввода
+  regalo-decode list errors|flags   весь каталог
+
+Параметры:
+  --json        по объекту JSON на значение (для list - массив)
+  --csv         значения через запятую: строка заголовка, затем по строке на значение
+  --excel       то же для Excel: UTF-8 с BOM, точка с запятой, CR LF
+  --lang ru|en  язык: русский или английский; без него слова программы на языке
+                системы (английский, если она говорит по-английски, иначе русский),
+                а тексты каталога по-русски
+  -h, --help    эта справка
+  -v, --version версия
+</source>
+        <translation>Usage:
+  regalo-decode status BYTES...     the six status bytes, e.g. 80 80 89 80 80 80
+  regalo-decode error CODE          a four-digit error code, e.g. 0501
+  regalo-decode status -            one status line per line of standard input
+  regalo-decode error -             one error code per line of standard input
+  regalo-decode list errors|flags   the whole catalogue
+
+Options:
+  --json        one JSON object per value (an array for list)
+  --csv         comma-separated values: a header row, then a row per value
+  --excel       the same for Excel: UTF-8 with a BOM, semicolons, CR LF
+  --lang ru|en  the language: Russian or English; without it the program&apos;s own
+                words follow the system (English where it speaks English, else
+                Russian), and the catalogue&apos;s texts are Russian
+  -h, --help    this text
+  -v, --version the version
+</translation>
+    </message>
+    <message>
+        <source>--json, --csv и --excel исключают друг друга</source>
+        <translation>--json, --csv and --excel exclude each other</translation>
     </message>
 </context>
 </TS>

@@ -948,25 +948,6 @@
 <context>
     <name>regalo-decode</name>
     <message>
-        <source>Использование:
-  regalo-decode status БАЙТЫ...     шесть байтов статуса, например 80 80 89 80 80 80
-  regalo-decode error КОД           четырёхзначный код ошибки, например 0501
-  regalo-decode status -            по строке статуса на каждую строку стандартного ввода
-  regalo-decode error -             по коду ошибки на каждую строку стандартного ввода
-  regalo-decode list errors|flags   весь каталог
-
-Параметры:
-  --json        по объекту JSON на значение (для list - массив)
-  --csv         значения через запятую (только для list)
-  --lang ru|en  язык: русский или английский; без него слова программы на языке
-                системы (английский, если она говорит по-английски, иначе русский),
-                а тексты каталога по-русски
-  -h, --help    эта справка
-  -v, --version версия
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>может быть, %1?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -991,10 +972,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--json и --csv исключают друг друга</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>list принимает одно из: errors, flags</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1004,10 +981,6 @@
     </message>
     <message>
         <source>неизвестная команда %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--csv только для list</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1112,6 +1085,30 @@
     </message>
     <message>
         <source>кириллическая «%1» на позиции %2 — нужна латинская %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Использование:
+  regalo-decode status БАЙТЫ...     шесть байтов статуса, например 80 80 89 80 80 80
+  regalo-decode error КОД           четырёхзначный код ошибки, например 0501
+  regalo-decode status -            по строке статуса на каждую строку стандартного ввода
+  regalo-decode error -             по коду ошибки на каждую строку стандартного ввода
+  regalo-decode list errors|flags   весь каталог
+
+Параметры:
+  --json        по объекту JSON на значение (для list - массив)
+  --csv         значения через запятую: строка заголовка, затем по строке на значение
+  --excel       то же для Excel: UTF-8 с BOM, точка с запятой, CR LF
+  --lang ru|en  язык: русский или английский; без него слова программы на языке
+                системы (английский, если она говорит по-английски, иначе русский),
+                а тексты каталога по-русски
+  -h, --help    эта справка
+  -v, --version версия
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--json, --csv и --excel исключают друг друга</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
