@@ -24,7 +24,7 @@ foreach(size 16 24 32 48 64 256)
 endforeach()
 execute_process(COMMAND ${ICOTOOL} -c -o ${REGALO_ICO} ${icon_pngs} COMMAND_ERROR_IS_FATAL ANY)
 
-function(regalo_windows_resources target description)
+function(regalo_windows_resources target description description_ru)
   set(icon ${REGALO_ICO})
   set(manifest ${PROJECT_BINARY_DIR}/windows/${target}.manifest)
   configure_file(${PROJECT_SOURCE_DIR}/windows/program.manifest ${manifest} @ONLY)

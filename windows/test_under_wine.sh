@@ -27,7 +27,12 @@ for exe in "$build/app/Regalo_Vespera.exe" "$build/cli/regalo-decode.exe"; do
   for type in 14 16 24; do
     wrestool -l --type=$type "$exe" | grep -q . || { echo "$exe carries no resource of type $type" >&2; exit 1; }
   done
-  echo "   $(basename "$exe"): $(du -h "$exe" | cut -f1), only Windows' own DLLs, icon, version information, manifest"
+  # Version information in Russian and English.
+  for table in 041904B0 040904B0; do
+    wrestool -x --raw --type=16 "$exe" | strings -el | grep -qx "$table" ||
+      { echo "$exe has no version information $table" >&2; exit 1; }
+  done
+  echo "   $(basename "$exe"): $(du -h "$exe" | cut -f1), only Windows' own DLLs, icon, version information (ru, en), manifest"
 done
 # Under Wine a new window is now and then not, or not for long, the active
 # one (seen once in some 500 window tests); a test that fails gets one
