@@ -166,8 +166,16 @@ ExitCode Run(const std::vector<std::string>& arguments, const QStringList& uiLan
     parser.addOptions({json, csv, excel, help, version, lang});
 
     QStringList argv{QStringLiteral("regalo-decode")};
-    for (const std::string& argument : arguments)
+    for (const std::string& argument : arguments) {
+#ifdef _WIN32
+        // Help as Windows' own console programs give it.
+        if (argument == "/?") {
+            argv << QStringLiteral("--help");
+            continue;
+        }
+#endif
         argv << ArgumentText(argument);
+    }
     const bool parsed = parser.parse(argv);
 
     // The program's own words: --lang, else the system's language. The
@@ -269,4 +277,20 @@ ExitCode RunDecodeCommand(const std::vector<std::string>& arguments, const Stand
         }
         return ExitCode::Failed;
     }
+}
+
+ExitCode ExplainAndWait(const StandardStreams& streams, const QStringList& uiLanguages)
+{
+    UseLanguage(LanguageForUi(uiLanguages), QtTexts::AsTheyAre);
+    FdWriter out(streams.out);
+    try {
+        out.Append(Words(kUsage) + '\n' + Words(QT_TRANSLATE_NOOP("regalo-decode", "Нажмите Enter, чтобы закрыть это окно.")));
+        out.Flush();
+        LineReader reader(streams.in, nullptr);
+        LineReader::Line line;
+        reader.Next(line);
+    } catch (const IoError&) {
+        // Nothing to wait on: the window closes as it would have.
+    }
+    return ExitCode::Ok;
 }

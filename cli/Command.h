@@ -21,3 +21,7 @@ struct StandardStreams {
 // unless --lang says otherwise.
 ExitCode RunDecodeCommand(const std::vector<std::string>& arguments, const StandardStreams& streams,
                           const QStringList& uiLanguages = QLocale::system().uiLanguages());
+
+// Started without arguments in a console of its own (a double-click in
+// Explorer): the usage, and the window stays until Enter is pressed.
+ExitCode ExplainAndWait(const StandardStreams& streams, const QStringList& uiLanguages = QLocale::system().uiLanguages());

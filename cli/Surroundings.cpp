@@ -36,6 +36,20 @@ StandardStreams ClaimStandardStreams()
     return {Claimed(0), Claimed(1), Claimed(2)};
 }
 
+bool OwnsItsConsole()
+{
+#ifdef _WIN32
+    // And reads and writes it: a program started by another one with pipes,
+    // or in a hidden console, has nobody to wait for.
+    DWORD processes[2];
+    DWORD mode = 0;
+    return GetConsoleProcessList(processes, 2) == 1 && GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode)
+           && GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode);
+#else
+    return false;
+#endif
+}
+
 #ifdef _WIN32
 Utf8Console::Utf8Console() : output_(GetConsoleOutputCP()), input_(GetConsoleCP())
 {

@@ -11,6 +11,11 @@
 // Linux: no CR LF for a line feed, no end at Ctrl+Z.
 StandardStreams ClaimStandardStreams();
 
+// True when the program's console belongs to it alone and is its input and
+// output: Windows made it for a program started by a double-click. False
+// elsewhere.
+bool OwnsItsConsole();
+
 // A Windows console shows the program's UTF-8 as such whatever its code page
 // (866 or 1251 for Russian), and gets its own pages back when this ends.
 // Nothing to do elsewhere.

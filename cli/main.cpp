@@ -27,7 +27,7 @@ int main(int argc, char* argv[])
     ExitCode code;
     {
         const Utf8Console console;
-        code = RunDecodeCommand(arguments, streams);
+        code = arguments.empty() && OwnsItsConsole() ? ExplainAndWait(streams) : RunDecodeCommand(arguments, streams);
     }
     ResendStopSignal();
     return static_cast<int>(code);

@@ -70,4 +70,20 @@ TEST(WindowsInput, KeepsCyrillic)
     }
 }
 
+// "/?" is help, as in Windows' own console programs; without arguments and
+// without a console of its own the program answers at once, never waits.
+TEST(WindowsConsole, HelpByItsWindowsNameAndNoWaitingInAPipe)
+{
+    QProcess help;
+    help.start(QStringLiteral(REGALO_DECODE), {QStringLiteral("/?")});
+    ASSERT_TRUE(help.waitForFinished(20000));
+    EXPECT_EQ(help.exitCode(), 0);
+    EXPECT_TRUE(help.readAllStandardOutput().contains("regalo-decode list errors|flags"));
+
+    QProcess bare;
+    bare.start(QStringLiteral(REGALO_DECODE), {});
+    ASSERT_TRUE(bare.waitForFinished(20000));
+    EXPECT_EQ(bare.exitCode(), 2);
+}
+
 } // namespace

@@ -1151,5 +1151,9 @@ Options:
         <source>--json, --csv и --excel исключают друг друга</source>
         <translation>--json, --csv and --excel exclude each other</translation>
     </message>
+    <message>
+        <source>Нажмите Enter, чтобы закрыть это окно.</source>
+        <translation>Press Enter to close this window.</translation>
+    </message>
 </context>
 </TS>

@@ -1111,5 +1111,9 @@
         <source>--json, --csv и --excel исключают друг друга</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Нажмите Enter, чтобы закрыть это окно.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
