@@ -59,3 +59,17 @@ add_custom_command(OUTPUT ${REGALO_ZIP}
   DEPENDS Regalo_Vespera regalo-decode
   VERBATIM)
 add_custom_target(windows_zip DEPENDS ${REGALO_ZIP})
+
+# The installer: the same files, per user (windows/Regalo_Vespera.wxs).
+find_program(WIXL wixl REQUIRED)
+set(REGALO_MSI ${PROJECT_SOURCE_DIR}/dist/Regalo_Vespera-${PROJECT_VERSION}-win64.msi)
+set(msi_dir ${PROJECT_BINARY_DIR}/windows/msi)
+add_custom_command(OUTPUT ${REGALO_MSI}
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${zip_dir} ${msi_dir}
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Regalo_Vespera> $<TARGET_FILE:regalo-decode> ${REGALO_ICO} ${msi_dir}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_SOURCE_DIR}/dist
+  COMMAND ${CMAKE_COMMAND} -E chdir ${msi_dir} ${WIXL} -a x64 -D Version=${PROJECT_VERSION}
+    -o ${REGALO_MSI} ${PROJECT_SOURCE_DIR}/windows/Regalo_Vespera.wxs
+  DEPENDS Regalo_Vespera regalo-decode ${PROJECT_SOURCE_DIR}/windows/Regalo_Vespera.wxs
+  VERBATIM)
+add_custom_target(windows_msi DEPENDS ${REGALO_MSI})

@@ -40,3 +40,5 @@ done
 ctest --test-dir "$build" --output-on-failure --timeout 600 --repeat until-pass:2
 echo "== smoke test of Regalo_Vespera.exe"
 bash "$here/smoke_test.sh" "$build/app/Regalo_Vespera.exe" "$build/smoke"
+echo "== the installer"
+bash "$here/msi_test.sh" "$(cd "$here/.." && pwd)/dist/Regalo_Vespera-1.0.2-win64.msi" "$build/msi"
