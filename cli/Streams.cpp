@@ -125,6 +125,9 @@ bool LineReader::Fill()
         if (StopRequested())
             return false;
         const long n = ReadSome(fd_, target.data() + kept, target.size() - kept);
+        // A stop cancels a read that waits (Windows' Ctrl-C): no read error.
+        if (n < 0 && StopRequested())
+            return false;
         if (n < 0 && (errno == EINTR || WaitedUntilReady(fd_, false)))
             continue;
         if (n < 0)

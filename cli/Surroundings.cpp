@@ -51,9 +51,52 @@ bool OwnsItsConsole()
 }
 
 #ifdef _WIN32
+namespace {
+
+// The console's own code pages while a Utf8Console holds it: the handler of
+// a closing console gives them back, since no destructor runs then.
+UINT savedOutput = 0;
+UINT savedInput = 0;
+
+void RestoreCodePages()
+{
+    if (savedOutput != 0)
+        SetConsoleOutputCP(savedOutput);
+    if (savedInput != 0)
+        SetConsoleCP(savedInput);
+}
+
+HANDLE mainThread = nullptr;
+
+// Runs on a thread of its own: the stop is noted and a read waiting for
+// input is cancelled, so that the stream ends at once, every answer already
+// computed written.
+BOOL WINAPI StopOnControl(DWORD event)
+{
+    switch (event) {
+    case CTRL_C_EVENT:
+    case CTRL_BREAK_EVENT:
+        stopSignal = SIGINT;
+        if (mainThread != nullptr)
+            CancelSynchronousIo(mainThread);
+        return TRUE;
+    case CTRL_CLOSE_EVENT:
+    case CTRL_LOGOFF_EVENT:
+    case CTRL_SHUTDOWN_EVENT:
+        RestoreCodePages();
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace
+
 Utf8Console::Utf8Console() : output_(GetConsoleOutputCP()), input_(GetConsoleCP())
 {
     // Zero: no console at all, only pipes or files.
+    savedOutput = output_;
+    savedInput = input_;
     if (output_ != 0)
         SetConsoleOutputCP(CP_UTF8);
     if (input_ != 0)
@@ -61,10 +104,8 @@ Utf8Console::Utf8Console() : output_(GetConsoleOutputCP()), input_(GetConsoleCP(
 }
 Utf8Console::~Utf8Console()
 {
-    if (output_ != 0)
-        SetConsoleOutputCP(output_);
-    if (input_ != 0)
-        SetConsoleCP(input_);
+    RestoreCodePages();
+    savedOutput = savedInput = 0;
 }
 #else
 Utf8Console::Utf8Console() = default;
@@ -83,7 +124,8 @@ extern "C" void RememberStop(int signal)
 void CatchStopSignals()
 {
 #ifdef _WIN32
-    std::signal(SIGINT, RememberStop);
+    DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &mainThread, THREAD_TERMINATE, FALSE, 0);
+    SetConsoleCtrlHandler(StopOnControl, TRUE);
     std::signal(SIGTERM, RememberStop);
 #else
     struct sigaction action {};
@@ -99,10 +141,15 @@ void CatchStopSignals()
 
 void ResendStopSignal()
 {
-    if (stopSignal != 0) {
-        std::signal(stopSignal, SIG_DFL);
-        std::raise(stopSignal);
-    }
+    if (stopSignal == 0)
+        return;
+#ifdef _WIN32
+    // The code a console program stopped by Ctrl-C ends with.
+    if (stopSignal == SIGINT)
+        ExitProcess(0xC000013AU);
+#endif
+    std::signal(stopSignal, SIG_DFL);
+    std::raise(stopSignal);
 }
 
 bool StopRequested()
