@@ -291,6 +291,17 @@ TEST(WindowOptions, TakesItsOwnAndQtsOptionsAndRefusesTheRest)
     }
 }
 
+// The real program, on an X display that is not there.
+void StartWithoutADisplay(QProcess& program, const QStringList& arguments)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":4242"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(REGALO_PROGRAM), arguments);
+}
+
 // The real program, started without a display it could use: what asks for
 // no window is answered all the same.
 TEST(Application, AnswersItsOptionsWithoutAWindow)
@@ -311,12 +322,7 @@ TEST(Application, AnswersItsOptionsWithoutAWindow)
     };
     for (const auto& c : cases) {
         QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":4242"));
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(REGALO_PROGRAM), c.arguments);
+        StartWithoutADisplay(program, c.arguments);
         ASSERT_TRUE(program.waitForFinished(20000));
         const QString name = c.arguments.join(' ');
         EXPECT_EQ(program.exitCode(), c.exitCode) << name.toStdString();
@@ -332,12 +338,7 @@ TEST(Application, AnswersItsOptionsWithoutAWindow)
 TEST(Application, WithoutADisplaySaysSoAndEndsWithOne)
 {
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":4242"));
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(REGALO_PROGRAM), {});
+    StartWithoutADisplay(program, {});
     ASSERT_TRUE(program.waitForFinished(20000));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 1);
