@@ -13,10 +13,10 @@ Decoder::Decoder(Kind kind, Form form, FdWriter& out, FdWriter& err, const CsvSt
       noDescription_(Words(QT_TRANSLATE_NOOP("regalo-decode", "описания нет")))
 {
     // "строка %1: " split around its number, once: a log may need many.
-    const std::string line = LinePrefix(0);
-    const std::size_t number = line.find('0');
+    const std::string line = Words(QT_TRANSLATE_NOOP("regalo-decode", "строка %1: "));
+    const std::size_t number = line.find("%1");
     lineBefore_ = line.substr(0, number);
-    lineAfter_ = line.substr(number + 1);
+    lineAfter_ = number == std::string::npos ? std::string() : line.substr(number + 2);
     if (form_ == Form::Csv) {
         if (kind_ == Kind::Status)
             AppendStatusCsvHeader(out_.Buffer(), csvStyle_);

@@ -86,11 +86,6 @@ std::string Phrased(const InputProblem& problem)
     return {};
 }
 
-std::string LinePrefix(std::uint64_t lineNumber)
-{
-    return Text(QT_TRANSLATE_NOOP("regalo-decode", "строка %1: ")).arg(lineNumber).toStdString();
-}
-
 std::string IoErrorWords(const IoError& failure)
 {
     const char* text = failure.kind == IoError::Kind::Write ? QT_TRANSLATE_NOOP("regalo-decode", "ошибка записи: %1")

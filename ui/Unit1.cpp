@@ -65,17 +65,10 @@ void ApplyText(TMaskEdit* field, const QString& text) { field->SetText(text); }
 void ApplyText(QComboBox* list, const QString& text) { list->setEditText(text); }
 
 // A clipboard text that is a whole status line, in any form people copy one,
-// as the status field shows it.
+// as the status field shows it. Any character past ASCII makes it no line.
 std::optional<std::u32string> StatusLineText(std::u32string_view clip)
 {
-    std::string ascii;
-    ascii.reserve(clip.size());
-    for (char32_t c : clip) {
-        if (c > 0x7F)
-            return std::nullopt;
-        ascii.push_back(static_cast<char>(c));
-    }
-    const auto line = ReadStatusLine(ascii);
+    const auto line = ReadStatusLine(ToCp1251(clip));
     if (!line)
         return std::nullopt;
     return std::u32string(line->text.begin(), line->text.end());

@@ -2,9 +2,8 @@
 
 #include "core/Translatable.h"
 #include "ui/ControlPlacement.h"
-#include "ui/WindowStyle.h"
-
 #include "ui/Unit1.h"
+#include "ui/WindowStyle.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
