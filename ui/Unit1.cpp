@@ -1,11 +1,9 @@
 #include "ui/Unit1.h"
 
 #include "core/Cp1251.h"
-#include "core/ErrorCodes.h"
-#include "core/HexText.h"
 #include "core/StatusLine.h"
-#include "core/StatusRecord.h"
 #include "ui/Beep.h"
+#include "ui/FieldRules.h"
 #include "ui/ExceptionBox.h"
 #include "ui/Form1Layout.h"
 #include "ui/MaskEdit.h"
@@ -28,12 +26,12 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
 #include <QWindow>
 
-#include <algorithm>
 #include <utility>
 
 TForm1* Form1 = nullptr;
@@ -47,12 +45,6 @@ constexpr PanelHandler kPanelHandlers[kStatusByteCount] = {
     &TForm1::CheckBox1Click, &TForm1::CheckBox17Click, &TForm1::CheckBox33Click,
     &TForm1::CheckBox9Click, &TForm1::CheckBox25Click, &TForm1::CheckBox41Click,
 };
-
-// The field's text in its 8-bit code page, one byte per position.
-std::string FieldBytes(const TMaskEdit& field)
-{
-    return ToCp1251(field.Model().Text());
-}
 
 void ApplyText(QLabel* label, const QString& text)
 {
@@ -99,10 +91,9 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     ConnectHandlers();
     PlaceOnScreen();
 
-    // The fields were created showing these texts, so no handler runs here.
-    FLastStatusText = kInitialStatusText;
+    // The field was created showing this text, so no handler runs here.
     FLastErrorCodeText = kInitialErrorCodeText;
-    SelectReceiptState(0);
+    ShowReceiptState(FBinding->ReceiptState());
 }
 
 TForm1::~TForm1()
@@ -165,6 +156,13 @@ void TForm1::CreateControls()
     Button1 = Place(this, new QPushButton, "Button1");
     MaskEdit1 = Place(this, new TMaskEdit(QString::fromLatin1(kStatusEditMask)), "MaskEdit1");
     MaskEdit1->Model().WholeTextOf = &StatusLineText;
+    FBinding = std::make_unique<StatusBinding>(MaskEdit1->Model());
+    // The binding sets boxes as a click would and runs the panel's rule itself.
+    FBinding->OnBoxChanged = [this](int byteIndex, int bit, bool checked) {
+        const QSignalBlocker quiet(FlagBox(byteIndex, bit));
+        FlagBox(byteIndex, bit)->setChecked(checked);
+    };
+    FBinding->OnReceiptStateShown = [this](int state) { ShowReceiptState(state); };
     Button2 = Place(this, new QPushButton, "Button2");
     MaskEdit2 = Place(this, new TMaskEdit(QString::fromLatin1(kErrorCodeEditMask)), "MaskEdit2");
     Button3 = Place(this, new QPushButton, "Button3");
@@ -195,7 +193,7 @@ void TForm1::CreatePanel(int byteIndex)
         box->setObjectName(QStringLiteral("CheckBox%1").arg(number));
         box->setGeometry(kCheckBoxLeft, kCheckBoxTops[bit], kCheckBoxWidths[byteIndex][bit], kCheckBoxHeights[bit]);
         box->setStyle(DesignCheckBoxStyle());
-        box->setChecked(bit == kAlwaysSetBit);
+        box->setChecked(bit == kAlwaysSetBit); // as the binding starts
         CheckBoxes[static_cast<std::size_t>(number - 1)] = box;
     }
     // This one box was marked right-to-left; that shows only where the
@@ -319,116 +317,31 @@ void TForm1::Button3Click(QObject*)
 
 // ---- Status field ----
 
-void TForm1::WriteStatusField()
-{
-    MaskEdit1->SetText(FromCp1251(FLastStatusText));
-}
-
-std::optional<int> TForm1::AcceptFieldChange(TMaskEdit& field, std::string& lastText)
-{
-    // Most runs, nested ones above all, find the field as it was: no copy then.
-    if (EqualsCp1251(field.Model().Text(), lastText))
-        return std::nullopt;
-    const std::string text = FieldBytes(field);
-    int changed = FirstDifference(text, lastText, field.Model().Length());
-    if (changed < 0)
-        return std::nullopt;
-    // A digit typed over a selection equal to the one it replaced leaves the
-    // first difference at a blank emptied behind it; the keystroke is judged
-    // where it typed.
-    if (const auto typed = field.Model().TypedOffset(); typed && *typed < changed)
-        changed = *typed;
-    if (static_cast<std::size_t>(changed) >= text.size() || !IsHexDigitChar(text[static_cast<std::size_t>(changed)])) {
-        field.SetText(FromCp1251(lastText));
-        lastText = FieldBytes(field);
-        return std::nullopt;
-    }
-    lastText = text;
-    return changed;
-}
-
 void TForm1::MaskEdit1Change(QObject*)
 {
-    const HandlerScope scope = Handling();
-    if (!AcceptFieldChange(*MaskEdit1, FLastStatusText))
-        return;
-    for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex)
-        ShowStatusByte(byteIndex);
+    FBinding->FieldChanged();
 }
 
 void TForm1::MaskEdit1KeyUp(QObject*, int&, Qt::KeyboardModifiers)
 {
-    const HandlerScope scope = Handling();
-    if (const auto changed = AcceptFieldChange(*MaskEdit1, FLastStatusText))
-        ShowStatusByte(StatusByteAtOffset(*changed));
-}
-
-void TForm1::ShowStatusByte(int byteIndex)
-{
-    // The field shows FLastStatusText here: every handler writes that first
-    // and the field only from it. A field with no digit to read leaves its
-    // panel as it is.
-    if (const auto value = ScanStatusByte(FLastStatusText, byteIndex))
-        ShowByteInPanel(byteIndex, *value);
-}
-
-void TForm1::ShowByteInPanel(int byteIndex, unsigned value)
-{
-    // Each box that changes runs its panel handler on the spot.
-    for (int bit = 0; bit < kAlwaysSetBit; ++bit)
-        FlagBox(byteIndex, bit)->setChecked((value >> bit) & 1u);
-    FlagBox(byteIndex, kAlwaysSetBit)->setChecked(true);
-    if (byteIndex == kReceiptStateByte)
-        SelectReceiptState(ReceiptStateOf(value));
+    FBinding->FieldKeyUp();
 }
 
 // ---- Flag panels ----
 
-void TForm1::CheckBox1Click(QObject*) { PanelClick(0); }
-void TForm1::CheckBox17Click(QObject*) { PanelClick(1); }
-void TForm1::CheckBox33Click(QObject*) { PanelClick(2); }
-void TForm1::CheckBox9Click(QObject*) { PanelClick(3); }
-void TForm1::CheckBox25Click(QObject*) { PanelClick(4); }
-void TForm1::CheckBox41Click(QObject*) { PanelClick(5); }
+void TForm1::CheckBox1Click(QObject* Sender) { PanelClick(qobject_cast<QCheckBox*>(Sender), 0); }
+void TForm1::CheckBox17Click(QObject* Sender) { PanelClick(qobject_cast<QCheckBox*>(Sender), 1); }
+void TForm1::CheckBox33Click(QObject* Sender) { PanelClick(qobject_cast<QCheckBox*>(Sender), 2); }
+void TForm1::CheckBox9Click(QObject* Sender) { PanelClick(qobject_cast<QCheckBox*>(Sender), 3); }
+void TForm1::CheckBox25Click(QObject* Sender) { PanelClick(qobject_cast<QCheckBox*>(Sender), 4); }
+void TForm1::CheckBox41Click(QObject* Sender) { PanelClick(qobject_cast<QCheckBox*>(Sender), 5); }
 
-void TForm1::PanelClick(int byteIndex)
+void TForm1::PanelClick(QCheckBox* box, int byteIndex)
 {
-    const HandlerScope scope = Handling();
-    // While the list sets the receipt-state boxes, it writes the byte itself.
-    if (byteIndex == kReceiptStateByte && FComboUpdating)
-        return;
-    FlagBox(byteIndex, kAlwaysSetBit)->setChecked(true);
-    const unsigned value = PanelValue(byteIndex);
-    WriteStatusByte(FLastStatusText, byteIndex, value);
-    WriteStatusField();
-    if (byteIndex == kReceiptStateByte)
-        SelectReceiptState(ReceiptStateOf(value));
-}
-
-unsigned TForm1::PanelValue(int byteIndex) const
-{
-    // Bit 7 is always set, whatever its box shows.
-    unsigned value = kAlwaysSetValue;
-    for (int bit = 0; bit < kAlwaysSetBit; ++bit) {
-        if (FlagBox(byteIndex, bit)->isChecked())
-            value |= 1u << bit;
+    for (int bit = 0; bit < kBitsPerByte; ++bit) {
+        if (FlagBox(byteIndex, bit) == box)
+            FBinding->SetChecked(byteIndex, bit, box->isChecked());
     }
-    return value;
-}
-
-void TForm1::ShowPendingReceiptState()
-{
-    if (const auto state = std::exchange(FPendingReceiptState, std::nullopt))
-        ShowReceiptState(*state);
-}
-
-void TForm1::SelectReceiptState(int state)
-{
-    // Showing an entry costs a text layout; nested runs may select several.
-    if (FHandlerDepth > 0)
-        FPendingReceiptState = state;
-    else
-        ShowReceiptState(state);
 }
 
 void TForm1::ShowReceiptState(int state)
@@ -448,23 +361,10 @@ int TForm1::ChosenReceiptState() const
 
 void TForm1::ComboBox1Change(QObject*)
 {
-    const HandlerScope scope = Handling();
     // A text that names no entry chooses nothing.
     const int state = ChosenReceiptState();
-    if (state < 0)
-        return;
-    SelectReceiptState(state);
-    const QScopedValueRollback updating(FComboUpdating, true);
-    for (int bit = 0; bit < kReceiptStateBits; ++bit)
-        FlagBox(kReceiptStateByte, bit)->setChecked((state >> bit) & 1);
-    // Only the low digit changes, as long as byte 2 holds two digits. A
-    // pasted field such as "A " read as 0A: writing the digit alone would turn
-    // it into A9, which its boxes do not show; the whole byte is written then.
-    if (HoldsTwoHexDigits(FLastStatusText, kReceiptStateByte))
-        WriteReceiptStateDigit(FLastStatusText, state);
-    else
-        WriteStatusByte(FLastStatusText, kReceiptStateByte, PanelValue(kReceiptStateByte));
-    WriteStatusField();
+    if (state >= 0)
+        FBinding->ReceiptStateChosen(state);
 }
 
 // ---- Error code ----
@@ -477,18 +377,15 @@ void TForm1::MaskEdit2KeyDown(QObject*, int& Key, Qt::KeyboardModifiers)
 
 void TForm1::MaskEdit2KeyUp(QObject*, int&, Qt::KeyboardModifiers)
 {
-    AcceptFieldChange(*MaskEdit2, FLastErrorCodeText);
+    AcceptFieldChange(MaskEdit2->Model(), FLastErrorCodeText);
 }
 
 void TForm1::Button2Click(QObject*)
 {
-    std::string message;
-    const std::string code = UpperCaseHexLetters(FieldBytes(*MaskEdit2));
-    if (DecodeErrorCode(code, message, CurrentTranslation()))
-        message = DescriptionOrNote(code, std::move(message), CurrentTranslation());
-    else
+    const std::optional<std::string> description = DescribeErrorField(MaskEdit2->Model(), CurrentTranslation());
+    if (!description)
         ShowMessageBox({ProgramTitle(), tr(kInvalidErrorCodeMessage), QMessageBox::NoIcon});
-    ApplyText(Label1, QString::fromStdString(message));
+    ApplyText(Label1, QString::fromStdString(description.value_or(std::string())));
     // Screen readers speak the new description.
     AnnounceNewText(Label1);
 }

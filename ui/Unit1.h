@@ -1,12 +1,12 @@
 #pragma once
 
 #include "core/StatusFlagCatalogue.h"
-#include "ui/OutermostScope.h"
+#include "ui/StatusBinding.h"
 
 #include <QWidget>
 
 #include <array>
-#include <optional>
+#include <memory>
 #include <string>
 
 class QCheckBox;
@@ -20,12 +20,9 @@ class TMaskEdit;
 // The main window: six panels of flag check boxes and the receipt-state list
 // bound both ways to the status field, and the error code row.
 //
-// Writing a control from code runs its handler at once, so the handlers run
-// inside one another: a typed digit ticks boxes, each box rewrites the field,
-// which runs the field's handler again. Only the final state is ever seen,
-// so what merely shows it is done once, when the outermost handler returns:
-// the field draws itself then (see TMaskEdit) and the list shows its entry
-// then (SelectReceiptState).
+// The rules that tie field, boxes and list together are StatusBinding's; the
+// window turns its controls' events into calls on it and shows its state.
+// The field draws itself once the outermost handler returns (see TMaskEdit).
 class TForm1 : public QWidget
 {
     Q_OBJECT
@@ -67,9 +64,9 @@ public:
     void CheckBox41Click(QObject* Sender);
     void ComboBox1Change(QObject* Sender);
 
-    const std::string& LastStatusText() const { return FLastStatusText; }
+    const std::string& LastStatusText() const { return FBinding->LastStatusText(); }
     const std::string& LastErrorCodeText() const { return FLastErrorCodeText; }
-    bool ComboUpdating() const { return FComboUpdating; }
+    bool ComboUpdating() const { return FBinding->ComboUpdating(); }
 
 protected:
     bool event(QEvent* event) override;
@@ -83,34 +80,16 @@ private:
     void SetTabOrder();
     void ConnectHandlers();
 
-    void WriteStatusField();
-    // Takes a change of `field` against `lastText` when its first changed
-    // character, or the one a keystroke typed over a selection, is a
-    // hexadecimal digit, else puts `lastText` back. Returns the offset of the
-    // change taken.
-    std::optional<int> AcceptFieldChange(TMaskEdit& field, std::string& lastText);
-    void ShowStatusByte(int byteIndex);
-    void ShowByteInPanel(int byteIndex, unsigned value);
-    void PanelClick(int byteIndex);
-    // The byte a panel's boxes stand for.
-    unsigned PanelValue(int byteIndex) const;
-    void SelectReceiptState(int state);
+    void PanelClick(QCheckBox* box, int byteIndex);
     void ShowReceiptState(int state);
     // The entry whose caption the list's text is, or -1.
     int ChosenReceiptState() const;
 
-    // Texts in the fields' 8-bit code page, one byte per position.
-    std::string FLastStatusText;
+    std::unique_ptr<StatusBinding> FBinding;
+    // The error code field's text in its 8-bit code page, one byte per position.
     std::string FLastErrorCodeText;
-    bool FComboUpdating = false;
     // True while code selects the list's entry, which is no user's choice.
     bool FComboSelecting = false;
-
-    using HandlerScope = OutermostScope<TForm1>;
-    HandlerScope Handling() { return HandlerScope(*this, FHandlerDepth, &TForm1::ShowPendingReceiptState); }
-    void ShowPendingReceiptState();
-    int FHandlerDepth = 0;
-    std::optional<int> FPendingReceiptState;
     bool FActivated = false;
     // Only on a screen too small for the window.
     QScrollArea* FScrollArea = nullptr;

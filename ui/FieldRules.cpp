@@ -1,0 +1,39 @@
+#include "ui/FieldRules.h"
+
+#include "core/Cp1251.h"
+#include "core/ErrorCodes.h"
+#include "core/HexText.h"
+
+#include <utility>
+
+std::optional<int> AcceptFieldChange(MaskEditModel& field, std::string& lastText)
+{
+    // Most runs, nested ones above all, find the field as it was: no copy then.
+    if (EqualsCp1251(field.Text(), lastText))
+        return std::nullopt;
+    const std::string text = ToCp1251(field.Text());
+    int changed = FirstDifference(text, lastText, field.Length());
+    if (changed < 0)
+        return std::nullopt;
+    // A digit typed over a selection equal to the one it replaced leaves the
+    // first difference at a blank emptied behind it; the keystroke is judged
+    // where it typed.
+    if (const auto typed = field.TypedOffset(); typed && *typed < changed)
+        changed = *typed;
+    if (static_cast<std::size_t>(changed) >= text.size() || !IsHexDigitChar(text[static_cast<std::size_t>(changed)])) {
+        field.SetText(FromCp1251(lastText));
+        lastText = ToCp1251(field.Text());
+        return std::nullopt;
+    }
+    lastText = text;
+    return changed;
+}
+
+std::optional<std::string> DescribeErrorField(const MaskEditModel& field, TextTranslation translate)
+{
+    std::string message;
+    const std::string code = UpperCaseHexLetters(ToCp1251(field.Text()));
+    if (!DecodeErrorCode(code, message, translate))
+        return std::nullopt;
+    return DescriptionOrNote(code, std::move(message), translate);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/Translatable.h"
+#include "ui/MaskEditModel.h"
+
+#include <optional>
+#include <string>
+
+// Rules of the two entry fields that the window and the web page share.
+
+// Takes a change of `field` against `lastText` (the field's text in its 8-bit
+// code page, one byte per position) when its first changed character, or the
+// one a keystroke typed over a selection, is a hexadecimal digit; else puts
+// `lastText` back. Returns the offset of the change taken.
+std::optional<int> AcceptFieldChange(MaskEditModel& field, std::string& lastText);
+
+// What the error code row shows for the code field's text: the description,
+// or a note naming a code the catalogue has no text for; nothing for a text
+// that is no code.
+std::optional<std::string> DescribeErrorField(const MaskEditModel& field, TextTranslation translate);
