@@ -3,6 +3,7 @@
 #include "core/Cp1251.h"
 #include "core/ErrorCodes.h"
 #include "core/HexText.h"
+#include "core/StatusLine.h"
 
 #include <utility>
 
@@ -31,9 +32,23 @@ std::optional<int> AcceptFieldChange(MaskEditModel& field, std::string& lastText
 
 std::optional<std::string> DescribeErrorField(const MaskEditModel& field, TextTranslation translate)
 {
+    return DescribeErrorCode(ToCp1251(field.Text()), translate);
+}
+
+std::optional<std::string> DescribeErrorCode(const std::string& fieldText, TextTranslation translate)
+{
     std::string message;
-    const std::string code = UpperCaseHexLetters(ToCp1251(field.Text()));
+    const std::string code = UpperCaseHexLetters(fieldText);
     if (!DecodeErrorCode(code, message, translate))
         return std::nullopt;
     return DescriptionOrNote(code, std::move(message), translate);
+}
+
+std::optional<std::u32string> StatusLineText(std::u32string_view clip)
+{
+    // Any character past ASCII makes it no line.
+    const auto line = ReadStatusLine(ToCp1251(clip));
+    if (!line)
+        return std::nullopt;
+    return std::u32string(line->text.begin(), line->text.end());
 }

@@ -14,7 +14,13 @@
 // `lastText` back. Returns the offset of the change taken.
 std::optional<int> AcceptFieldChange(MaskEditModel& field, std::string& lastText);
 
+// A clipboard text that is a whole status line, in any form people copy one,
+// as the status field shows it (the status field's WholeTextOf).
+std::optional<std::u32string> StatusLineText(std::u32string_view clip);
+
 // What the error code row shows for the code field's text: the description,
 // or a note naming a code the catalogue has no text for; nothing for a text
 // that is no code.
 std::optional<std::string> DescribeErrorField(const MaskEditModel& field, TextTranslation translate);
+// The same for the field's text in its 8-bit code page.
+std::optional<std::string> DescribeErrorCode(const std::string& fieldText, TextTranslation translate);

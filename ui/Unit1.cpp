@@ -1,7 +1,5 @@
 #include "ui/Unit1.h"
 
-#include "core/Cp1251.h"
-#include "core/StatusLine.h"
 #include "ui/Beep.h"
 #include "ui/FieldRules.h"
 #include "ui/ExceptionBox.h"
@@ -55,16 +53,6 @@ void ApplyText(QGroupBox* box, const QString& text) { box->setTitle(text); }
 void ApplyText(QPushButton* button, const QString& text) { button->setText(text); }
 void ApplyText(TMaskEdit* field, const QString& text) { field->SetText(text); }
 void ApplyText(QComboBox* list, const QString& text) { list->setEditText(text); }
-
-// A clipboard text that is a whole status line, in any form people copy one,
-// as the status field shows it. Any character past ASCII makes it no line.
-std::optional<std::u32string> StatusLineText(std::u32string_view clip)
-{
-    const auto line = ReadStatusLine(ToCp1251(clip));
-    if (!line)
-        return std::nullopt;
-    return std::u32string(line->text.begin(), line->text.end());
-}
 
 // The main window is a window of its own to assistive technology, not a pane.
 QAccessibleInterface* AccessibleForm(const QString& className, QObject* object)

@@ -1,0 +1,279 @@
+// The page's bindings: the window's rules, run on the page's events. The
+// JavaScript side reads DOM events into these calls and draws view().
+#include "core/Cp1251.h"
+#include "core/ErrorCodes.h"
+#include "core/StatusFlagCatalogue.h"
+#include "core/StatusRecord.h"
+#include "ui/FieldRules.h"
+#include "ui/Form1Layout.h"
+#include "ui/MaskEditModel.h"
+#include "ui/StatusBinding.h"
+#include "web/EnglishTexts.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <optional>
+#include <string>
+
+namespace {
+
+using emscripten::val;
+
+// wchar_t holds a whole code point here, and embind passes std::wstring as a JS string.
+std::u32string FromJs(const std::wstring& text)
+{
+    return {text.begin(), text.end()};
+}
+std::wstring ToJs(std::u32string_view text)
+{
+    return {text.begin(), text.end()};
+}
+std::u32string Latin(std::string_view text)
+{
+    return {text.begin(), text.end()};
+}
+
+enum FieldNumber { kStatusField = 1, kErrorCodeField = 2 };
+
+class Page {
+public:
+    explicit Page(bool english)
+        : translate_(english ? &TranslateToEnglish : nullptr), status_(Latin(kStatusEditMask)),
+          errorCode_(Latin(kErrorCodeEditMask)), binding_(status_), lastErrorCode_(kInitialErrorCodeText)
+    {
+        // The fields start showing these texts; no handler runs for them.
+        status_.SetText(Latin(kInitialStatusText));
+        errorCode_.SetText(Latin(kInitialErrorCodeText));
+        status_.WholeTextOf = &StatusLineText;
+        status_.OnChange = [this] { binding_.FieldChanged(); };
+    }
+
+    // A key pressed in a field; false leaves it to the browser (Tab, say).
+    bool KeyDown(int field, const std::wstring& key, bool shift, bool ctrl)
+    {
+        MaskEditModel& model = Field(field);
+        if (key == L"Enter") {
+            if (field == kErrorCodeField)
+                Translate();
+            if (model.RefuseIncomplete())
+                AddMessage(MaskEditModel::kInvalidInputMessage);
+            return true;
+        }
+        if (key == L"Escape")
+            return model.Escape();
+        if (key == L"ArrowLeft")
+            ctrl ? model.WordLeft(shift) : model.MoveLeft(shift);
+        else if (key == L"ArrowRight")
+            ctrl ? model.WordRight(shift) : model.MoveRight(shift);
+        else if (key == L"Home")
+            model.Home(shift);
+        else if (key == L"End")
+            model.End(shift);
+        else if (key == L"ArrowUp" || key == L"ArrowDown")
+            ;
+        else if (key == L"Backspace")
+            model.Backspace();
+        else if (key == L"Delete" && !shift)
+            model.Delete();
+        else if (ctrl && (key == L"a" || key == L"A"))
+            model.SelectAll();
+        // One character typed; Ctrl with a letter is a command (AltGr comes as Ctrl+Alt, sent here without ctrl).
+        else if (key.size() == 1 && !ctrl && key[0] >= 0x20 && key[0] != 0x7f)
+            model.TypeChar(key[0]);
+        else
+            return false;
+        return true;
+    }
+
+    void KeyUp(int field, const std::wstring& key)
+    {
+        if (field == kStatusField)
+            binding_.FieldKeyUp();
+        else
+            AcceptFieldChange(errorCode_, lastErrorCode_);
+        // The word-wise move leaves a bare caret until the key comes up.
+        if (key == L"ArrowLeft" || key == L"ArrowRight")
+            Field(field).EnsureHighlight();
+    }
+
+    // Text committed by an on-screen keyboard or an input method, as typed keys.
+    void Type(int field, const std::wstring& text)
+    {
+        for (char32_t c : FromJs(text))
+            Field(field).TypeChar(c);
+        KeyUp(field, L"");
+    }
+
+    void Paste(int field, const std::wstring& text) { Field(field).Paste(FromJs(text)); }
+    std::wstring Copy(int field) { return ToJs(Field(field).Copy()); }
+    std::wstring Cut(int field) { return ToJs(Field(field).Cut()); }
+
+    // A selection made with the mouse or a finger; the highlight follows when the button comes up.
+    void Select(int field, int anchor, int active, bool released)
+    {
+        Field(field).Select(anchor, active);
+        if (released)
+            Field(field).EnsureHighlight();
+    }
+
+    void FocusEntered(int field, bool fromAnotherControl) { Field(field).FocusEntered(fromAnotherControl); }
+    // The focus is leaving for another control: refused while the entry is incomplete.
+    bool MayLeave(int field)
+    {
+        if (!Field(field).RefuseIncomplete())
+            return true;
+        AddMessage(MaskEditModel::kInvalidInputMessage);
+        return false;
+    }
+
+    // CheckBoxN was clicked.
+    void SetBox(int number, bool checked)
+    {
+        for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex) {
+            for (int bit = 0; bit < kBitsPerByte; ++bit) {
+                if (CheckBoxNumberOf(byteIndex, bit) == number)
+                    binding_.SetChecked(byteIndex, bit, checked);
+            }
+        }
+    }
+
+    void ChooseReceiptState(int state)
+    {
+        if (state >= 0 && state < kReceiptStateCount)
+            binding_.ReceiptStateChosen(state);
+    }
+
+    void Translate()
+    {
+        describedCode_ = ToCp1251(errorCode_.Text());
+        const std::optional<std::string> description = DescribeErrorCode(describedCode_, translate_);
+        if (!description)
+            AddMessage(Translated("TForm1", kInvalidErrorCodeMessage, translate_));
+        description_ = description.value_or(std::string());
+    }
+
+    // The page's language switch: the description shown is said again in the new language.
+    void SetEnglish(bool english)
+    {
+        translate_ = english ? &TranslateToEnglish : nullptr;
+        if (!description_.empty())
+            description_ = DescribeErrorCode(describedCode_, translate_).value_or(std::string());
+    }
+
+    // Everything the page shows, in one call: fields with their selection,
+    // the boxes by number ("0"/"1"), the list's entry, the description, and a
+    // message to show once.
+    val View()
+    {
+        val view = val::object();
+        ViewField(view, "status", status_);
+        ViewField(view, "errorCode", errorCode_);
+        std::string boxes(kStatusByteCount * kBitsPerByte, '0');
+        for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex) {
+            for (int bit = 0; bit < kBitsPerByte; ++bit)
+                boxes[static_cast<std::size_t>(CheckBoxNumberOf(byteIndex, bit) - 1)] = binding_.Checked(byteIndex, bit) ? '1' : '0';
+        }
+        view.set("boxes", boxes);
+        view.set("receiptState", binding_.ReceiptState());
+        view.set("description", description_);
+        view.set("message", std::exchange(message_, std::string()));
+        return view;
+    }
+
+private:
+    MaskEditModel& Field(int field) { return field == kStatusField ? status_ : errorCode_; }
+
+    // The window shows each in a box of its own, one after the other.
+    void AddMessage(const std::string& text) { message_ += (message_.empty() ? "" : "\n") + text; }
+
+    static void ViewField(val& view, const char* name, const MaskEditModel& model)
+    {
+        val field = val::object();
+        field.set("text", ToJs(model.DisplayText()));
+        field.set("start", model.SelStart());
+        field.set("end", model.SelStart() + model.SelLength());
+        field.set("backward", model.Active() < model.Anchor());
+        view.set(name, field);
+    }
+
+    TextTranslation translate_;
+    MaskEditModel status_;
+    MaskEditModel errorCode_;
+    StatusBinding binding_;
+    std::string lastErrorCode_;
+    std::string describedCode_;
+    std::string description_;
+    std::string message_;
+};
+
+val Array(auto&& items)
+{
+    val array = val::array();
+    for (const auto& item : items)
+        array.call<void>("push", std::string(item));
+    return array;
+}
+
+// Every text the page shows, in the language asked for.
+val Texts(bool english)
+{
+    const TextTranslation translate = english ? &TranslateToEnglish : nullptr;
+    const auto form = [&](const char* name) { return std::string(Translated("TForm1", Form1Placement(name).text, translate)); };
+    val texts = val::object();
+    texts.set("title", std::string(kForm1Caption));
+    for (const char* name : {"Label3", "GroupBox7", "Label2", "Button2", "Button3"})
+        texts.set(name, form(name));
+    std::string groups[kStatusByteCount];
+    std::string boxes[kStatusByteCount * kBitsPerByte];
+    for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex) {
+        groups[GroupBoxNumberOf(byteIndex) - 1] = Translated(kStatusFlagsContext, ByteCaption(byteIndex), translate);
+        for (int bit = 0; bit < kBitsPerByte; ++bit)
+            boxes[CheckBoxNumberOf(byteIndex, bit) - 1] = Translated(kStatusFlagsContext, FlagOf(byteIndex, bit).caption, translate);
+    }
+    texts.set("groups", Array(groups));
+    texts.set("boxes", Array(boxes));
+    std::string states[kReceiptStateCount];
+    for (int state = 0; state < kReceiptStateCount; ++state)
+        states[state] = Translated(kStatusFlagsContext, ReceiptStateList[static_cast<std::size_t>(state)], translate);
+    texts.set("states", Array(states));
+    // The byte each group shows, so the page can lay the groups out as the window does.
+    val bytes = val::array();
+    for (int number = 1; number <= kStatusByteCount; ++number)
+        bytes.call<void>("push", kBytesInGroupOrder[static_cast<std::size_t>(number - 1)]);
+    texts.set("groupBytes", bytes);
+    return texts;
+}
+
+// What the core says of a code, as regalo-decode prints it: null for a text that is no code.
+val DecodeCode(const std::string& code, bool english)
+{
+    std::string message;
+    if (!DecodeErrorCode(code, message, english ? &TranslateToEnglish : nullptr))
+        return val::null();
+    return val(message);
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(regalo)
+{
+    emscripten::class_<Page>("Page")
+        .constructor<bool>()
+        .function("keyDown", &Page::KeyDown)
+        .function("keyUp", &Page::KeyUp)
+        .function("type", &Page::Type)
+        .function("paste", &Page::Paste)
+        .function("copy", &Page::Copy)
+        .function("cut", &Page::Cut)
+        .function("select", &Page::Select)
+        .function("focusEntered", &Page::FocusEntered)
+        .function("mayLeave", &Page::MayLeave)
+        .function("setBox", &Page::SetBox)
+        .function("chooseReceiptState", &Page::ChooseReceiptState)
+        .function("translate", &Page::Translate)
+        .function("setEnglish", &Page::SetEnglish)
+        .function("view", &Page::View);
+    emscripten::function("texts", &Texts);
+    emscripten::function("decodeCode", &DecodeCode);
+}

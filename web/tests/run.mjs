@@ -1,0 +1,214 @@
+// The page's tests in a real browser: node run.mjs <suite>. Each suite is a
+// table of cases; a failed case names itself and what the page showed.
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { createRequire } from 'node:module';
+import { pathToFileURL } from 'node:url';
+import { serve } from '../tools/serve.mjs';
+import { distWeb, launch, loadPuppeteer, openTab, paste, press, ready, shown, singleFile } from './browser.mjs';
+
+const ALWAYS_SET = [8, 16, 24, 32, 40, 48];
+const ticked = (...numbers) => [...new Set([...numbers, ...ALWAYS_SET])].sort((a, b) => a - b);
+
+const suites = {
+  // The start state, and nothing asked of anyone but the page's own origin.
+  async start({ tab, url }) {
+    const requests = [];
+    tab.on('request', (request) => requests.push(request.url()));
+    await ready(tab, url);
+    assert.deepEqual(await shown(tab), {
+      status: '80 80 80 80 80 80', errorCode: '0000', ticked: ALWAYS_SET, receiptState: 0, description: '', message: '',
+    });
+    const names = await tab.evaluate(() => [...document.querySelectorAll('[id^=CheckBox]')].map((b) => b.labels[0].textContent));
+    assert.equal(names.length, 48);
+    assert.ok(names.every((name) => name.length > 0), 'every box has its caption');
+    assert.equal(await tab.evaluate(() => document.activeElement.id), 'MaskEdit1');
+    assert.deepEqual(requests.filter((address) => !address.startsWith(url)), []);
+  },
+
+  // Typing in the status field ticks the boxes and rewrites the byte as the window does.
+  async typing({ tab, url }) {
+    const cases = [
+      { keys: ['81'], status: '81 80 80 80 80 80', ticked: ticked(1) },
+      { keys: ['8189'], status: '81 89 80 80 80 80', ticked: ticked(1, 17, 20) },
+      { keys: ['8a'], status: '8A 80 80 80 80 80', ticked: ticked(2, 4) },
+      { keys: ['G'], status: '80 80 80 80 80 80', ticked: ticked() },
+      { keys: ['{End}', '{Backspace}', '1'], status: '80 80 80 80 80 81', ticked: ticked(41) },
+      { keys: ['{Control+a}', '{Backspace}', '{Enter}'], status: '80 80 80 80 80 80', ticked: ticked() },
+    ];
+    for (const c of cases) {
+      await ready(tab, url);
+      await press(tab, c.keys);
+      const now = await shown(tab);
+      assert.deepEqual([now.status, now.ticked, now.message], [c.status, c.ticked, ''], c.keys.join(''));
+    }
+  },
+
+  // A box and the list rewrite the field; the list follows byte 2.
+  async boxes({ tab, url }) {
+    const cases = [
+      { act: (t) => t.click('#CheckBox17'), status: '80 81 80 80 80 80', ticked: ticked(17), state: 0 },
+      { act: (t) => t.select('#ComboBox1', '5'), status: '80 80 85 80 80 80', ticked: ticked(33, 35), state: 5 },
+      { act: (t) => t.click('#CheckBox34'), status: '80 80 82 80 80 80', ticked: ticked(34), state: 2 },
+      { act: (t) => t.click('#CheckBox8'), status: '80 80 80 80 80 80', ticked: ticked(), state: 0 },
+    ];
+    for (const [i, c] of cases.entries()) {
+      await ready(tab, url);
+      if (i === 1) await tab.$eval('#ComboBox1', (list) => { for (const [n, o] of [...list.options].entries()) o.value = String(n); });
+      await c.act(tab);
+      const now = await shown(tab);
+      assert.deepEqual([now.status, now.ticked, now.receiptState], [c.status, c.ticked, c.state], `case ${i + 1}`);
+    }
+  },
+
+  // Codes through the page: Enter and the button, lower-case letters, a code with no text.
+  async errors({ tab, url }) {
+    const cases = [
+      { keys: ['0501', '{Enter}'], description: 'Ошибка оборудования!\n Ошибка дисплея!' },
+      { keys: ['0501'], button: true, description: 'Ошибка оборудования!\n Ошибка дисплея!' },
+      { keys: ['5010', '{Enter}'], description: 'Код 5010: описания нет' },
+      { keys: ['0000', '{Enter}'], description: 'Без ошибок!' },
+    ];
+    for (const c of cases) {
+      await ready(tab, url);
+      await tab.focus('#MaskEdit2');
+      await press(tab, c.keys);
+      if (c.button) await tab.click('#Button2');
+      assert.equal((await shown(tab)).description, c.description, c.keys.join(''));
+    }
+  },
+
+  // Every one of the 65,536 codes, in both languages, as regalo-decode says it.
+  async allCodes({ tab, url }) {
+    const decoder = process.env.REGALO_DECODE;
+    if (!decoder) throw new Error('REGALO_DECODE names the regalo-decode to compare with');
+    await ready(tab, url);
+    const codes = Array.from({ length: 65536 }, (_, n) => n.toString(16).toUpperCase().padStart(4, '0'));
+    for (const language of ['ru', 'en']) {
+      const output = execFileSync(decoder, ['--lang', language, 'error', '--json', '-'], {
+        input: codes.join('\n') + '\n', maxBuffer: 1 << 26, encoding: 'utf8', stdio: ['pipe', 'pipe', 'ignore'] });
+      const expected = output.trim().split('\n').map((line) => JSON.parse(line).message);
+      const actual = await tab.evaluate(async (english) => {
+        const module = await RegaloModule();
+        const all = [];
+        for (let n = 0; n < 65536; ++n) all.push(module.decodeCode(n.toString(16).toUpperCase().padStart(4, '0'), english));
+        return all;
+      }, language === 'en');
+      const differ = codes.filter((_, n) => actual[n] !== expected[n]);
+      assert.deepEqual(differ.slice(0, 5), [], `${language}: ${differ.length} codes differ`);
+    }
+  },
+
+  // Status lines pasted in the forms people copy them; a huge paste leaves a sound field.
+  async pasting({ tab, url }) {
+    const line = '81 89 80 80 80 80';
+    const cases = [
+      ['0x81 0x89 0x80 0x80 0x80 0x80', line], ['81-89-80-80-80-80\n', line], ['81,89,80,80,80,80', line],
+      ['81\t89\t80\t80\t80\t80', line], [' 818980808080 ', line], ['8'.repeat(1 << 20), null],
+    ];
+    for (const [clip, status] of cases) {
+      await ready(tab, url);
+      await paste(tab, '#MaskEdit1', clip);
+      const now = await shown(tab);
+      if (status) assert.deepEqual([now.status, now.ticked], [status, ticked(1, 17, 20)], JSON.stringify(clip));
+      else assert.match(now.status, /^[0-9A-F]{2}( [0-9A-F]{2}){5}$/, 'a huge paste');
+    }
+  },
+
+  // After the first visit the page opens and works with no network.
+  async offline({ tab, url }) {
+    await ready(tab, url);
+    await tab.evaluate(() => navigator.serviceWorker.ready);
+    await ready(tab, url);
+    await tab.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    await tab.setOfflineMode(true);
+    await ready(tab, url);
+    await press(tab, ['81']);
+    assert.equal((await shown(tab)).status, '81 80 80 80 80 80');
+  },
+
+  // The single file, opened from disk.
+  async singleFile({ tab }) {
+    await ready(tab, pathToFileURL(singleFile).href);
+    await press(tab, ['81']);
+    await tab.focus('#MaskEdit2');
+    await press(tab, ['0501', '{Enter}']);
+    const now = await shown(tab);
+    assert.deepEqual([now.status, now.description], ['81 80 80 80 80 80', 'Ошибка оборудования!\n Ошибка дисплея!']);
+  },
+
+  // A phone: one column, nothing sideways, big enough targets, the keypad under the field.
+  async phone({ tab, url, puppeteer }) {
+    await tab.emulate(puppeteer.devices['Pixel 5']);
+    await ready(tab, url);
+    const layout = await tab.evaluate(() => {
+      const rect = (id) => document.getElementById(id).getBoundingClientRect();
+      const heights = [...document.querySelectorAll('.boxes label, #keypad button, button, select, input[type=text]')]
+        .map((e) => e.getBoundingClientRect().height);
+      return {
+        sideways: document.scrollingElement.scrollWidth - innerWidth,
+        smallest: Math.min(...heights),
+        font: parseFloat(getComputedStyle(document.querySelector('.boxes label')).fontSize),
+        keypadBelowField: !document.getElementById('keypad').hidden && rect('keypad').top >= rect('MaskEdit1').bottom,
+        oneColumn: rect('GroupBox2').left === rect('GroupBox1').left,
+      };
+    });
+    assert.deepEqual(layout, { sideways: 0, smallest: layout.smallest, font: layout.font, keypadBelowField: true, oneColumn: true });
+    assert.ok(layout.smallest >= 24 && layout.font >= 16, `targets ${layout.smallest} px, text ${layout.font} px`);
+    for (const key of ['1', '→', '→', 'F']) await tab.tap(`#keypad button:nth-child(${[...'0123456789ABCDEF←→⌫'].indexOf(key) + 1})`);
+    assert.equal((await shown(tab)).status, '90 8F 80 80 80 80');
+    await tab.evaluate(() => window.scrollTo(0, document.body.scrollHeight));
+    const field = await tab.$eval('#MaskEdit1', (e) => { const r = e.getBoundingClientRect(); return r.top >= 0 && r.bottom <= innerHeight; });
+    assert.ok(field, 'the status field stays in view');
+  },
+
+  // axe-core finds nothing, on a computer and on a phone.
+  async accessibility({ tab, url, puppeteer }) {
+    const axe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
+    await tab.setBypassCSP(true);
+    for (const device of [null, puppeteer.devices['Pixel 5']]) {
+      if (device) await tab.emulate(device);
+      await ready(tab, url);
+      await tab.addScriptTag({ path: axe });
+      const violations = await tab.evaluate(async () => (await axe.run(document)).violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`));
+      assert.deepEqual(violations, [], device ? 'phone' : 'computer');
+    }
+  },
+
+  // English for an English browser; the switch is remembered.
+  async english({ tab, url }) {
+    await ready(tab, url);
+    const label = () => tab.$eval('#Label3', (e) => e.textContent);
+    assert.equal(await label(), 'Register status bytes');
+    await tab.focus('#MaskEdit2');
+    await press(tab, ['0501', '{Enter}']);
+    assert.equal((await shown(tab)).description, 'Hardware error!\n Display error!');
+    await tab.click('#lang-ru');
+    assert.deepEqual([await label(), (await shown(tab)).description], ['Байты состояния регистратора', 'Ошибка оборудования!\n Ошибка дисплея!']);
+    await ready(tab, url);
+    assert.equal(await label(), 'Байты состояния регистратора');
+  },
+};
+
+const name = process.argv[2];
+if (!suites[name]) {
+  console.error(`usage: node run.mjs ${Object.keys(suites).join('|')}`);
+  process.exit(2);
+}
+const puppeteer = await loadPuppeteer();
+const server = await serve(distWeb);
+const browser = await launch(puppeteer);
+let failed = false;
+try {
+  const tab = await openTab(browser, { languages: name === 'english' ? ['en-US', 'en'] : ['ru-RU', 'ru'] });
+  await suites[name]({ tab, url: `http://127.0.0.1:${server.address().port}/`, puppeteer });
+  assert.deepEqual(tab.problems, [], 'the page reported problems');
+  console.log(`${name}: passed`);
+} catch (error) {
+  failed = true;
+  console.error(`${name}: ${error.stack || error}`);
+} finally {
+  await browser.close();
+  server.close();
+}
+process.exit(failed ? 1 : 0);

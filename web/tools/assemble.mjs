@@ -1,0 +1,62 @@
+// Puts the page together: dist/web/ (the files a static host serves) and the
+// single self-contained file that works opened from disk.
+//   node assemble.mjs <project root> <module build dir> <dist/web> <single file>
+import { createHash } from 'node:crypto';
+import { execFileSync } from 'node:child_process';
+import { copyFileSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+
+const [root, moduleDir, out, single] = process.argv.slice(2);
+const staticDir = join(root, 'web/static');
+const read = (path) => readFileSync(path, 'utf8');
+const fill = (template, values) => template.replace(/@([A-Z]+)@/g, (all, name) => (name in values ? values[name] : all));
+const hash = (text) => createHash('sha256').update(text).digest('base64');
+
+// The desktop entry's Russian comment says what the program is; said once.
+const desktop = read(join(root, 'packaging/io.github.regalovespera.regalo_vespera.desktop'));
+const description = desktop.match(/^Comment\[ru\]=(.*)$/m)[1];
+
+rmSync(out, { recursive: true, force: true });
+mkdirSync(out, { recursive: true });
+for (const file of ['regalo_web.js', 'regalo_web.wasm']) copyFileSync(join(moduleDir, file), join(out, file));
+for (const file of ['app.js', 'app.css']) copyFileSync(join(staticDir, file), join(out, file));
+copyFileSync(join(root, 'ui/resources/icon.svg'), join(out, 'icon.svg'));
+for (const size of [192, 512]) {
+  execFileSync('rsvg-convert', ['-w', String(size), '-h', String(size), '-o', join(out, `icon-${size}.png`), join(out, 'icon.svg')]);
+}
+writeFileSync(join(out, 'manifest.webmanifest'), fill(read(join(staticDir, 'manifest.webmanifest')), { DESCRIPTION: JSON.stringify(description).slice(1, -1) }));
+
+const page = read(join(staticDir, 'index.html'));
+// Nothing but the page's own files, and no code but its own.
+const ownFilesOnly = ["default-src 'self'", "script-src 'self' 'wasm-unsafe-eval'", "style-src 'self'", "img-src 'self'",
+  "connect-src 'self'", "manifest-src 'self'", "worker-src 'self'", "object-src 'none'", "base-uri 'none'", "form-action 'none'"].join('; ');
+writeFileSync(join(out, 'index.html'), fill(page, {
+  CSP: ownFilesOnly,
+  HEAD: ['<link rel="stylesheet" href="app.css">', '<link rel="icon" href="icon.svg" type="image/svg+xml">',
+    '<link rel="manifest" href="manifest.webmanifest">', '<link rel="apple-touch-icon" href="icon-192.png">'].join('\n'),
+  BODY: '<script src="regalo_web.js"></script>\n<script src="app.js"></script>',
+}));
+
+// The service worker keeps every file; its cache is named after their contents.
+const files = readdirSync(out).sort();
+const contents = createHash('sha256');
+for (const file of files) contents.update(file).update(readFileSync(join(out, file)));
+writeFileSync(join(out, 'sw.js'), fill(read(join(staticDir, 'sw.js')), {
+  CACHE: `regalo-vespera-${contents.digest('hex').slice(0, 16)}`,
+  FILES: JSON.stringify(['./', ...files]),
+}));
+
+// One file: the module with its WebAssembly inside, the script and the style
+// inline, each allowed by its hash alone.
+const inline = (text) => text.replace(/<\/(script|style)/gi, '<\\/$1');
+const scripts = [read(join(moduleDir, 'regalo_web_single.js')), read(join(staticDir, 'app.js'))].map(inline);
+const style = read(join(staticDir, 'app.css'));
+const icon = readFileSync(join(root, 'ui/resources/icon.svg')).toString('base64');
+writeFileSync(single, fill(page, {
+  CSP: [`default-src 'none'`, `script-src ${scripts.map((s) => `'sha256-${hash(s)}'`).join(' ')} 'wasm-unsafe-eval'`,
+    `style-src 'sha256-${hash(style)}'`, "img-src data:",
+    // The module reads its WebAssembly from the data: address inside it.
+    'connect-src data:', "base-uri 'none'", "form-action 'none'"].join('; '),
+  HEAD: `<style>${style}</style>\n<link rel="icon" href="data:image/svg+xml;base64,${icon}" type="image/svg+xml">`,
+  BODY: scripts.map((s) => `<script>${s}</script>`).join('\n'),
+}));
