@@ -11,10 +11,11 @@
   const fieldNumber = (element) => (element === fields[STATUS] ? STATUS : element === fields[ERROR_CODE] ? ERROR_CODE : 0);
   const touch = () => matchMedia('(pointer: coarse)').matches || navigator.maxTouchPoints > 0;
 
-  let module;
   let page;
   let shown = {};
-  let boxes = [];
+  const boxes = Array.from({ length: 48 }, (_, i) => $(`CheckBox${i + 1}`));
+  // What the user does before the rules have arrived, done once they have.
+  const waiting = [];
 
   function storedLanguage() {
     try {
@@ -24,54 +25,23 @@
     return /^en\b/i.test((navigator.languages && navigator.languages[0]) || navigator.language || '') ? 'en' : 'ru';
   }
 
-  function buildPanels(texts) {
-    const panels = $('panels');
-    texts.groupBytes.forEach((byteIndex, i) => {
-      const number = i + 1;
-      const group = document.createElement('fieldset');
-      group.id = `GroupBox${number}`;
-      const legend = document.createElement('legend');
-      legend.id = `GroupBox${number}Caption`;
-      group.append(legend);
-      const content = document.createElement('div');
-      content.className = 'content';
-      const boxes = document.createElement('div');
-      boxes.className = 'boxes';
-      for (let bit = 0; bit < 8; ++bit) {
-        const boxNumber = i * 8 + bit + 1;
-        const label = document.createElement('label');
-        const box = document.createElement('input');
-        box.type = 'checkbox';
-        box.id = `CheckBox${boxNumber}`;
-        box.dataset.number = boxNumber;
-        label.append(box, document.createElement('span'));
-        boxes.append(label);
-      }
-      content.append(boxes);
-      if (byteIndex === 2) {
-        const list = document.createElement('select');
-        list.id = 'ComboBox1';
-        list.setAttribute('aria-labelledby', legend.id);
-        for (let state = 0; state < 16; ++state) list.append(document.createElement('option'));
-        content.append(list);
-      }
-      group.append(content);
-      panels.append(group);
-    });
-  }
+  // Both languages' texts come with the page, made from the program's tables when it was built.
+  const allTexts = JSON.parse($('texts').textContent);
 
-  function applyTexts(language) {
-    const texts = module.texts(language === 'en');
+  // The controls' own texts are written into the page in Russian.
+  function applyTexts(language, controls = true) {
+    const texts = allTexts[language];
     document.documentElement.lang = language;
     document.title = texts.title;
     $('title').textContent = texts.title;
+    $('lang-ru').setAttribute('aria-pressed', String(language === 'ru'));
+    $('lang-en').setAttribute('aria-pressed', String(language === 'en'));
+    if (!controls) return;
     for (const id of ['Label3', 'Label2', 'Button2']) $(id).textContent = texts[id];
     $('GroupBox7').querySelector('legend').textContent = texts.GroupBox7;
     texts.groups.forEach((caption, i) => { $(`GroupBox${i + 1}Caption`).textContent = caption; });
     texts.boxes.forEach((caption, i) => { $(`CheckBox${i + 1}`).nextElementSibling.textContent = caption; });
     [...$('ComboBox1').options].forEach((option, state) => { option.textContent = texts.states[state]; });
-    $('lang-ru').setAttribute('aria-pressed', String(language === 'ru'));
-    $('lang-en').setAttribute('aria-pressed', String(language === 'en'));
   }
 
   function render() {
@@ -94,8 +64,22 @@
     shown = view;
   }
 
-  // Runs one event's calls, then draws once.
-  const act = (calls) => (event) => { calls(event); render(); };
+  // Reads an event now into the calls it stands for, runs them and draws.
+  // Before the rules have arrived the calls wait for them, and the browser's
+  // own action is held back.
+  function act(read) {
+    return (event) => {
+      const call = read(event);
+      if (!call) return;
+      if (page) {
+        call();
+        render();
+        return;
+      }
+      if (event.cancelable) event.preventDefault();
+      waiting.push(call);
+    };
+  }
 
   function wireField(field) {
     const number = fieldNumber(field);
@@ -103,50 +87,80 @@
       if (e.isComposing || e.key === 'Unidentified' || e.key === 'Process') return;
       // AltGr arrives as Ctrl+Alt: a character, not a command.
       const command = (e.ctrlKey || e.metaKey) && !e.altKey;
-      if (page.keyDown(number, e.key, e.shiftKey, command)) e.preventDefault();
+      const press = () => page.keyDown(number, e.key, e.shiftKey, command);
+      if (!page) {
+        if (e.key !== 'Tab') {
+          e.preventDefault();
+          waiting.push(press);
+        }
+        return;
+      }
+      if (press()) e.preventDefault();
       render();
     });
-    field.addEventListener('keyup', act((e) => { if (!e.isComposing) page.keyUp(number, e.key); }));
+    field.addEventListener('keyup', act((e) => (e.isComposing ? null : () => page.keyUp(number, e.key))));
     // Phones send text, not keys.
     field.addEventListener('beforeinput', (e) => {
       if (!e.cancelable) return;
       e.preventDefault();
-      if (e.inputType === 'insertText' || e.inputType === 'insertReplacementText') page.type(number, e.data || '');
-      else if (e.inputType === 'deleteContentBackward') page.keyDown(number, 'Backspace', false, false);
-      else if (e.inputType === 'deleteContentForward') page.keyDown(number, 'Delete', false, false);
-      render();
+      act(() => {
+        const data = e.data || '';
+        if (e.inputType === 'insertText' || e.inputType === 'insertReplacementText') return () => page.type(number, data);
+        if (e.inputType === 'deleteContentBackward') return () => page.keyDown(number, 'Backspace', false, false);
+        if (e.inputType === 'deleteContentForward') return () => page.keyDown(number, 'Delete', false, false);
+        return null;
+      })(e);
     });
     // What an input method changed without asking: taken as typed where it began.
-    field.addEventListener('input', () => {
-      const before = shown[number === STATUS ? 'status' : 'errorCode'].text;
+    field.addEventListener('input', act(() => {
+      const before = page ? shown[number === STATUS ? 'status' : 'errorCode'].text : field.defaultValue;
       const after = field.value;
-      if (after === before) return;
+      if (after === before) return null;
+      field.value = before;
       let start = 0;
       while (start < before.length && start < after.length && before[start] === after[start]) ++start;
       let end = 0;
       while (end < before.length - start && end < after.length - start
              && before[before.length - 1 - end] === after[after.length - 1 - end]) ++end;
       const inserted = after.slice(start, after.length - end);
-      page.select(number, start, start, true);
-      if (inserted) page.type(number, inserted);
-      else page.keyDown(number, 'Delete', false, false);
+      return () => {
+        page.select(number, start, start, true);
+        if (inserted) page.type(number, inserted);
+        else page.keyDown(number, 'Delete', false, false);
+      };
+    }));
+    field.addEventListener('paste', act((e) => {
+      e.preventDefault();
+      const text = e.clipboardData.getData('text/plain');
+      return () => page.paste(number, text);
+    }));
+    field.addEventListener('copy', (e) => {
+      if (!page) return;
+      e.preventDefault();
+      e.clipboardData.setData('text/plain', page.copy(number));
+    });
+    field.addEventListener('cut', (e) => {
+      e.preventDefault();
+      if (!page) return;
+      e.clipboardData.setData('text/plain', page.cut(number));
       render();
     });
-    field.addEventListener('paste', act((e) => { e.preventDefault(); page.paste(number, e.clipboardData.getData('text/plain')); }));
-    field.addEventListener('copy', (e) => { e.preventDefault(); e.clipboardData.setData('text/plain', page.copy(number)); });
-    field.addEventListener('cut', act((e) => { e.preventDefault(); e.clipboardData.setData('text/plain', page.cut(number)); }));
     field.addEventListener('pointerup', act(() => {
       const backward = field.selectionDirection === 'backward';
       const [anchor, active] = backward ? [field.selectionEnd, field.selectionStart] : [field.selectionStart, field.selectionEnd];
-      page.select(number, anchor, active, true);
+      return () => page.select(number, anchor, active, true);
     }));
-    field.addEventListener('focus', act((e) => { page.focusEntered(number, e.relatedTarget !== null); showKeypad(field); }));
+    field.addEventListener('focus', act((e) => {
+      showKeypad(field);
+      const fromAnotherControl = e.relatedTarget !== null;
+      return () => page.focusEntered(number, fromAnotherControl);
+    }));
     field.addEventListener('blur', (e) => {
       const next = e.relatedTarget;
-      if (next && !$('keypad').contains(next) && next.closest('body') && !page.mayLeave(number)) {
+      if (page && next && !$('keypad').contains(next) && !page.mayLeave(number)) {
         field.focus();
+        render();
       }
-      render();
     });
   }
 
@@ -182,40 +196,54 @@
     keypad.hidden = false;
   }
 
-  function start(loaded) {
-    module = loaded;
-    let language = storedLanguage();
+  function start(module) {
     page = new module.Page(language === 'en');
-    buildPanels(module.texts(false));
-    boxes = Array.from({ length: 48 }, (_, i) => $(`CheckBox${i + 1}`));
-    applyTexts(language);
-    buildKeypad();
-    wireField(fields[STATUS]);
-    wireField(fields[ERROR_CODE]);
-    $('panels').addEventListener('click', (e) => {
-      if (e.target.type === 'checkbox') {
-        page.setBox(Number(e.target.dataset.number), e.target.checked);
-        render();
-      }
-    });
-    $('ComboBox1').addEventListener('change', act((e) => page.chooseReceiptState(e.target.selectedIndex)));
-    $('Button2').addEventListener('click', act(() => page.translate()));
-    for (const choice of ['ru', 'en']) {
-      $(`lang-${choice}`).addEventListener('click', act(() => {
-        language = choice;
-        try { localStorage.setItem(LANGUAGE_KEY, choice); } catch (e) { /* remembered for this visit only */ }
-        page.setEnglish(choice === 'en');
-        applyTexts(choice);
-      }));
-    }
+    for (const call of waiting.splice(0)) call();
     render();
-    fields[STATUS].focus();
-    document.body.dataset.ready = 'true';
-    performance.mark('regalo-ready');
+    document.body.dataset.rules = 'true';
+    performance.mark('regalo-rules');
   }
+
+  // The page takes keys at once; the rules follow.
+  let language = storedLanguage();
+  if (language !== 'ru') applyTexts(language);
+  else applyTexts('ru', false);
+  buildKeypad();
+  wireField(fields[STATUS]);
+  wireField(fields[ERROR_CODE]);
+  $('panels').addEventListener('click', act((e) => {
+    if (e.target.type !== 'checkbox') return null;
+    const number = Number(e.target.dataset.number);
+    const checked = e.target.checked;
+    return () => page.setBox(number, checked);
+  }));
+  $('ComboBox1').addEventListener('change', act((e) => {
+    const state = e.target.selectedIndex;
+    return () => page.chooseReceiptState(state);
+  }));
+  $('Button2').addEventListener('click', act(() => () => page.translate()));
+  for (const choice of ['ru', 'en']) {
+    $(`lang-${choice}`).addEventListener('click', act(() => {
+      language = choice;
+      try { localStorage.setItem(LANGUAGE_KEY, choice); } catch (e) { /* remembered for this visit only */ }
+      applyTexts(choice);
+      return () => page.setEnglish(choice === 'en');
+    }));
+  }
+  fields[STATUS].focus();
+  document.body.dataset.ready = 'true';
+  performance.mark('regalo-ready');
 
   if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol)) {
     navigator.serviceWorker.register('sw.js').catch(() => { /* the page works without it, online */ });
   }
-  RegaloModule().then(start);
+  // The single file carries the module inline; dist/web fetches it now.
+  if (typeof RegaloModule === 'function') {
+    RegaloModule().then(start);
+  } else {
+    const script = document.createElement('script');
+    script.src = 'regalo_web.js';
+    script.onload = () => RegaloModule().then(start);
+    document.body.append(script);
+  }
 })();

@@ -53,9 +53,10 @@ export async function openTab(browser, { languages = ['ru-RU', 'ru'], viewport =
   return tab;
 }
 
+// Loaded, and its rules arrived (keys typed earlier wait for them).
 export async function ready(tab, url) {
   await tab.goto(url);
-  await tab.waitForSelector('body[data-ready]', { timeout: 15000 });
+  await tab.waitForSelector('body[data-rules]', { timeout: 15000 });
 }
 
 // What the page shows: both fields, the boxes ticked by number, the list's entry, the description.

@@ -5,11 +5,12 @@ import { createHash } from 'node:crypto';
 import { execFileSync } from 'node:child_process';
 import { copyFileSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
+import { prerender } from './prerender.mjs';
 
 const [root, moduleDir, out, single] = process.argv.slice(2);
 const staticDir = join(root, 'web/static');
 const read = (path) => readFileSync(path, 'utf8');
-const fill = (template, values) => template.replace(/@([A-Z]+)@/g, (all, name) => (name in values ? values[name] : all));
+const fill = (template, values) => template.replace(/@([A-Z0-9]+)@/g, (all, name) => (name in values ? values[name] : all));
 const hash = (text) => createHash('sha256').update(text).digest('base64');
 
 // The desktop entry's Russian comment says what the program is; said once.
@@ -19,7 +20,6 @@ const description = desktop.match(/^Comment\[ru\]=(.*)$/m)[1];
 rmSync(out, { recursive: true, force: true });
 mkdirSync(out, { recursive: true });
 for (const file of ['regalo_web.js', 'regalo_web.wasm']) copyFileSync(join(moduleDir, file), join(out, file));
-for (const file of ['app.js', 'app.css']) copyFileSync(join(staticDir, file), join(out, file));
 copyFileSync(join(root, 'ui/resources/icon.svg'), join(out, 'icon.svg'));
 for (const size of [192, 512]) {
   execFileSync('rsvg-convert', ['-w', String(size), '-h', String(size), '-o', join(out, `icon-${size}.png`), join(out, 'icon.svg')]);
@@ -27,14 +27,26 @@ for (const size of [192, 512]) {
 writeFileSync(join(out, 'manifest.webmanifest'), fill(read(join(staticDir, 'manifest.webmanifest')), { DESCRIPTION: JSON.stringify(description).slice(1, -1) }));
 
 const page = read(join(staticDir, 'index.html'));
+const controls = await prerender(moduleDir);
+// The page's own style and script go inside it, allowed by their hashes:
+// the page is drawn and takes keys without waiting for another file.
+const inline = (text) => text.replace(/<\/(script|style)/gi, '<\\/$1');
+const style = inline(read(join(staticDir, 'app.css')));
+const app = inline(read(join(staticDir, 'app.js')));
+const allowed = (texts) => texts.map((text) => `'sha256-${hash(text)}'`).join(' ');
+const policy = (rules) => [...rules, "object-src 'none'", "base-uri 'none'", "form-action 'none'"].join('; ');
+
 // Nothing but the page's own files, and no code but its own.
-const ownFilesOnly = ["default-src 'self'", "script-src 'self' 'wasm-unsafe-eval'", "style-src 'self'", "img-src 'self'",
-  "connect-src 'self'", "manifest-src 'self'", "worker-src 'self'", "object-src 'none'", "base-uri 'none'", "form-action 'none'"].join('; ');
 writeFileSync(join(out, 'index.html'), fill(page, {
-  CSP: ownFilesOnly,
-  HEAD: ['<link rel="stylesheet" href="app.css">', '<link rel="icon" href="icon.svg" type="image/svg+xml">',
-    '<link rel="manifest" href="manifest.webmanifest">', '<link rel="apple-touch-icon" href="icon-192.png">'].join('\n'),
-  BODY: '<script src="regalo_web.js"></script>\n<script src="app.js"></script>',
+  ...controls,
+  CSP: policy(["default-src 'self'", `script-src 'self' ${allowed([app])} 'wasm-unsafe-eval'`, `style-src ${allowed([style])}`,
+    "img-src 'self'", "connect-src 'self'", "manifest-src 'self'", "worker-src 'self'"]),
+  // The module and its WebAssembly are fetched at once; the script starts them when the page takes keys.
+  HEAD: [`<style>${style}</style>`, '<link rel="preload" href="regalo_web.js" as="script">',
+    '<link rel="preload" href="regalo_web.wasm" as="fetch" type="application/wasm" crossorigin>',
+    '<link rel="icon" href="icon.svg" type="image/svg+xml">', '<link rel="manifest" href="manifest.webmanifest">',
+    '<link rel="apple-touch-icon" href="icon-192.png">'].join('\n'),
+  BODY: `<script>${app}</script>`,
 }));
 
 // The service worker keeps every file; its cache is named after their contents.
@@ -46,17 +58,14 @@ writeFileSync(join(out, 'sw.js'), fill(read(join(staticDir, 'sw.js')), {
   FILES: JSON.stringify(['./', ...files]),
 }));
 
-// One file: the module with its WebAssembly inside, the script and the style
-// inline, each allowed by its hash alone.
-const inline = (text) => text.replace(/<\/(script|style)/gi, '<\\/$1');
-const scripts = [read(join(moduleDir, 'regalo_web_single.js')), read(join(staticDir, 'app.js'))].map(inline);
-const style = read(join(staticDir, 'app.css'));
+// One file: the module with its WebAssembly inside, ahead of the page's script.
+const scripts = [inline(read(join(moduleDir, 'regalo_web_single.js'))), app];
 const icon = readFileSync(join(root, 'ui/resources/icon.svg')).toString('base64');
 writeFileSync(single, fill(page, {
-  CSP: [`default-src 'none'`, `script-src ${scripts.map((s) => `'sha256-${hash(s)}'`).join(' ')} 'wasm-unsafe-eval'`,
-    `style-src 'sha256-${hash(style)}'`, "img-src data:",
-    // The module reads its WebAssembly from the data: address inside it.
-    'connect-src data:', "base-uri 'none'", "form-action 'none'"].join('; '),
+  ...controls,
+  // The module reads its WebAssembly from the data: address inside it.
+  CSP: policy(["default-src 'none'", `script-src ${allowed(scripts)} 'wasm-unsafe-eval'`, `style-src ${allowed([style])}`,
+    'img-src data:', 'connect-src data:']),
   HEAD: `<style>${style}</style>\n<link rel="icon" href="data:image/svg+xml;base64,${icon}" type="image/svg+xml">`,
-  BODY: scripts.map((s) => `<script>${s}</script>`).join('\n'),
+  BODY: scripts.map((script) => `<script>${script}</script>`).join('\n'),
 }));

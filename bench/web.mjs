@@ -1,0 +1,94 @@
+// The web page's size, start-up and keystroke cost, in Debian's chromium:
+//   node bench/web.mjs [dist/web] [single file]
+// Start-up is measured against a static page with the same 48 boxes and two
+// fields, loaded the same way in the same browser, alternately.
+import { readFileSync, readdirSync, statSync, mkdtempSync, writeFileSync } from 'node:fs';
+import { gzipSync } from 'node:zlib';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { serve } from '../web/tools/serve.mjs';
+import { distWeb, launch, loadPuppeteer, openTab, ready, singleFile } from '../web/tests/browser.mjs';
+
+const folder = process.argv[2] || distWeb;
+const single = process.argv[3] || singleFile;
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const kb = (bytes) => `${(bytes / 1024).toFixed(1)} KB`;
+
+const files = readdirSync(folder).map((file) => readFileSync(join(folder, file)));
+const total = files.reduce((sum, data) => sum + data.length, 0);
+const gzipped = files.reduce((sum, data) => sum + gzipSync(data, { level: 9 }).length, 0);
+const singleSize = statSync(single).size;
+console.log(`dist/web: ${kb(total)} (limit 300 KB), gzip ${kb(gzipped)} (limit 120 KB); single file ${kb(singleSize)} (limit 400 KB)`);
+
+// The floor: the same controls, no program.
+const floor = mkdtempSync(join(tmpdir(), 'regalo-floor-'));
+const boxes = Array.from({ length: 48 }, (_, i) => `<label><input type="checkbox" id="CheckBox${i + 1}"> (${i}) flag</label>`).join('\n');
+writeFileSync(join(floor, 'index.html'), `<!DOCTYPE html><html><head><meta charset="utf-8"><title>floor</title></head><body>
+<input id="MaskEdit1" value="80 80 80 80 80 80"><div>${boxes}</div><input id="MaskEdit2" value="0000">
+<script>document.getElementById('MaskEdit1').focus(); document.body.dataset.rules = 'true';
+performance.mark('regalo-ready'); performance.mark('regalo-rules');</script></body></html>`);
+
+const puppeteer = await loadPuppeteer();
+const [pageServer, floorServer] = await Promise.all([serve(folder), serve(floor)]);
+const browser = await launch(puppeteer);
+// A first visit: each load in a browser context of its own (nothing cached,
+// no service worker); a later visit: the same tab again, the page's service
+// worker answering from its cache.
+const readyTime = async (server, tab) => {
+  await ready(tab, `http://127.0.0.1:${server.address().port}/?${Math.random()}`);
+  return tab.evaluate(() => ['regalo-ready', 'regalo-rules'].map((mark) => performance.getEntriesByName(mark)[0].startTime));
+};
+const firstVisit = async (server) => {
+  const context = await browser.createBrowserContext();
+  const tab = await openTab(context);
+  const time = await readyTime(server, tab);
+  await context.close();
+  return time;
+};
+const later = { page: await openTab(browser), floor: await openTab(browser) };
+const times = { first: { page: [], floor: [] }, later: { page: [], floor: [] } };
+for (let round = 0; round < 25; ++round) {
+  times.first.page.push(await firstVisit(pageServer));
+  times.first.floor.push(await firstVisit(floorServer));
+  times.later.page.push(await readyTime(pageServer, later.page));
+  times.later.floor.push(await readyTime(floorServer, later.floor));
+}
+for (const [visit, { page, floor }] of Object.entries(times)) {
+  const [typing, rules, still] = [median(page.map((t) => t[0])), median(page.map((t) => t[1])), median(floor.map((t) => t[0]))];
+  console.log(`${visit} visit: ready to type ${typing.toFixed(1)} ms, static page ${still.toFixed(1)} ms: `
+    + `${(typing / still).toFixed(2)}x (limit 2x); the rules answer from ${rules.toFixed(1)} ms; medians of 25`);
+}
+const tab = later.page;
+
+// Keystrokes: key down and up in the status field, field, boxes and list drawn.
+await ready(tab, `http://127.0.0.1:${pageServer.address().port}/`);
+const costs = await tab.evaluate(() => {
+  const field = document.getElementById('MaskEdit1');
+  const send = (type, key) => field.dispatchEvent(new KeyboardEvent(type, { key, bubbles: true, cancelable: true }));
+  const keys = '0123456789ABCDEF';
+  const each = [];
+  for (let i = 0; i < 1000; ++i) {
+    const key = i % 18 === 17 ? 'Home' : keys[(i * 7) % 16];
+    const start = performance.now();
+    send('keydown', key);
+    send('keyup', key);
+    each.push(performance.now() - start);
+  }
+  // A key held down: repeats without a key coming up.
+  const held = [];
+  for (let i = 0; i < 200; ++i) {
+    const start = performance.now();
+    send('keydown', 'F');
+    held.push(performance.now() - start);
+  }
+  const clip = new DataTransfer();
+  clip.setData('text/plain', '8'.repeat(1 << 20));
+  const start = performance.now();
+  field.dispatchEvent(new ClipboardEvent('paste', { clipboardData: clip, bubbles: true, cancelable: true }));
+  return { each, held: Math.max(...held), paste: performance.now() - start };
+});
+console.log(`keystroke (down and up, drawn): median ${median(costs.each).toFixed(3)} ms over 1000 (limit 1 ms), slowest ${Math.max(...costs.each).toFixed(2)} ms`);
+console.log(`held-down key: slowest repeat ${costs.held.toFixed(2)} ms; 1 MB paste ${costs.paste.toFixed(1)} ms (limit 100 ms each)`);
+await browser.close();
+pageServer.close();
+floorServer.close();
