@@ -1,6 +1,7 @@
 // The page's bindings: the window's rules, run on the page's events. The
 // JavaScript side reads DOM events into these calls and draws view().
 #include "core/Cp1251.h"
+#include "core/Diagnostics.h"
 #include "core/ErrorCodes.h"
 #include "core/StatusFlagCatalogue.h"
 #include "core/StatusRecord.h"
@@ -13,6 +14,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -105,7 +107,31 @@ public:
         KeyUp(field, L"");
     }
 
-    void Paste(int field, const std::wstring& text) { Field(field).Paste(FromJs(text)); }
+    // A pasted text arrives as UTF-8 in a buffer the page fills natively: a
+    // megabyte from the clipboard costs no character-by-character copying in script.
+    val ClipBuffer(int size)
+    {
+        clip_.resize(static_cast<std::size_t>(std::max(size, 0)));
+        return val(emscripten::typed_memory_view(clip_.size(), reinterpret_cast<unsigned char*>(clip_.data())));
+    }
+    void PasteClip(int field)
+    {
+        std::u32string text;
+        text.reserve(clip_.size());
+        for (std::size_t offset = 0; offset < clip_.size();) {
+            if (const auto byte = static_cast<unsigned char>(clip_[offset]); byte < 0x80) {
+                text.push_back(byte);
+                ++offset;
+                continue;
+            }
+            char32_t c = 0;
+            const std::size_t length = DecodeUtf8(clip_, offset, c);
+            text.push_back(length > 0 ? c : U'\uFFFD');
+            offset += std::max<std::size_t>(length, 1);
+        }
+        std::string().swap(clip_);
+        Field(field).Paste(text);
+    }
     std::wstring Copy(int field) { return ToJs(Field(field).Copy()); }
     std::wstring Cut(int field) { return ToJs(Field(field).Cut()); }
 
@@ -202,6 +228,7 @@ private:
     MaskEditModel errorCode_;
     StatusBinding binding_;
     std::string lastErrorCode_;
+    std::string clip_;
     std::string describedCode_;
     std::string description_;
     std::string message_;
@@ -263,7 +290,8 @@ EMSCRIPTEN_BINDINGS(regalo)
         .function("keyDown", &Page::KeyDown)
         .function("keyUp", &Page::KeyUp)
         .function("type", &Page::Type)
-        .function("paste", &Page::Paste)
+        .function("clipBuffer", &Page::ClipBuffer)
+        .function("pasteClip", &Page::PasteClip)
         .function("copy", &Page::Copy)
         .function("cut", &Page::Cut)
         .function("select", &Page::Select)

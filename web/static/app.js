@@ -132,7 +132,11 @@
     field.addEventListener('paste', act((e) => {
       e.preventDefault();
       const text = e.clipboardData.getData('text/plain');
-      return () => page.paste(number, text);
+      return () => {
+        const bytes = new TextEncoder().encode(text);
+        page.clipBuffer(bytes.length).set(bytes);
+        page.pasteClip(number);
+      };
     }));
     field.addEventListener('copy', (e) => {
       if (!page) return;

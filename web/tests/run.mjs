@@ -157,6 +157,10 @@ const suites = {
     assert.ok(layout.smallest >= 24 && layout.font >= 16, `targets ${layout.smallest} px, text ${layout.font} px`);
     for (const key of ['1', '→', '→', 'F']) await tab.tap(`#keypad button:nth-child(${[...'0123456789ABCDEF←→⌫'].indexOf(key) + 1})`);
     assert.equal((await shown(tab)).status, '90 8F 80 80 80 80');
+    // A phone keyboard's text arrives as beforeinput, not as keys.
+    await tab.$eval('#MaskEdit1', (field) => field.dispatchEvent(
+      new InputEvent('beforeinput', { inputType: 'insertText', data: '1', cancelable: true, bubbles: true })));
+    assert.equal((await shown(tab)).status, '90 8F 90 80 80 80');
     await tab.evaluate(() => window.scrollTo(0, document.body.scrollHeight));
     const field = await tab.$eval('#MaskEdit1', (e) => { const r = e.getBoundingClientRect(); return r.top >= 0 && r.bottom <= innerHeight; });
     assert.ok(field, 'the status field stays in view');
