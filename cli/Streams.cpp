@@ -124,9 +124,13 @@ bool LineReader::Fill()
     for (;;) {
         if (StopRequested())
             return false;
-        const long n = ReadSome(fd_, target.data() + kept, target.size() - kept);
-        // A stop cancels a read that waits (Windows' Ctrl-C): no read error.
-        if (n < 0 && StopRequested())
+        long n = 0;
+        {
+            const WaitingForInput waiting;
+            n = ReadSome(fd_, target.data() + kept, target.size() - kept);
+        }
+        // What arrives after a stop is not answered; a read the stop broke off is no read error.
+        if (StopRequested())
             return false;
         if (n < 0 && (errno == EINTR || WaitedUntilReady(fd_, false)))
             continue;

@@ -1,5 +1,6 @@
 #include "cli/Surroundings.h"
 
+#include <atomic>
 #include <csignal>
 
 #include <fcntl.h>
@@ -13,6 +14,7 @@
 namespace {
 
 volatile std::sig_atomic_t stopSignal = 0;
+std::atomic<bool> waitingForInput{false};
 
 int Claimed(int fd)
 {
@@ -66,19 +68,22 @@ void RestoreCodePages()
         SetConsoleCP(savedInput);
 }
 
-HANDLE mainThread = nullptr;
+// The code a console program stopped by Ctrl-C ends with.
+constexpr UINT kControlCExit = 0xC000013AU;
 
-// Runs on a thread of its own: the stop is noted and a read waiting for
-// input is cancelled, so that the stream ends at once, every answer already
-// computed written.
+// Runs on a thread of its own. The stop is noted, so that the stream ends
+// at the next line; a program waiting for input has written every answer
+// already and ends at once, as a read that waits cannot always be cancelled.
 BOOL WINAPI StopOnControl(DWORD event)
 {
     switch (event) {
     case CTRL_C_EVENT:
     case CTRL_BREAK_EVENT:
         stopSignal = SIGINT;
-        if (mainThread != nullptr)
-            CancelSynchronousIo(mainThread);
+        if (waitingForInput) {
+            RestoreCodePages();
+            ExitProcess(kControlCExit);
+        }
         return TRUE;
     case CTRL_CLOSE_EVENT:
     case CTRL_LOGOFF_EVENT:
@@ -124,7 +129,6 @@ extern "C" void RememberStop(int signal)
 void CatchStopSignals()
 {
 #ifdef _WIN32
-    DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &mainThread, THREAD_TERMINATE, FALSE, 0);
     SetConsoleCtrlHandler(StopOnControl, TRUE);
     std::signal(SIGTERM, RememberStop);
 #else
@@ -144,9 +148,8 @@ void ResendStopSignal()
     if (stopSignal == 0)
         return;
 #ifdef _WIN32
-    // The code a console program stopped by Ctrl-C ends with.
     if (stopSignal == SIGINT)
-        ExitProcess(0xC000013AU);
+        ExitProcess(kControlCExit);
 #endif
     std::signal(stopSignal, SIG_DFL);
     std::raise(stopSignal);
@@ -155,4 +158,13 @@ void ResendStopSignal()
 bool StopRequested()
 {
     return stopSignal != 0;
+}
+
+WaitingForInput::WaitingForInput()
+{
+    waitingForInput = true;
+}
+WaitingForInput::~WaitingForInput()
+{
+    waitingForInput = false;
 }

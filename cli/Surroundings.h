@@ -37,3 +37,13 @@ void CatchStopSignals();
 // After the results are out: ends the program by the signal that stopped it, if any.
 void ResendStopSignal();
 bool StopRequested();
+
+// Held while the program waits for input, every answer before it written:
+// on Windows, Ctrl-C or Ctrl-Break then ends the program at once.
+class WaitingForInput {
+public:
+    WaitingForInput();
+    ~WaitingForInput();
+    WaitingForInput(const WaitingForInput&) = delete;
+    WaitingForInput& operator=(const WaitingForInput&) = delete;
+};

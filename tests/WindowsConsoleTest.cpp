@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <string>
 
@@ -68,6 +70,31 @@ TEST(WindowsInput, KeepsCyrillic)
         ASSERT_TRUE(program.waitForFinished(20000));
         EXPECT_EQ(program.readAllStandardError().toStdString(), c.err) << c.arguments.join(' ').toStdString();
     }
+}
+
+// Before Windows 10 1903, or wherever the manifest's UTF-8 code page is not
+// honoured, argv comes in the ANSI code page: the arguments must still
+// arrive whole. A copy of the program has that setting commented out, in
+// place, at the same length.
+TEST(WindowsInput, CyrillicArgumentsWithoutTheUtf8CodePage)
+{
+    QFile original(QStringLiteral(REGALO_DECODE));
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    QByteArray program = original.readAll();
+    const QByteArray setting = "<activeCodePage xmlns=\"http://schemas.microsoft.com/SMI/2019/WindowsSettings\">UTF-8</activeCodePage>";
+    const qsizetype at = program.indexOf(setting);
+    ASSERT_GE(at, 0) << "the manifest asks for no UTF-8 code page";
+    program.replace(at, setting.size(), "<!--" + setting.mid(4, setting.size() - 7) + "-->");
+
+    QTemporaryDir folder;
+    QFile copy(folder.filePath(QStringLiteral("regalo-decode.exe")));
+    ASSERT_TRUE(copy.open(QIODevice::WriteOnly) && copy.write(program) == program.size());
+    copy.close();
+    QProcess run;
+    run.start(copy.fileName(), {QStringLiteral("--lang"), QStringLiteral("ru"), QStringLiteral("error"), QStringLiteral("ош01")});
+    ASSERT_TRUE(run.waitForFinished(20000));
+    EXPECT_EQ(run.readAllStandardError().toStdString(),
+              "regalo-decode: \"ош01\": кириллическая «о» на позиции 1 — нужна цифра 0\n");
 }
 
 // "/?" is help, as in Windows' own console programs; without arguments and

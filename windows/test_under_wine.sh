@@ -38,6 +38,8 @@ done
 # one (seen once in some 500 window tests); a test that fails gets one
 # more run, a real fault fails both.
 ctest --test-dir "$build" --output-on-failure --timeout 600 --repeat until-pass:2
+echo "== Ctrl-C in regalo-decode.exe"
+bash "$here/ctrl_c_test.sh" "$build/cli/regalo-decode.exe" "$build/ctrl-c"
 echo "== smoke test of Regalo_Vespera.exe"
 bash "$here/smoke_test.sh" "$build/app/Regalo_Vespera.exe" "$build/smoke"
 echo "== the installer"
