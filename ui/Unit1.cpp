@@ -1,8 +1,8 @@
 #include "ui/Unit1.h"
 
 #include "ui/Beep.h"
-#include "ui/FieldRules.h"
 #include "ui/ExceptionBox.h"
+#include "ui/FieldRules.h"
 #include "ui/Form1Layout.h"
 #include "ui/MaskEdit.h"
 #include "ui/MessageBox.h"
@@ -24,9 +24,9 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScopedValueRollback>
-#include <QSignalBlocker>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QWindow>
 
