@@ -23,6 +23,17 @@ const suites = {
     assert.equal(names.length, 48);
     assert.ok(names.every((name) => name.length > 0), 'every box has its caption');
     assert.equal(await tab.evaluate(() => document.activeElement.id), 'MaskEdit1');
+    // The window's arrangement: two columns of three groups, the list beside byte 2's first boxes, the error row below.
+    const layout = await tab.evaluate(() => {
+      const rect = (id) => document.getElementById(id).getBoundingClientRect();
+      return {
+        columns: rect('GroupBox2').left > rect('GroupBox1').right && rect('GroupBox2').top === rect('GroupBox1').top,
+        rows: rect('GroupBox3').top > rect('GroupBox1').bottom && rect('GroupBox5').top > rect('GroupBox3').bottom,
+        listBeside: rect('ComboBox1').left > rect('CheckBox33').right && rect('ComboBox1').top < rect('CheckBox35').top,
+        errorsBelow: rect('GroupBox7').top > rect('GroupBox6').bottom,
+      };
+    });
+    assert.deepEqual(layout, { columns: true, rows: true, listBeside: true, errorsBelow: true });
     assert.deepEqual(requests.filter((address) => !address.startsWith(url)), []);
   },
 
