@@ -176,20 +176,20 @@
       button.type = 'button';
       button.textContent = caption;
       button.dataset.key = key;
-      if (key.length > 1) button.setAttribute('aria-label', key);
       keypad.append(button);
     }
     // The field keeps the focus, so the keys act where the caret is.
     keypad.addEventListener('pointerdown', (e) => e.preventDefault());
-    keypad.addEventListener('click', (e) => {
+    keypad.addEventListener('click', act((e) => {
       const key = e.target.dataset && e.target.dataset.key;
       const number = fieldNumber(keypad.field);
-      if (!key || !number) return;
-      page.keyDown(number, key, false, false);
-      page.keyUp(number, key);
-      render();
+      if (!key || !number) return null;
       keypad.field.focus();
-    });
+      return () => {
+        page.keyDown(number, key, false, false);
+        page.keyUp(number, key);
+      };
+    }));
   }
 
   function showKeypad(field) {
