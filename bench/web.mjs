@@ -20,9 +20,10 @@ const gzipped = files.reduce((sum, data) => sum + gzipSync(data, { level: 9 }).l
 const singleSize = statSync(single).size;
 console.log(`dist/web: ${kb(total)} (limit 300 KB), gzip ${kb(gzipped)} (limit 120 KB); single file ${kb(singleSize)} (limit 400 KB)`);
 
-// The floor: the same controls, no program.
+// The floor: the same 48 boxes with the same captions and the two fields, no program.
 const floor = mkdtempSync(join(tmpdir(), 'regalo-floor-'));
-const boxes = Array.from({ length: 48 }, (_, i) => `<label><input type="checkbox" id="CheckBox${i + 1}"> (${i}) flag</label>`).join('\n');
+const texts = JSON.parse(readFileSync(join(folder, 'index.html'), 'utf8').match(/<script type="application\/json" id="texts">(.*?)<\/script>/s)[1]).ru;
+const boxes = texts.boxes.map((caption, i) => `<label><input type="checkbox" id="CheckBox${i + 1}"> ${caption}</label>`).join('\n');
 writeFileSync(join(floor, 'index.html'), `<!DOCTYPE html><html><head><meta charset="utf-8"><title>floor</title></head><body>
 <input id="MaskEdit1" value="80 80 80 80 80 80"><div>${boxes}</div><input id="MaskEdit2" value="0000">
 <script>document.getElementById('MaskEdit1').focus(); document.body.dataset.rules = 'true';
