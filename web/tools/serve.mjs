@@ -2,7 +2,7 @@
 // tests: node serve.mjs <folder> [port]; prints the address. Port 0 takes any.
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
-import { extname, join, normalize, resolve } from 'node:path';
+import { extname, join, normalize, resolve, sep } from 'node:path';
 
 const TYPES = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8', '.css': 'text/css; charset=utf-8',
@@ -14,7 +14,8 @@ export function serve(folder, port = 0) {
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
     const file = normalize(join(root, path.endsWith('/') ? `${path}index.html` : path));
-    if (!file.startsWith(root)) {
+    // Nothing outside the folder, not even a sibling whose name begins alike.
+    if (!file.startsWith(root + sep)) {
       response.writeHead(403).end();
       return;
     }
