@@ -249,7 +249,7 @@ val Texts(bool english)
     const auto form = [&](const char* name) { return std::string(Translated("TForm1", Form1Placement(name).text, translate)); };
     val texts = val::object();
     texts.set("title", std::string(kForm1Caption));
-    for (const char* name : {"Label3", "GroupBox7", "Label2", "Button2", "Button3"})
+    for (const char* name : {"Label3", "GroupBox7", "Label2", "Button2"})
         texts.set(name, form(name));
     std::string groups[kStatusByteCount];
     std::string boxes[kStatusByteCount * kBitsPerByte];
