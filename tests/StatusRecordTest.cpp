@@ -118,9 +118,9 @@ TEST(StatusLineReader, KeepsTheDigitsAsWrittenOrSaysWhatIsWrong)
     const struct {
         const char* input;
         const char* text; // nullptr: refused as below
-        Kind kind;
-        std::size_t offset;
-        std::size_t count;
+        Kind kind = Kind::ByteCount;
+        std::size_t offset = 0;
+        std::size_t count = 0;
     } cases[] = {
         {"0x80 0X8a 89 c0 80 FF", "80 8a 89 c0 80 FF"},
         {" 80;8A:89-C0,80\t\tFF\r\n", "80 8A 89 C0 80 FF"},

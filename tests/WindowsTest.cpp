@@ -6,7 +6,6 @@
 #include "core/StatusRecord.h"
 #include "ui/Application.h"
 #include "ui/ExceptionBox.h"
-#include "ui/Form1Layout.h"
 #include "ui/WindowStyle.h"
 
 #include <QGroupBox>
@@ -54,9 +53,10 @@ TEST_F(WindowTest, EveryControlHasItsNameAndItsOwnPlace)
         EXPECT_TRUE(control->parentWidget()->rect().contains(control->geometry())) << name << " leaves its parent";
         for (QWidget* other : controls) {
             const bool onAGroupBox = (qobject_cast<QGroupBox*>(control) == nullptr) != (qobject_cast<QGroupBox*>(other) == nullptr);
-            if (other != control && other->parentWidget() == control->parentWidget() && !onAGroupBox)
+            if (other != control && other->parentWidget() == control->parentWidget() && !onAGroupBox) {
                 EXPECT_FALSE(control->geometry().intersects(other->geometry()))
                     << name << " overlaps " << other->objectName().toStdString();
+            }
         }
     }
     EXPECT_EQ(form().findChild<QWidget*>("MaskEdit2")->parentWidget(), &form());
