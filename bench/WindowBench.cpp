@@ -3,7 +3,7 @@
 #include "core/ErrorCodes.h"
 #include "ui/Application.h"
 #include "ui/MaskEdit.h"
-#include "ui/MaskEditModel.h"
+#include "form/MaskEditModel.h"
 #include "ui/Unit1.h"
 
 #include "RatioReporter.h"

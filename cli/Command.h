@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/Streams.h"
+
 #include <QLocale>
 #include <QStringList>
 
@@ -7,13 +9,6 @@
 #include <vector>
 
 enum class ExitCode { Ok = 0, Failed = 1, Usage = 2 };
-
-// The descriptors regalo-decode reads and writes; -1 for one that was closed.
-struct StandardStreams {
-    int in;
-    int out;
-    int err;
-};
 
 // Runs the command line; `arguments` excludes the program name. A read or
 // write that fails ends the run with one line on `err` naming the cause.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/Command.h"
+#include "cli/Streams.h"
 
 // What the program finds around it when it starts: its standard
 // descriptors, a Windows console's code pages, and the stop signals.

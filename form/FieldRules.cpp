@@ -1,4 +1,4 @@
-#include "ui/FieldRules.h"
+#include "form/FieldRules.h"
 
 #include "core/Cp1251.h"
 #include "core/ErrorCodes.h"
@@ -24,6 +24,9 @@ std::optional<int> AcceptFieldChange(MaskEditModel& field, std::string& lastText
     if (static_cast<std::size_t>(changed) >= text.size() || !IsHexDigitChar(text[static_cast<std::size_t>(changed)])) {
         field.SetText(FromCp1251(lastText));
         lastText = ToCp1251(field.Text());
+        // An assignment highlights the first position; the user goes on
+        // where the refused key acted instead.
+        field.PlaceCaret(changed);
         return std::nullopt;
     }
     lastText = text;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Translatable.h"
-#include "ui/MaskEditModel.h"
+#include "form/MaskEditModel.h"
 
 #include <optional>
 #include <string>
@@ -11,7 +11,8 @@
 // Takes a change of `field` against `lastText` (the field's text in its 8-bit
 // code page, one byte per position) when its first changed character, or the
 // one a keystroke typed over a selection, is a hexadecimal digit; else puts
-// `lastText` back. Returns the offset of the change taken.
+// `lastText` back and highlights the position judged. Returns the offset of
+// the change taken.
 std::optional<int> AcceptFieldChange(MaskEditModel& field, std::string& lastText);
 
 // A clipboard text that is a whole status line, in any form people copy one,

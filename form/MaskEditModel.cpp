@@ -1,7 +1,6 @@
-#include "ui/MaskEditModel.h"
+#include "form/MaskEditModel.h"
 
 #include "core/Cp1251.h"
-#include "core/Exception.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -32,6 +31,23 @@ MaskEditModel::MaskEditModel(std::u32string_view editMask)
     restore_ = display_;
     RefreshText();
     PlaceCaret(0);
+    reportedDisplay_ = display_;
+    reportedAnchor_ = anchor_;
+    reportedActive_ = active_;
+}
+
+MaskEditModel::Operation::~Operation()
+{
+    MaskEditModel& m = model_;
+    if (--m.depth_ > 0)
+        return;
+    if (m.display_ == m.reportedDisplay_ && m.anchor_ == m.reportedAnchor_ && m.active_ == m.reportedActive_)
+        return;
+    m.reportedDisplay_ = m.display_;
+    m.reportedAnchor_ = m.anchor_;
+    m.reportedActive_ = m.active_;
+    if (m.OnStateChanged)
+        m.OnStateChanged();
 }
 
 bool MaskEditModel::IsLiteral(int offset) const
@@ -108,6 +124,7 @@ std::u32string MaskEditModel::FitToTemplate(std::u32string_view value) const
 
 void MaskEditModel::SetText(std::u32string_view value)
 {
+    const Operation operation(*this);
     ReplaceDisplay(FitToTemplate(value));
 }
 
@@ -143,6 +160,7 @@ int MaskEditModel::SelLength() const
 
 void MaskEditModel::PlaceCaret(int offset)
 {
+    const Operation operation(*this);
     steppedOverLiteral_ = false;
     offset = std::max(offset, 0);
     if (offset < Length()) {
@@ -155,6 +173,7 @@ void MaskEditModel::PlaceCaret(int offset)
 
 void MaskEditModel::Select(int anchor, int active)
 {
+    const Operation operation(*this);
     steppedOverLiteral_ = false;
     anchor_ = std::clamp(anchor, 0, Length());
     active_ = std::clamp(active, 0, Length());
@@ -162,11 +181,13 @@ void MaskEditModel::Select(int anchor, int active)
 
 void MaskEditModel::SelectAll()
 {
+    const Operation operation(*this);
     Select(0, Length());
 }
 
 void MaskEditModel::EnsureHighlight()
 {
+    const Operation operation(*this);
     if (SelLength() == 0)
         PlaceCaret(active_);
 }
@@ -224,6 +245,7 @@ bool MaskEditModel::EmptyWideSelection()
 
 void MaskEditModel::TypeChar(char32_t c)
 {
+    const Operation operation(*this);
     const bool afterStep = steppedOverLiteral_;
     EnsureHighlight();
     EmptyWideSelection();
@@ -267,6 +289,7 @@ void MaskEditModel::TypeChar(char32_t c)
 
 void MaskEditModel::Backspace()
 {
+    const Operation operation(*this);
     EnsureHighlight();
     if (EmptyWideSelection())
         return;
@@ -279,6 +302,7 @@ void MaskEditModel::Backspace()
 
 void MaskEditModel::Delete()
 {
+    const Operation operation(*this);
     EnsureHighlight();
     if (EmptyWideSelection())
         return;
@@ -300,6 +324,7 @@ std::u32string MaskEditModel::Copy() const
 
 std::u32string MaskEditModel::Cut()
 {
+    const Operation operation(*this);
     EnsureHighlight();
     std::u32string copied = Copy();
     Delete();
@@ -308,6 +333,7 @@ std::u32string MaskEditModel::Cut()
 
 void MaskEditModel::Paste(std::u32string_view clip)
 {
+    const Operation operation(*this);
     if (WholeTextOf) {
         if (const auto whole = WholeTextOf(clip)) {
             ReplaceDisplay(FitToTemplate(*whole));
@@ -345,11 +371,13 @@ void MaskEditModel::Paste(std::u32string_view clip)
 
 void MaskEditModel::MoveLeft(bool extend)
 {
+    const Operation operation(*this);
     Step(-1, extend);
 }
 
 void MaskEditModel::MoveRight(bool extend)
 {
+    const Operation operation(*this);
     Step(1, extend);
 }
 
@@ -398,6 +426,7 @@ bool IsWordChar(char32_t c)
 
 void MaskEditModel::WordLeft(bool extend)
 {
+    const Operation operation(*this);
     steppedOverLiteral_ = false;
     int p = active_;
     if (!extend && SelLength() > 0)
@@ -417,6 +446,7 @@ void MaskEditModel::WordLeft(bool extend)
 
 void MaskEditModel::WordRight(bool extend)
 {
+    const Operation operation(*this);
     steppedOverLiteral_ = false;
     int p = extend ? active_ : SelStart();
     while (p < Length() && IsWordChar(display_[static_cast<std::size_t>(p)]))
@@ -434,6 +464,7 @@ void MaskEditModel::WordRight(bool extend)
 
 void MaskEditModel::Home(bool extend)
 {
+    const Operation operation(*this);
     steppedOverLiteral_ = false;
     if (!extend) {
         PlaceCaret(0);
@@ -446,6 +477,7 @@ void MaskEditModel::Home(bool extend)
 
 void MaskEditModel::End(bool extend)
 {
+    const Operation operation(*this);
     steppedOverLiteral_ = false;
     if (!extend) {
         PlaceCaret(Length());
@@ -468,6 +500,7 @@ std::optional<int> MaskEditModel::FirstIncompletePosition() const
 
 std::optional<int> MaskEditModel::RefuseIncomplete()
 {
+    const Operation operation(*this);
     if (!modified_)
         return std::nullopt;
     const auto position = FirstIncompletePosition();
@@ -479,14 +512,9 @@ std::optional<int> MaskEditModel::RefuseIncomplete()
     return position;
 }
 
-void MaskEditModel::Enter()
-{
-    if (RefuseIncomplete())
-        throw Exception(kInvalidInputMessage);
-}
-
 bool MaskEditModel::Escape()
 {
+    const Operation operation(*this);
     if (!modified_)
         return false;
     modified_ = false;
@@ -496,6 +524,7 @@ bool MaskEditModel::Escape()
 
 void MaskEditModel::FocusEntered(bool takeRestoreText)
 {
+    const Operation operation(*this);
     steppedOverLiteral_ = false;
     if (takeRestoreText)
         restore_ = display_;

@@ -13,7 +13,10 @@
 //
 // Every change of the display text is reported through OnChange at once,
 // before the operation that caused it goes on; the handler may assign the
-// text again from inside.
+// text again from inside. Once the outermost operation is done, whoever
+// started it (a key, a handler, the program), OnStateChanged reports that
+// text, caret or selection differ from what it reported last: a view draws
+// the model then, and only then.
 class MaskEditModel {
 public:
     // `editMask` is "template;keep-literals;blank", e.g. "AA\ AA;1;": "A" is a
@@ -22,6 +25,7 @@ public:
     explicit MaskEditModel(std::u32string_view editMask);
 
     std::function<void()> OnChange;
+    std::function<void()> OnStateChanged;
     std::function<void()> OnBeep;
     // Recognises a clipboard text that stands for the whole field in another
     // form, and gives it in the template's shape; such a paste replaces the
@@ -78,8 +82,6 @@ public:
     void Home(bool extend);
     void End(bool extend);
 
-    // Enter: a modified entry with an empty position raises Exception.
-    void Enter();
     // Escape: returns false when there is nothing to undo, so the key can go on
     // to the window.
     bool Escape();
@@ -95,6 +97,18 @@ public:
     static const char kInvalidInputMessage[];
 
 private:
+    // Brackets every public operation that may change text, caret or selection.
+    class Operation {
+    public:
+        explicit Operation(MaskEditModel& model) : model_(model) { ++model_.depth_; }
+        ~Operation();
+        Operation(const Operation&) = delete;
+        Operation& operator=(const Operation&) = delete;
+
+    private:
+        MaskEditModel& model_;
+    };
+
     bool Admits(char32_t c) const;
     bool HasTemplateShape(std::u32string_view value) const;
     int NextCharPosition(int offset, bool includeOffset) const;
@@ -125,4 +139,9 @@ private:
     bool steppedOverLiteral_ = false;
     bool modified_ = false;
     std::optional<int> typedOffset_;
+    int depth_ = 0;
+    // What OnStateChanged reported last.
+    std::u32string reportedDisplay_;
+    int reportedAnchor_ = 0;
+    int reportedActive_ = 0;
 };

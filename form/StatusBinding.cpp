@@ -1,8 +1,8 @@
-#include "ui/StatusBinding.h"
+#include "form/StatusBinding.h"
 
 #include "core/Cp1251.h"
 #include "core/StatusRecord.h"
-#include "ui/FieldRules.h"
+#include "form/FieldRules.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/StatusFlagCatalogue.h"
-#include "ui/MaskEditModel.h"
+#include "form/MaskEditModel.h"
 
 #include <array>
 #include <functional>

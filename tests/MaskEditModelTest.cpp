@@ -1,5 +1,5 @@
-#include "core/Exception.h"
-#include "ui/MaskEditModel.h"
+#include "form/FieldKeys.h"
+#include "form/MaskEditModel.h"
 
 #include <gtest/gtest.h>
 
@@ -14,27 +14,32 @@ const char32_t kCodeMask[] = U"AAAA;1; ";
 
 using Step = std::function<void(MaskEditModel&)>;
 
-Step Type(std::u32string text)
+// Keys go through the one key table every front end uses.
+Step Key(FieldKey key, bool shift = false, bool control = false, bool alt = false, std::u32string text = {})
 {
-    return [text](MaskEditModel& m) {
+    return [=](MaskEditModel& m) { PressKey(m, {key, text, shift, control, alt}); };
+}
+Step Type(std::u32string text, bool control = false, bool alt = false)
+{
+    return [=](MaskEditModel& m) {
         for (char32_t c : text)
-            m.TypeChar(c);
+            PressKey(m, {FieldKey::Text, std::u32string(1, c), false, control, alt});
     };
 }
 Step At(int offset) { return [offset](MaskEditModel& m) { m.PlaceCaret(offset); }; }
 Step Sel(int anchor, int active) { return [=](MaskEditModel& m) { m.Select(anchor, active); }; }
 Step Paste(std::u32string clip) { return [clip](MaskEditModel& m) { m.Paste(clip); }; }
-const Step kBackspace = [](MaskEditModel& m) { m.Backspace(); };
-const Step kDelete = [](MaskEditModel& m) { m.Delete(); };
-const Step kLeft = [](MaskEditModel& m) { m.MoveLeft(false); };
-const Step kRight = [](MaskEditModel& m) { m.MoveRight(false); };
-const Step kShiftLeft = [](MaskEditModel& m) { m.MoveLeft(true); };
-const Step kShiftRight = [](MaskEditModel& m) { m.MoveRight(true); };
-const Step kHome = [](MaskEditModel& m) { m.Home(false); };
-const Step kEnd = [](MaskEditModel& m) { m.End(false); };
-const Step kShiftHome = [](MaskEditModel& m) { m.Home(true); };
-const Step kShiftEnd = [](MaskEditModel& m) { m.End(true); };
-const Step kEscape = [](MaskEditModel& m) { m.Escape(); };
+const Step kBackspace = Key(FieldKey::Backspace);
+const Step kDelete = Key(FieldKey::Delete);
+const Step kLeft = Key(FieldKey::Left);
+const Step kRight = Key(FieldKey::Right);
+const Step kShiftLeft = Key(FieldKey::Left, true);
+const Step kShiftRight = Key(FieldKey::Right, true);
+const Step kHome = Key(FieldKey::Home);
+const Step kEnd = Key(FieldKey::End);
+const Step kShiftHome = Key(FieldKey::Home, true);
+const Step kShiftEnd = Key(FieldKey::End, true);
+const Step kEscape = Key(FieldKey::Escape);
 const Step kCut = [](MaskEditModel& m) { m.Cut(); };
 
 struct EditCase {
@@ -82,6 +87,11 @@ INSTANTIATE_TEST_SUITE_P(
     Keys, MaskEditSequence,
     testing::Values(
         EditCase{"TypeOverwritesAndMovesOn", kStatusMask, k80, {Type(U"A")}, U"A0 80 80 80 80 80", 1, 1, true, 1, 0},
+        EditCase{"CtrlWithALetterIsACommand", kStatusMask, k80, {Type(U"1", true)}, k80, 0, 1, false, 0, 0},
+        EditCase{"AltGrTypes", kStatusMask, k80, {Type(U"1", true, true)}, U"10 80 80 80 80 80", 1, 1, true, 1, 0},
+        EditCase{"CtrlRightMovesByWords", kStatusMask, k80, {Key(FieldKey::Right, false, true), Key(FieldKey::Right, false, true)}, k80, 6, 0, false, 0, 0},
+        EditCase{"SelectAll", kStatusMask, k80, {Key(FieldKey::SelectAll)}, k80, 0, 17, false, 0, 0},
+        EditCase{"ShiftDeleteIsTheClipboards", kStatusMask, k80, {At(4), Key(FieldKey::Delete, true)}, k80, 4, 1, false, 0, 0},
         EditCase{"TypeSkipsTheLiteral", kStatusMask, k80, {Type(U"12")}, U"12 80 80 80 80 80", 3, 1, true, 2, 0},
         EditCase{"LowerCaseAndCyrillicStay", kStatusMask, k80, {Type(U"cЖ")}, U"cЖ 80 80 80 80 80", 3, 1, true, 2, 0},
         EditCase{"PunctuationBeeps", kStatusMask, k80, {Type(U"-!№")}, k80, 0, 1, false, 0, 3},
@@ -215,22 +225,18 @@ TEST(MaskEditModel, EnterAndLeavingRefuseAnIncompleteEdit)
     model.PlaceCaret(9);
     model.Delete();
     model.PlaceCaret(0);
-    try {
-        model.Enter();
-        FAIL() << "Enter passed an incomplete entry";
-    } catch (const Exception& e) {
-        EXPECT_STREQ(e.what(), "Invalid input value.  Use escape key to abandon changes");
-    }
+    const FieldKeyOutcome refused = PressKey(model, {FieldKey::Enter});
+    EXPECT_EQ(refused.incompleteAt, 9);
     EXPECT_EQ(model.SelStart(), 9);
     EXPECT_EQ(beeps, 1);
     EXPECT_EQ(model.RefuseIncomplete(), 9);
     EXPECT_EQ(beeps, 2);
-    EXPECT_TRUE(model.Escape());
-    EXPECT_NO_THROW(model.Enter());
+    EXPECT_TRUE(PressKey(model, {FieldKey::Escape}).handled);
+    EXPECT_EQ(PressKey(model, {FieldKey::Enter}).incompleteAt, std::nullopt);
 
     // A text with a gap that came from code is not the user's edit.
     model.SetText(U"80 8  80 80 80 80");
-    EXPECT_NO_THROW(model.Enter());
+    EXPECT_EQ(PressKey(model, {FieldKey::Enter}).incompleteAt, std::nullopt);
     EXPECT_EQ(model.RefuseIncomplete(), std::nullopt);
 }
 

@@ -1,6 +1,6 @@
-#include "ui/Form1Layout.h"
-#include "ui/MaskEditModel.h"
-#include "ui/StatusBinding.h"
+#include "form/Form1Controls.h"
+#include "form/MaskEditModel.h"
+#include "form/StatusBinding.h"
 
 #include <gtest/gtest.h>
 

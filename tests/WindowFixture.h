@@ -38,7 +38,7 @@ public:
         previousBeep_ = SetBeepHook([this] { ++beeps; });
         form_ = std::make_unique<TForm1>();
         Form1 = form_.get();
-        about_ = std::make_unique<TForm2>();
+        about_ = std::make_unique<TForm2>(form_.get());
         Form2 = about_.get();
         form().show();
         form().activateWindow();
@@ -111,6 +111,19 @@ public:
         }
         if (form_->ComboUpdating())
             problem << "list update flag left set; ";
+        // The field shows what its model holds, the focused one its selection too.
+        for (const TMaskEdit* field : {form_->MaskEdit1, form_->MaskEdit2}) {
+            const MaskEditModel& model = field->Model();
+            const bool shown = field->displayText().toStdU32String() == model.DisplayText()
+                               && (!field->hasFocus()
+                                   || (field->cursorPosition() == model.Active()
+                                       && (field->hasSelectedText() ? field->selectionStart() : model.SelStart()) == model.SelStart()
+                                       && field->selectionLength() == model.SelLength()));
+            if (!shown)
+                problem << field->objectName().toStdString() << " shows \"" << field->displayText().toStdString() << "\" from "
+                        << field->cursorPosition() << ", its model holds \"" << field->Text().toStdString() << "\" from "
+                        << model.SelStart() << "; ";
+        }
         for (const MessageBoxContent& box : boxes) {
             if (box.icon == QMessageBox::Critical
                 && box.text != QLatin1String("Invalid input value.  Use escape key to abandon changes."))

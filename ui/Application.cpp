@@ -35,7 +35,7 @@ int TApplication::Run()
     std::unique_ptr<TForm2> aboutWindow;
     const int exitCode = RunShowingFailures([&] {
         mainWindow.reset(Form1 = new TForm1);
-        aboutWindow.reset(Form2 = new TForm2);
+        aboutWindow.reset(Form2 = new TForm2(Form1));
         Form1->show();
         // The icon, for every window of the program, once the main window
         // is up: drawing it needs the SVG plugin, which is slow to load.

@@ -8,7 +8,6 @@ struct ControlPlacement {
     int top;
     int width;
     int height;
-    const char* text; // nullptr: the text comes from elsewhere
 };
 
 class QWidget;

@@ -1,6 +1,7 @@
 #include "ui/MaskEdit.h"
 
 #include "core/Exception.h"
+#include "form/FieldKeys.h"
 #include "ui/Beep.h"
 #include "ui/ExceptionBox.h"
 
@@ -25,20 +26,26 @@ QString FromU32(const std::u32string& text)
     return QString::fromStdU32String(text);
 }
 
-bool IsTypedText(const QKeyEvent* event)
+// The field's own keys, by Qt's names; typed text is whatever else
+// carries text.
+FieldKey FieldKeyOf(const QKeyEvent* event)
 {
-    const Qt::KeyboardModifiers mods = event->modifiers();
-    // Ctrl+letter is a command, not a character; AltGr arrives as Ctrl+Alt on Windows.
-    if ((mods & (Qt::ControlModifier | Qt::MetaModifier)) && !(mods & Qt::AltModifier))
-        return false;
-    const QString text = event->text();
-    if (text.isEmpty())
-        return false;
-    for (QChar c : text) {
-        if (!c.isPrint())
-            return false;
+    if (event->matches(QKeySequence::SelectAll))
+        return FieldKey::SelectAll;
+    switch (event->key()) {
+    case Qt::Key_Left: return FieldKey::Left;
+    case Qt::Key_Right: return FieldKey::Right;
+    case Qt::Key_Home: return FieldKey::Home;
+    case Qt::Key_End: return FieldKey::End;
+    case Qt::Key_Up: return FieldKey::Up;
+    case Qt::Key_Down: return FieldKey::Down;
+    case Qt::Key_Backspace: return FieldKey::Backspace;
+    case Qt::Key_Delete: return FieldKey::Delete;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return FieldKey::Enter;
+    case Qt::Key_Escape: return FieldKey::Escape;
+    default: return event->text().isEmpty() ? FieldKey::Other : FieldKey::Text;
     }
-    return true;
 }
 
 // Eats the rest of a mouse click that tried to take the focus from a field
@@ -89,10 +96,8 @@ TMaskEdit::TMaskEdit(const QString& editMask, QWidget* parent)
     setDragEnabled(false);
     setAcceptDrops(false);
     setInputMethodHints(Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
-    model_.OnChange = [this] {
-        const RenderWhenDone render = Rendering();
-        emit OnChange();
-    };
+    model_.OnChange = [this] { emit OnChange(); };
+    model_.OnStateChanged = [this] { Render(); };
     model_.OnBeep = [] { Beep(); };
     Render();
 }
@@ -109,7 +114,6 @@ void TMaskEdit::SetText(const QString& text)
 
 void TMaskEdit::SetText(std::u32string_view text)
 {
-    const RenderWhenDone render = Rendering();
     model_.SetText(text);
 }
 
@@ -127,7 +131,6 @@ void TMaskEdit::Render()
 
 void TMaskEdit::keyPressEvent(QKeyEvent* event)
 {
-    const RenderWhenDone render = Rendering();
     int key = event->key();
     emit OnKeyDown(key, event->modifiers());
     if (key == 0) {
@@ -142,54 +145,26 @@ void TMaskEdit::keyPressEvent(QKeyEvent* event)
 bool TMaskEdit::HandleKey(QKeyEvent* event)
 {
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
-    const bool shift = mods & Qt::ShiftModifier;
-    const bool ctrl = mods & Qt::ControlModifier;
     const int key = event->key();
-
     if (event->matches(QKeySequence::Copy) || (key == Qt::Key_Insert && mods == Qt::ControlModifier)) {
         PutOnClipboard(model_.Copy());
-    } else if (event->matches(QKeySequence::Cut) || (key == Qt::Key_Delete && mods == Qt::ShiftModifier)) {
-        PutOnClipboard(model_.Cut());
-    } else if (event->matches(QKeySequence::Paste) || (key == Qt::Key_Insert && mods == Qt::ShiftModifier)) {
-        PasteFrom(QGuiApplication::clipboard()->text());
-    } else if (event->matches(QKeySequence::SelectAll)) {
-        model_.SelectAll();
-    } else {
-        switch (key) {
-        case Qt::Key_Left:
-            ctrl ? model_.WordLeft(shift) : model_.MoveLeft(shift);
-            break;
-        case Qt::Key_Right:
-            ctrl ? model_.WordRight(shift) : model_.MoveRight(shift);
-            break;
-        case Qt::Key_Home:
-            model_.Home(shift);
-            break;
-        case Qt::Key_End:
-            model_.End(shift);
-            break;
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-            break;
-        case Qt::Key_Backspace:
-            model_.Backspace();
-            break;
-        case Qt::Key_Delete:
-            model_.Delete();
-            break;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            model_.Enter();
-            return false; // nothing for the field to do: the window may see it
-        case Qt::Key_Escape:
-            return model_.Escape();
-        default:
-            if (!IsTypedText(event))
-                return false;
-            TypeText(event->text());
-        }
+        return true;
     }
-    return true;
+    if (event->matches(QKeySequence::Cut) || (key == Qt::Key_Delete && mods == Qt::ShiftModifier)) {
+        PutOnClipboard(model_.Cut());
+        return true;
+    }
+    if (event->matches(QKeySequence::Paste) || (key == Qt::Key_Insert && mods == Qt::ShiftModifier)) {
+        PasteFrom(QGuiApplication::clipboard()->text());
+        return true;
+    }
+    const std::u32string text = ToU32(event->text());
+    const FieldKeyOutcome outcome =
+        PressKey(model_, {FieldKeyOf(event), text, (mods & Qt::ShiftModifier) != 0,
+                          (mods & (Qt::ControlModifier | Qt::MetaModifier)) != 0, (mods & Qt::AltModifier) != 0});
+    if (outcome.incompleteAt)
+        throw Exception(MaskEditModel::kInvalidInputMessage);
+    return outcome.handled;
 }
 
 void TMaskEdit::TypeText(const QString& text)
@@ -208,10 +183,8 @@ void TMaskEdit::keyReleaseEvent(QKeyEvent* event)
     int key = event->key();
     emit OnKeyUp(key, event->modifiers());
     // The word-wise move leaves a bare caret until the key comes up.
-    if (key == Qt::Key_Left || key == Qt::Key_Right) {
+    if (key == Qt::Key_Left || key == Qt::Key_Right)
         model_.EnsureHighlight();
-        Render();
-    }
     event->ignore();
 }
 
@@ -219,10 +192,8 @@ void TMaskEdit::inputMethodEvent(QInputMethodEvent* event)
 {
     // Only committed text counts; a composition in progress is not shown.
     const QString committed = event->commitString();
-    if (!committed.isEmpty()) {
-        const RenderWhenDone render = Rendering();
+    if (!committed.isEmpty())
         RunShowingException([&] { TypeText(committed); });
-    }
     event->accept();
 }
 
@@ -292,7 +263,6 @@ void TMaskEdit::mousePressEvent(QMouseEvent* event)
     if (IsSelectionPasteClick(event)) {
         // X11's selection paste, at the click, through the model.
         if (QGuiApplication::clipboard()->supportsSelection()) {
-            const RenderWhenDone render = Rendering();
             model_.PlaceCaret(cursorPositionAt(event->position().toPoint()));
             RunShowingException([&] { PasteFrom(QGuiApplication::clipboard()->text(QClipboard::Selection)); });
         }
@@ -309,10 +279,8 @@ void TMaskEdit::mouseMoveEvent(QMouseEvent* event)
 
 void TMaskEdit::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (ThroughLineEdit(event, [&] { QLineEdit::mouseReleaseEvent(event); })) {
+    if (ThroughLineEdit(event, [&] { QLineEdit::mouseReleaseEvent(event); }))
         model_.EnsureHighlight();
-        Render();
-    }
 }
 
 void TMaskEdit::mouseDoubleClickEvent(QMouseEvent* event)
@@ -338,10 +306,7 @@ QMenu* TMaskEdit::CreateContextMenu()
         QAction* item = menu->addAction(text);
         item->setObjectName(QString::fromLatin1(name));
         item->setEnabled(enabled);
-        connect(item, &QAction::triggered, this, [this, action] {
-            const RenderWhenDone render = Rendering();
-            RunShowingException(action);
-        });
+        connect(item, &QAction::triggered, this, [action] { RunShowingException(action); });
     };
     add("cut", tr("Вырезать"), hasSelection, [this] { PutOnClipboard(model_.Cut()); });
     add("copy", tr("Копировать"), hasSelection, [this] { PutOnClipboard(model_.Copy()); });

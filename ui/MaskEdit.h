@@ -1,7 +1,6 @@
 #pragma once
 
-#include "ui/MaskEditModel.h"
-#include "ui/OutermostScope.h"
+#include "form/MaskEditModel.h"
 
 #include <QLineEdit>
 
@@ -59,13 +58,9 @@ private:
     // false for the rest of a middle-button click, which is not handled.
     template <class Handler>
     bool ThroughLineEdit(QMouseEvent* event, Handler&& lineEditHandler);
+    // Shows the model's text, caret and selection; run whenever they change.
     void Render();
-
-    // The model is shown once the outermost change is done.
-    using RenderWhenDone = OutermostScope<TMaskEdit>;
-    RenderWhenDone Rendering() { return RenderWhenDone(*this, renderDepth_, &TMaskEdit::Render); }
 
     MaskEditModel model_;
     bool focusForcedBack_ = false;
-    int renderDepth_ = 0;
 };

@@ -1,8 +1,9 @@
 #include "ui/Unit1.h"
 
+#include "form/FieldRules.h"
+#include "form/Form1Controls.h"
 #include "ui/Beep.h"
 #include "ui/ExceptionBox.h"
-#include "ui/FieldRules.h"
 #include "ui/Form1Layout.h"
 #include "ui/MaskEdit.h"
 #include "ui/MessageBox.h"
@@ -98,8 +99,8 @@ Widget* Place(QWidget* form, Widget* widget, const char* name)
     const ControlPlacement& placement = Form1Placement(name);
     PlaceWidget(widget, placement.parent ? form->findChild<QWidget*>(QString::fromLatin1(placement.parent)) : form,
                 placement);
-    if (placement.text)
-        ApplyText(widget, QCoreApplication::translate("TForm1", placement.text));
+    if (const char* text = Form1Text(name))
+        ApplyText(widget, QCoreApplication::translate("TForm1", text));
     return widget;
 }
 

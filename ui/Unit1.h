@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/StatusFlagCatalogue.h"
-#include "ui/StatusBinding.h"
+#include "form/StatusBinding.h"
 
 #include <QWidget>
 

@@ -2,7 +2,6 @@
 
 #include "core/Translatable.h"
 #include "ui/ControlPlacement.h"
-#include "ui/Unit1.h"
 #include "ui/WindowStyle.h"
 
 #include <QCoreApplication>
@@ -16,29 +15,36 @@ TForm2* Form2 = nullptr;
 
 namespace {
 
-const ControlPlacement kLabelPlacements[] = {
-    {"Label1", nullptr, 32, 24, 378, 13,
-     QT_TRANSLATE_NOOP("TForm2", "ПО Regalo_Vespera ver. 1.0.2 30.11.2017  предназначено для   получения  ")},
-    {"Label2", nullptr, 32, 48, 371, 13,
-     QT_TRANSLATE_NOOP("TForm2", "подробной информации (в текстовом формате) по кодам статуса и  коду")},
-    {"Label3", nullptr, 32, 72, 41, 13, QT_TRANSLATE_NOOP("TForm2", "ошибки.")},
-    {"Label4", nullptr, 32, 104, 284, 13, ""},
+// The About window has only this one front end: its texts stand with its geometry.
+struct PlacedText {
+    ControlPlacement placement;
+    const char* text;
 };
-const ControlPlacement kButtonPlacement = {"Button1", nullptr, 344, 160, 75, 25, QT_TRANSLATE_NOOP("TForm2", "Закрыть")};
+
+const PlacedText kLabels[] = {
+    {{"Label1", nullptr, 32, 24, 378, 13},
+     QT_TRANSLATE_NOOP("TForm2", "ПО Regalo_Vespera ver. 1.0.2 30.11.2017  предназначено для   получения  ")},
+    {{"Label2", nullptr, 32, 48, 371, 13},
+     QT_TRANSLATE_NOOP("TForm2", "подробной информации (в текстовом формате) по кодам статуса и  коду")},
+    {{"Label3", nullptr, 32, 72, 41, 13}, QT_TRANSLATE_NOOP("TForm2", "ошибки.")},
+    {{"Label4", nullptr, 32, 104, 284, 13}, ""},
+};
+const PlacedText kButton = {{"Button1", nullptr, 344, 160, 75, 25}, QT_TRANSLATE_NOOP("TForm2", "Закрыть")};
 
 template <class Widget>
-Widget* Place(QWidget* window, Widget* widget, const ControlPlacement& placement)
+Widget* Place(QWidget* window, Widget* widget, const PlacedText& placed)
 {
-    PlaceWidget(widget, window, placement);
-    widget->setText(QCoreApplication::translate("TForm2", placement.text));
+    PlaceWidget(widget, window, placed.placement);
+    widget->setText(QCoreApplication::translate("TForm2", placed.text));
     return widget;
 }
 
 } // namespace
 
-TForm2::TForm2(QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                          | Qt::MSWindowsFixedSizeDialogHint)
+TForm2::TForm2(QWidget* owner)
+    : QDialog(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::MSWindowsFixedSizeDialogHint),
+      FOwner(owner)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(tr("О программе"));
@@ -47,14 +53,14 @@ TForm2::TForm2(QWidget* parent)
     setModal(true);
 
     QLabel** labels[] = {&Label1, &Label2, &Label3, &Label4};
-    for (std::size_t i = 0; i < std::size(kLabelPlacements); ++i) {
+    for (std::size_t i = 0; i < std::size(kLabels); ++i) {
         auto* label = new QLabel;
         label->setTextFormat(Qt::PlainText);
-        *labels[i] = Place(this, label, kLabelPlacements[i]);
+        *labels[i] = Place(this, label, kLabels[i]);
         // Labels size themselves to their text, as the main window's do.
         label->adjustSize();
     }
-    Button1 = Place(this, new QPushButton, kButtonPlacement);
+    Button1 = Place(this, new QPushButton, kButton);
     Button1->setFocus();
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(Button1); });
 }
@@ -81,7 +87,7 @@ void TForm2::showEvent(QShowEvent* event)
         return;
     // Centred by its own frame, which the native window knows by now; Qt's
     // guess takes the frame of the main window, taller than a tool window's.
-    const QRect available = (Form1 ? Form1->screen() : screen())->availableGeometry();
+    const QRect available = (FOwner ? FOwner->screen() : screen())->availableGeometry();
     const QSize outer = size().grownBy(windowHandle()->frameMargins());
     move(available.topLeft()
          + QPoint((available.width() - outer.width()) / 2, (available.height() - outer.height()) / 2));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 class QLabel;
 class QPushButton;
@@ -12,7 +13,9 @@ class TForm2 : public QDialog
     Q_OBJECT
 
 public:
-    explicit TForm2(QWidget* parent = nullptr);
+    // Shown on the screen of `owner`, the window it is opened from; not its
+    // parent, so that either can go first.
+    explicit TForm2(QWidget* owner = nullptr);
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -25,6 +28,9 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+
+private:
+    QPointer<QWidget> FOwner;
 };
 
 extern TForm2* Form2;

@@ -5,10 +5,11 @@
 #include "core/ErrorCodes.h"
 #include "core/StatusFlagCatalogue.h"
 #include "core/StatusRecord.h"
-#include "ui/FieldRules.h"
-#include "ui/Form1Layout.h"
-#include "ui/MaskEditModel.h"
-#include "ui/StatusBinding.h"
+#include "form/FieldKeys.h"
+#include "form/FieldRules.h"
+#include "form/Form1Controls.h"
+#include "form/MaskEditModel.h"
+#include "form/StatusBinding.h"
 #include "web/EnglishTexts.h"
 
 #include <emscripten/bind.h>
@@ -21,6 +22,23 @@
 namespace {
 
 using emscripten::val;
+
+// The field's keys by the browser's names (KeyboardEvent.key); a name of
+// one character is the character it types.
+FieldKey FieldKeyNamed(const std::wstring& key)
+{
+    static const std::pair<const wchar_t*, FieldKey> kNames[] = {
+        {L"ArrowLeft", FieldKey::Left}, {L"ArrowRight", FieldKey::Right}, {L"Home", FieldKey::Home},
+        {L"End", FieldKey::End}, {L"ArrowUp", FieldKey::Up}, {L"ArrowDown", FieldKey::Down},
+        {L"Backspace", FieldKey::Backspace}, {L"Delete", FieldKey::Delete}, {L"Enter", FieldKey::Enter},
+        {L"Escape", FieldKey::Escape},
+    };
+    for (const auto& [name, fieldKey] : kNames) {
+        if (key == name)
+            return fieldKey;
+    }
+    return key.size() == 1 ? FieldKey::Text : FieldKey::Other;
+}
 
 // wchar_t holds a whole code point here, and embind passes std::wstring as a JS string.
 std::u32string FromJs(const std::wstring& text)
@@ -51,41 +69,20 @@ public:
         status_.OnChange = [this] { binding_.FieldChanged(); };
     }
 
-    // A key pressed in a field; false leaves it to the browser (Tab, say).
-    bool KeyDown(int field, const std::wstring& key, bool shift, bool ctrl)
+    // A key pressed in a field, by the browser's key name and modifiers;
+    // false leaves it to the browser (Tab, say).
+    bool KeyDown(int field, const std::wstring& key, bool shift, bool control, bool alt)
     {
         MaskEditModel& model = Field(field);
-        if (key == L"Enter") {
-            if (field == kErrorCodeField)
-                Translate();
-            if (model.RefuseIncomplete())
-                AddMessage(MaskEditModel::kInvalidInputMessage);
-            return true;
-        }
-        if (key == L"Escape")
-            return model.Escape();
-        if (key == L"ArrowLeft")
-            ctrl ? model.WordLeft(shift) : model.MoveLeft(shift);
-        else if (key == L"ArrowRight")
-            ctrl ? model.WordRight(shift) : model.MoveRight(shift);
-        else if (key == L"Home")
-            model.Home(shift);
-        else if (key == L"End")
-            model.End(shift);
-        else if (key == L"ArrowUp" || key == L"ArrowDown")
-            ;
-        else if (key == L"Backspace")
-            model.Backspace();
-        else if (key == L"Delete" && !shift)
-            model.Delete();
-        else if (ctrl && (key == L"a" || key == L"A"))
-            model.SelectAll();
-        // One character typed; Ctrl with a letter is a command (AltGr comes as Ctrl+Alt, sent here without ctrl).
-        else if (key.size() == 1 && !ctrl && key[0] >= 0x20 && key[0] != 0x7f)
-            model.TypeChar(key[0]);
-        else
-            return false;
-        return true;
+        const bool selectAll = control && !alt && (key == L"a" || key == L"A");
+        const FieldKey fieldKey = selectAll ? FieldKey::SelectAll : FieldKeyNamed(key);
+        if (fieldKey == FieldKey::Enter && field == kErrorCodeField)
+            Translate();
+        const std::u32string text = fieldKey == FieldKey::Text ? FromJs(key) : std::u32string();
+        const FieldKeyOutcome outcome = PressKey(model, {fieldKey, text, shift, control, alt});
+        if (outcome.incompleteAt)
+            AddMessage(MaskEditModel::kInvalidInputMessage);
+        return outcome.handled || fieldKey == FieldKey::Enter;
     }
 
     void KeyUp(int field, const std::wstring& key)
@@ -246,7 +243,7 @@ val Array(auto&& items)
 val Texts(bool english)
 {
     const TextTranslation translate = english ? &TranslateToEnglish : nullptr;
-    const auto form = [&](const char* name) { return std::string(Translated("TForm1", Form1Placement(name).text, translate)); };
+    const auto form = [&](const char* name) { return std::string(Translated("TForm1", Form1Text(name), translate)); };
     val texts = val::object();
     texts.set("title", std::string(kForm1Caption));
     for (const char* name : {"Label3", "GroupBox7", "Label2", "Button2"})
@@ -264,12 +261,26 @@ val Texts(bool english)
     for (int state = 0; state < kReceiptStateCount; ++state)
         states[state] = Translated(kStatusFlagsContext, ReceiptStateList[static_cast<std::size_t>(state)], translate);
     texts.set("states", Array(states));
-    // The byte each group shows, so the page can lay the groups out as the window does.
-    val bytes = val::array();
-    for (int number = 1; number <= kStatusByteCount; ++number)
-        bytes.call<void>("push", kBytesInGroupOrder[static_cast<std::size_t>(number - 1)]);
-    texts.set("groupBytes", bytes);
     return texts;
+}
+
+// How the page's controls are numbered, as the window's are: per group box
+// in its order, the byte it shows and its check boxes' numbers by bit.
+val Controls()
+{
+    val groups = val::array();
+    for (const int byteIndex : kBytesInGroupOrder) {
+        val boxes = val::array();
+        for (int bit = 0; bit < kBitsPerByte; ++bit)
+            boxes.call<void>("push", CheckBoxNumberOf(byteIndex, bit));
+        val group = val::object();
+        group.set("number", GroupBoxNumberOf(byteIndex));
+        group.set("byte", byteIndex);
+        group.set("boxes", boxes);
+        group.set("hasReceiptState", byteIndex == kReceiptStateByte);
+        groups.call<void>("push", group);
+    }
+    return groups;
 }
 
 // What the core says of a code, as regalo-decode prints it: null for a text that is no code.
@@ -303,5 +314,6 @@ EMSCRIPTEN_BINDINGS(regalo)
         .function("setEnglish", &Page::SetEnglish)
         .function("view", &Page::View);
     emscripten::function("texts", &Texts);
+    emscripten::function("controls", &Controls);
     emscripten::function("decodeCode", &DecodeCode);
 }

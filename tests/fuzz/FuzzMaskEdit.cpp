@@ -1,5 +1,5 @@
-#include "core/Exception.h"
-#include "ui/MaskEditModel.h"
+#include "form/FieldKeys.h"
+#include "form/MaskEditModel.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -87,14 +87,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         }
         case 17: model.Escape(); break;
-        case 18:
-            try {
-                model.Enter();
-                Check(!model.Modified() || !model.FirstIncompletePosition());
-            } catch (const Exception&) {
+        case 18: {
+            const FieldKeyOutcome outcome = PressKey(model, {FieldKey::Enter});
+            if (outcome.incompleteAt)
                 Check(model.Modified() && model.FirstIncompletePosition() == model.SelStart());
-            }
+            else
+                Check(!model.Modified() || !model.FirstIncompletePosition());
             break;
+        }
         default: model.FocusEntered(argument & 1); model.EnsureHighlight(); break;
         }
         CheckInvariants(model, mask);

@@ -85,9 +85,7 @@
     const number = fieldNumber(field);
     field.addEventListener('keydown', (e) => {
       if (e.isComposing || e.key === 'Unidentified' || e.key === 'Process') return;
-      // AltGr arrives as Ctrl+Alt: a character, not a command.
-      const command = (e.ctrlKey || e.metaKey) && !e.altKey;
-      const press = () => page.keyDown(number, e.key, e.shiftKey, command);
+      const press = () => page.keyDown(number, e.key, e.shiftKey, e.ctrlKey || e.metaKey, e.altKey);
       if (!page) {
         if (e.key !== 'Tab') {
           e.preventDefault();
@@ -106,8 +104,8 @@
       act(() => {
         const data = e.data || '';
         if (e.inputType === 'insertText' || e.inputType === 'insertReplacementText') return () => page.type(number, data);
-        if (e.inputType === 'deleteContentBackward') return () => page.keyDown(number, 'Backspace', false, false);
-        if (e.inputType === 'deleteContentForward') return () => page.keyDown(number, 'Delete', false, false);
+        if (e.inputType === 'deleteContentBackward') return () => page.keyDown(number, 'Backspace', false, false, false);
+        if (e.inputType === 'deleteContentForward') return () => page.keyDown(number, 'Delete', false, false, false);
         return null;
       })(e);
     });
@@ -126,7 +124,7 @@
       return () => {
         page.select(number, start, start, true);
         if (inserted) page.type(number, inserted);
-        else page.keyDown(number, 'Delete', false, false);
+        else page.keyDown(number, 'Delete', false, false, false);
       };
     }));
     field.addEventListener('paste', act((e) => {
@@ -186,7 +184,7 @@
       if (!key || !number) return null;
       keypad.field.focus();
       return () => {
-        page.keyDown(number, key, false, false);
+        page.keyDown(number, key, false, false, false);
         page.keyUp(number, key);
       };
     }));

@@ -15,18 +15,17 @@ export async function prerender(moduleDir) {
   const ru = module.texts(false);
   const en = module.texts(true);
   const view = new module.Page(false).view();
-  const groups = ru.groupBytes.map((byteIndex, i) => {
-    const number = i + 1;
-    const boxes = Array.from({ length: 8 }, (_, bit) => {
-      const box = i * 8 + bit + 1;
+  const groups = module.controls().map((group) => {
+    const boxes = group.boxes.map((box) => {
       const checked = view.boxes[box - 1] === '1' ? ' checked' : '';
       return `<label><input type="checkbox" id="CheckBox${box}" data-number="${box}"${checked}><span>${escape(ru.boxes[box - 1])}</span></label>`;
     }).join('\n');
-    const list = byteIndex === 2
+    const number = group.number;
+    const list = group.hasReceiptState
       ? `<select id="ComboBox1" aria-labelledby="GroupBox${number}Caption">${ru.states.map((state, n) =>
         `<option${n === view.receiptState ? ' selected' : ''}>${escape(state)}</option>`).join('')}</select>`
       : '';
-    return `<fieldset id="GroupBox${number}"><legend id="GroupBox${number}Caption">${escape(ru.groups[i])}</legend>`
+    return `<fieldset id="GroupBox${number}"><legend id="GroupBox${number}Caption">${escape(ru.groups[number - 1])}</legend>`
       + `<div class="content"><div class="boxes">\n${boxes}\n</div>${list}</div></fieldset>`;
   });
   // A JSON block is data, never run; "<" is escaped so that nothing in it can end it.
