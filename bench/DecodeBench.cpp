@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kLines = 1000000;
 
-const std::string& Input(Decoder::Kind kind)
+const std::string& Input(ValueKind kind)
 {
     // As a register's log has them: mostly listed codes, one in ten anything.
     static const std::string codes = [] {
@@ -52,7 +52,7 @@ const std::string& Input(Decoder::Kind kind)
         }
         return text;
     }();
-    return kind == Decoder::Kind::ErrorCode ? codes : statuses;
+    return kind == ValueKind::ErrorCode ? codes : statuses;
 }
 
 int SinkFd()
@@ -62,9 +62,9 @@ int SinkFd()
 }
 
 // The input as a file, read from its start on every run.
-int InputFd(Decoder::Kind kind)
+int InputFd(ValueKind kind)
 {
-    static std::map<Decoder::Kind, int> files;
+    static std::map<ValueKind, int> files;
     auto [entry, added] = files.try_emplace(kind, -1);
     if (added) {
         std::FILE* file = std::tmpfile();
@@ -78,13 +78,13 @@ int InputFd(Decoder::Kind kind)
 
 // How many bytes decoding writes, results and notes, to give the floor the
 // same amount.
-long OutputSize(Decoder::Kind kind, Decoder::Form form)
+long OutputSize(ValueKind kind, Format format)
 {
     std::FILE* out = std::tmpfile();
     {
         FdWriter results(fileno(out));
         FdWriter notes(fileno(out));
-        Decoder(kind, form, results, notes).DecodeLines(InputFd(kind));
+        Decoder(kind, format, ValueSource::Lines, results, notes).DecodeLines(InputFd(kind));
     }
     const long size = lseek(fileno(out), 0, SEEK_END);
     std::fclose(out);
@@ -93,9 +93,9 @@ long OutputSize(Decoder::Kind kind, Decoder::Form form)
 
 // Reading the lines and writing as many bytes per line through a buffer, as
 // any program that prints that much must.
-void Floor(benchmark::State& state, Decoder::Kind kind, Decoder::Form form)
+void Floor(benchmark::State& state, ValueKind kind, Format format)
 {
-    const long total = OutputSize(kind, form);
+    const long total = OutputSize(kind, format);
     const std::string perLine(static_cast<std::size_t>(total / kLines), 'x');
     std::string buffer;
     buffer.reserve(1 << 17);
@@ -115,20 +115,20 @@ void Floor(benchmark::State& state, Decoder::Kind kind, Decoder::Form form)
     state.SetItemsProcessed(state.iterations() * kLines);
 }
 
-void Decode(benchmark::State& state, Decoder::Kind kind, Decoder::Form form)
+void Decode(benchmark::State& state, ValueKind kind, Format format)
 {
     for (auto _ : state) {
         FdWriter out(SinkFd());
         FdWriter err(SinkFd());
-        Decoder(kind, form, out, err).DecodeLines(InputFd(kind));
+        Decoder(kind, format, ValueSource::Lines, out, err).DecodeLines(InputFd(kind));
     }
     state.SetItemsProcessed(state.iterations() * kLines);
 }
 
-constexpr auto kCodes = Decoder::Kind::ErrorCode;
-constexpr auto kStatus = Decoder::Kind::Status;
-constexpr auto kLine = Decoder::Form::Line;
-constexpr auto kJson = Decoder::Form::Json;
+constexpr auto kCodes = ValueKind::ErrorCode;
+constexpr auto kStatus = ValueKind::Status;
+constexpr auto kLine = Format::Text;
+constexpr auto kJson = Format::Json;
 
 BENCHMARK_CAPTURE(Floor, ErrorCodes, kCodes, kLine)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK_CAPTURE(Decode, ErrorCodes, kCodes, kLine)->Unit(benchmark::kMillisecond)->Iterations(5);

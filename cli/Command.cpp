@@ -152,8 +152,21 @@ QString OptionArgument(const QStringList& argv, const QString& name)
     return QLatin1Char('-') + name;
 }
 
-ExitCode Run(const std::vector<std::string>& arguments, const QStringList& uiLanguages, int in, FdWriter& out,
-             FdWriter& err)
+// What the command line asks for, once it has been read whole and found sound.
+struct Request {
+    enum class Command { ListErrors, ListFlags, Status, ErrorCode };
+    Command command;
+    Format format;
+    // What to decode, given as arguments; empty for a stream.
+    std::string value;
+    bool streamed;
+};
+
+// Reads the command line and chooses the language. Help and the version are
+// answered here, and every usage error is found here, before anything else
+// is written: no request then, and the exit code.
+std::optional<Request> Parse(const std::vector<std::string>& arguments, const QStringList& uiLanguages, FdWriter& out,
+                             FdWriter& err, ExitCode& exitCode)
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -186,74 +199,96 @@ ExitCode Run(const std::vector<std::string>& arguments, const QStringList& uiLan
     UseLanguage(asked ? *asked : LanguageForUi(uiLanguages), QtTexts::AsTheyAre);
     UseCatalogueLanguage(asked ? *asked : Language::Russian);
 
+    const auto refuse = [&](const QString& why, const QString& suggestion = QString()) {
+        exitCode = UsageError(err, why, suggestion);
+        return std::nullopt;
+    };
     if (!parsed) {
         if (!parser.unknownOptionNames().isEmpty()) {
             const QString option = OptionArgument(argv, parser.unknownOptionNames().first());
-            return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "неизвестный параметр %1")).arg(Quoted(option)),
-                              Nearest(option.section(QLatin1Char('='), 0, 0), kOptions));
+            return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "неизвестный параметр %1")).arg(Quoted(option)),
+                          Nearest(option.section(QLatin1Char('='), 0, 0), kOptions));
         }
-        return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "после %1 нужно значение")).arg(Quoted(argv.last())));
+        return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "после %1 нужно значение")).arg(Quoted(argv.last())));
     }
-    if (parser.isSet(help)) {
-        out.Append(Words(kUsage));
-        return ExitCode::Ok;
-    }
-    if (parser.isSet(version)) {
-        out.Append("regalo-decode " REGALO_VERSION "\n");
-        return ExitCode::Ok;
+    if (parser.isSet(help) || parser.isSet(version)) {
+        out.Append(parser.isSet(help) ? Words(kUsage) : std::string("regalo-decode " REGALO_VERSION "\n"));
+        exitCode = ExitCode::Ok;
+        return std::nullopt;
     }
     if (parser.isSet(lang) && !asked)
-        return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "--lang принимает ru или en, а не %1")).arg(Quoted(parser.value(lang))));
+        return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "--lang принимает ru или en, а не %1")).arg(Quoted(parser.value(lang))));
 
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
-        return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "скажите, что расшифровать: status, error или list")));
+        return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "скажите, что расшифровать: status, error или list")));
     const QString command = positional.takeFirst();
     if (int(parser.isSet(json)) + int(parser.isSet(csv)) + int(parser.isSet(excel)) > 1)
-        return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "--json, --csv и --excel исключают друг друга")));
+        return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "--json, --csv и --excel исключают друг друга")));
+    const Format format = parser.isSet(json)    ? Format::Json
+                          : parser.isSet(csv)   ? Format::Csv
+                          : parser.isSet(excel) ? Format::Excel
+                                                : Format::Text;
 
     if (command == QLatin1String("list")) {
         if (positional.size() != 1)
-            return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "list принимает одно из: errors, flags")));
-        const ListFormat format = parser.isSet(json)    ? ListFormat::Json
-                                  : parser.isSet(csv)   ? ListFormat::Csv
-                                  : parser.isSet(excel) ? ListFormat::Excel
-                                                        : ListFormat::Text;
+            return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "list принимает одно из: errors, flags")));
         if (positional[0] == QLatin1String("errors"))
-            out.Append(ListErrors(format));
-        else if (positional[0] == QLatin1String("flags"))
-            out.Append(ListFlags(format));
-        else
-            return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "нет списка %1")).arg(Quoted(positional[0])),
-                              Nearest(positional[0], kLists));
-        return ExitCode::Ok;
+            return Request{Request::Command::ListErrors, format, {}, false};
+        if (positional[0] == QLatin1String("flags"))
+            return Request{Request::Command::ListFlags, format, {}, false};
+        return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "нет списка %1")).arg(Quoted(positional[0])),
+                      Nearest(positional[0], kLists));
     }
 
-    Decoder::Kind kind;
+    Request::Command decoded;
     if (command == QLatin1String("status"))
-        kind = Decoder::Kind::Status;
+        decoded = Request::Command::Status;
     else if (command == QLatin1String("error"))
-        kind = Decoder::Kind::ErrorCode;
+        decoded = Request::Command::ErrorCode;
     else
-        return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "неизвестная команда %1")).arg(Quoted(command)),
-                          Nearest(command, kCommands));
+        return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "неизвестная команда %1")).arg(Quoted(command)),
+                      Nearest(command, kCommands));
     if (positional.isEmpty())
-        return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "%1 ждёт значение или - для стандартного ввода")).arg(command));
-
-    const bool streamed = positional == QStringList{QStringLiteral("-")};
-    const bool table = parser.isSet(csv) || parser.isSet(excel);
-    const Decoder::Form form = parser.isSet(json) ? Decoder::Form::Json
-                               : table            ? Decoder::Form::Csv
-                               : streamed         ? Decoder::Form::Line
-                                                  : Decoder::Form::Report;
-    Decoder decoder(kind, form, out, err, parser.isSet(excel) ? kExcel : kCsv);
-    if (streamed)
-        return decoder.DecodeLines(in) ? ExitCode::Ok : ExitCode::Failed;
-    if (kind == Decoder::Kind::ErrorCode && positional.size() != 1)
-        return UsageError(err, Said(QT_TRANSLATE_NOOP("regalo-decode", "error принимает один код")));
+        return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "%1 ждёт значение или - для стандартного ввода")).arg(command));
+    if (positional == QStringList{QStringLiteral("-")})
+        return Request{decoded, format, {}, true};
+    if (decoded == Request::Command::ErrorCode && positional.size() != 1)
+        return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "error принимает один код")));
     // Status bytes may come as one argument or several.
-    const std::string value = ArgumentBytes(positional.join(QLatin1Char(' ')));
-    return decoder.Decode(value) ? ExitCode::Ok : ExitCode::Failed;
+    return Request{decoded, format, ArgumentBytes(positional.join(QLatin1Char(' '))), false};
+}
+
+ExitCode List(const Request& request, FdWriter& out)
+{
+    out.Append(request.command == Request::Command::ListErrors ? ListErrors(request.format) : ListFlags(request.format));
+    return ExitCode::Ok;
+}
+
+ExitCode Decode(const Request& request, int in, FdWriter& out, FdWriter& err)
+{
+    const ValueKind kind = request.command == Request::Command::Status ? ValueKind::Status : ValueKind::ErrorCode;
+    Decoder decoder(kind, request.format, request.streamed ? ValueSource::Lines : ValueSource::Arguments, out, err);
+    const bool allRead = request.streamed ? decoder.DecodeLines(in) : decoder.Decode(request.value);
+    return allRead ? ExitCode::Ok : ExitCode::Failed;
+}
+
+ExitCode Run(const std::vector<std::string>& arguments, const QStringList& uiLanguages, int in, FdWriter& out,
+             FdWriter& err)
+{
+    ExitCode exitCode = ExitCode::Ok;
+    const std::optional<Request> request = Parse(arguments, uiLanguages, out, err, exitCode);
+    if (!request)
+        return exitCode;
+    switch (request->command) {
+    case Request::Command::ListErrors:
+    case Request::Command::ListFlags:
+        return List(*request, out);
+    case Request::Command::Status:
+    case Request::Command::ErrorCode:
+        return Decode(*request, in, out, err);
+    }
+    return ExitCode::Failed;
 }
 
 } // namespace

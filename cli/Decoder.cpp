@@ -1,15 +1,13 @@
 #include "cli/Decoder.h"
 
-#include "cli/Json.h"
-#include "cli/Output.h"
 #include "cli/Words.h"
 #include "core/Diagnostics.h"
 #include "translations/Language.h"
 
 #include <charconv>
 
-Decoder::Decoder(Kind kind, Form form, FdWriter& out, FdWriter& err, const CsvStyle& csvStyle)
-    : kind_(kind), form_(form), csvStyle_(csvStyle), out_(out), err_(err),
+Decoder::Decoder(ValueKind kind, Format format, ValueSource source, FdWriter& out, FdWriter& err)
+    : kind_(kind), writer_(MakeValueWriter(format, kind, source)), out_(out), err_(err),
       noDescription_(Words(QT_TRANSLATE_NOOP("regalo-decode", "описания нет")))
 {
     // "строка %1: " split around its number, once: a log may need many.
@@ -17,12 +15,7 @@ Decoder::Decoder(Kind kind, Form form, FdWriter& out, FdWriter& err, const CsvSt
     const std::size_t number = line.find("%1");
     lineBefore_ = line.substr(0, number);
     lineAfter_ = number == std::string::npos ? std::string() : line.substr(number + 2);
-    if (form_ == Form::Csv) {
-        if (kind_ == Kind::Status)
-            AppendStatusCsvHeader(out_.Buffer(), csvStyle_);
-        else
-            AppendErrorCodeCsvHeader(out_.Buffer(), csvStyle_);
-    }
+    writer_->Header(out_.Buffer());
 }
 
 void Decoder::Note(std::string_view value, std::uint64_t lineNumber, std::string_view what)
@@ -44,12 +37,7 @@ void Decoder::Note(std::string_view value, std::uint64_t lineNumber, std::string
 void Decoder::Refuse(std::string_view value, std::uint64_t lineNumber, std::string_view why)
 {
     Note(value, lineNumber, why);
-    if (form_ == Form::Json)
-        AppendInvalidInputJson(out_.Buffer(), value, why);
-    if (form_ == Form::Csv && kind_ == Kind::Status)
-        AppendInvalidStatusCsv(out_.Buffer(), value, why, csvStyle_);
-    if (form_ == Form::Csv && kind_ == Kind::ErrorCode)
-        AppendInvalidErrorCodeCsv(out_.Buffer(), value, why, csvStyle_);
+    writer_->Invalid(out_.Buffer(), value, why);
 }
 
 const Decoder::Message& Decoder::MessageOf(const ErrorCode& code)
@@ -60,21 +48,7 @@ const Decoder::Message& Decoder::MessageOf(const ErrorCode& code)
     if (index < 0) {
         index = static_cast<int>(messages_.size());
         const std::string text = BuildErrorMessage(code.errorClass, code.detail, CurrentTranslation());
-        std::string rendered;
-        switch (form_) {
-        case Form::Report:
-            rendered = text + '\n';
-            break;
-        case Form::Line:
-            rendered = '\t' + OnOneLine(text) + '\n';
-            break;
-        case Form::Json:
-            AppendJsonString(rendered, text);
-            break;
-        case Form::Csv:
-            rendered = text;
-            break;
-        }
+        std::string rendered = writer_->Message(text);
         messages_.push_back({std::move(rendered), text.empty()});
     }
     return messages_[static_cast<std::size_t>(index)];
@@ -96,26 +70,13 @@ bool Decoder::DecodeTrimmed(std::string_view input, std::uint64_t lineNumber)
     }
     std::string& out = out_.Buffer();
     InputProblem problem{};
-    if (kind_ == Kind::Status) {
+    if (kind_ == ValueKind::Status) {
         StatusBytes bytes{};
         if (!ParseStatusLine(input, bytes, problem)) {
             Refuse(input, lineNumber, Phrased(problem));
             return false;
         }
-        switch (form_) {
-        case Form::Report:
-            AppendStatusReport(out, bytes);
-            break;
-        case Form::Line:
-            AppendStatusLine(out, bytes);
-            break;
-        case Form::Json:
-            AppendStatusJson(out, input, bytes);
-            break;
-        case Form::Csv:
-            AppendStatusCsv(out, input, bytes, csvStyle_);
-            break;
-        }
+        writer_->Status(out, input, bytes);
         return true;
     }
     ErrorCode code{};
@@ -124,21 +85,7 @@ bool Decoder::DecodeTrimmed(std::string_view input, std::uint64_t lineNumber)
         return false;
     }
     const Message& message = MessageOf(code);
-    switch (form_) {
-    case Form::Report:
-        out += message.rendered;
-        break;
-    case Form::Line:
-        out += input;
-        out += message.rendered;
-        break;
-    case Form::Json:
-        AppendErrorCodeJson(out, input, code, message.rendered);
-        break;
-    case Form::Csv:
-        AppendErrorCodeCsv(out, input, code, message.rendered, csvStyle_);
-        break;
-    }
+    writer_->Code(out, input, code, message.rendered);
     if (message.empty)
         Note(input, lineNumber, noDescription_);
     return true;

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "cli/Csv.h"
+#include "cli/Format.h"
 #include "cli/Input.h"
 #include "cli/Streams.h"
+#include "cli/ValueWriters.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,13 +16,8 @@
 // that could not be read or have no description to `err`.
 class Decoder {
 public:
-    enum class Kind { Status, ErrorCode };
-    // Report: a value given as arguments, in full for a person. Line: one
-    // line per streamed value. Json: one object per value, either way. Csv:
-    // a header row, then one row per value, in `csvStyle`.
-    enum class Form { Report, Line, Json, Csv };
-
-    Decoder(Kind kind, Form form, FdWriter& out, FdWriter& err, const CsvStyle& csvStyle = kCsv);
+    // Writes the format's header, if it has one.
+    Decoder(ValueKind kind, Format format, ValueSource source, FdWriter& out, FdWriter& err);
 
     // Decodes one value given as arguments; false when it could not be read.
     bool Decode(std::string_view value);
@@ -35,17 +32,15 @@ private:
     void Note(std::string_view value, std::uint64_t lineNumber, std::string_view what);
     void Refuse(std::string_view value, std::uint64_t lineNumber, std::string_view why);
     void FlushBoth();
-    // The message of a code in this decoder's form, built on first sight: a
-    // log repeats its codes.
+    // The message of a code in this decoder's format, built on first sight.
     struct Message {
         std::string rendered;
         bool empty;
     };
     const Message& MessageOf(const ErrorCode& code);
 
-    Kind kind_;
-    Form form_;
-    CsvStyle csvStyle_;
+    ValueKind kind_;
+    std::unique_ptr<ValueWriter> writer_;
     FdWriter& out_;
     FdWriter& err_;
     // The words of notes, translated once: a log may need many.

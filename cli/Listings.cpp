@@ -173,32 +173,16 @@ std::string FlagsJson()
 
 } // namespace
 
-std::string ListErrors(ListFormat format)
+std::string ListErrors(Format format)
 {
-    switch (format) {
-    case ListFormat::Text:
-        return ErrorsText();
-    case ListFormat::Csv:
-        return ErrorsCsv(kCsv);
-    case ListFormat::Excel:
-        return ErrorsCsv(kExcel);
-    case ListFormat::Json:
-        return ErrorsJson();
-    }
-    return {};
+    if (const CsvStyle* style = CsvStyleOf(format))
+        return ErrorsCsv(*style);
+    return format == Format::Json ? ErrorsJson() : ErrorsText();
 }
 
-std::string ListFlags(ListFormat format)
+std::string ListFlags(Format format)
 {
-    switch (format) {
-    case ListFormat::Text:
-        return FlagsText();
-    case ListFormat::Csv:
-        return FlagsCsv(kCsv);
-    case ListFormat::Excel:
-        return FlagsCsv(kExcel);
-    case ListFormat::Json:
-        return FlagsJson();
-    }
-    return {};
+    if (const CsvStyle* style = CsvStyleOf(format))
+        return FlagsCsv(*style);
+    return format == Format::Json ? FlagsJson() : FlagsText();
 }
