@@ -107,7 +107,9 @@ bool Decoder::DecodeLines(int in)
             Refuse(line.text, line.number,
                    Words(QT_TRANSLATE_N_NOOP("regalo-decode", "строка длиннее %n байт(а), пропущена"), kMaxLineLength));
             allRead = false;
-        } else if (const std::string_view value = Trimmed(line.text); !value.empty()) {
+        } else if (const std::string_view value = Trimmed(line.text); value.empty()) {
+            writer_->Blank(out_.Buffer());
+        } else {
             allRead = DecodeTrimmed(value, line.number) && allRead;
         }
         // On a terminal, notes keep their place among the results they follow.

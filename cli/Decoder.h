@@ -21,7 +21,7 @@ public:
 
     // Decodes one value given as arguments; false when it could not be read.
     bool Decode(std::string_view value);
-    // Decodes every non-blank line of `in`, writing each answer before
+    // Answers every line of `in` (a blank one with an empty record), writing each answer before
     // waiting for more input; false when any could not be read.
     bool DecodeLines(int in);
 

@@ -84,13 +84,12 @@ std::string ErrorsText()
 std::string ErrorsCsv(const CsvStyle& style)
 {
     std::string out;
-    AppendCsvStart(out, style);
-    AppendCsvRow(out, {"code", "class", "detail", "form", "message"}, style);
+    AppendCsvHeader(out, {"code", "class", "detail", "form", "message"}, style);
     for (const ErrorClass& errorClass : ErrorCatalogue) {
         for (int detail : ListedDetails(errorClass))
             AppendCsvRow(out,
-                         {CodeOf(errorClass, detail), std::to_string(errorClass.number), std::to_string(detail),
-                          FormName(errorClass.form), MessageOf(errorClass, detail)},
+                         {CodeOf(errorClass, detail), CsvNumber(std::to_string(errorClass.number)),
+                          CsvNumber(std::to_string(detail)), FormName(errorClass.form), MessageOf(errorClass, detail)},
                          style);
     }
     return out;
@@ -142,16 +141,17 @@ std::string FlagsText()
 std::string FlagsCsv(const CsvStyle& style)
 {
     std::string out;
-    AppendCsvStart(out, style);
-    AppendCsvRow(out, {"kind", "byte", "bit", "value", "caption"}, style);
+    AppendCsvHeader(out, {"kind", "byte", "bit", "value", "caption"}, style);
     for (const StatusFlag& flag : StatusFlagCatalogue)
         AppendCsvRow(out,
-                     {"flag", std::to_string(flag.byteIndex), std::to_string(flag.bit), std::to_string(flag.Value()),
-                      Caption(flag.caption)},
+                     {"flag", CsvNumber(std::to_string(flag.byteIndex)), CsvNumber(std::to_string(flag.bit)),
+                      CsvNumber(std::to_string(flag.Value())), Caption(flag.caption)},
                      style);
     const std::string stateBits = "0-" + std::to_string(kReceiptStateBits - 1);
     for (int state = 0; state < kReceiptStateCount; ++state)
-        AppendCsvRow(out, {"receipt state", std::to_string(kReceiptStateByte), stateBits, std::to_string(state), StateCaption(state)},
+        AppendCsvRow(out,
+                     {"receipt state", CsvNumber(std::to_string(kReceiptStateByte)), stateBits,
+                      CsvNumber(std::to_string(state)), StateCaption(state)},
                      style);
     return out;
 }

@@ -257,8 +257,7 @@ void AppendInvalidInputJson(std::string& out, std::string_view input, std::strin
 
 void AppendStatusCsvHeader(std::string& out, const CsvStyle& style)
 {
-    AppendCsvStart(out, style);
-    AppendCsvRow(out, {"input", "hex", "receiptState", "receiptStateCaption", "flags", "error"}, style);
+    AppendCsvHeader(out, {"input", "hex", "receiptState", "receiptStateCaption", "flags", "error"}, style);
 }
 
 void AppendStatusCsv(std::string& out, std::string_view input, const StatusBytes& bytes, const CsvStyle& style)
@@ -277,14 +276,14 @@ void AppendStatusCsv(std::string& out, std::string_view input, const StatusBytes
     }
     const int state = ReceiptStateOf(bytes[kReceiptStateByte]);
     AppendCsvRow(out,
-                 {input, std::string_view(hex.data(), hex.size()), std::to_string(state), ReceiptStateCaption(bytes), flags, ""},
+                 {CsvInput(input), std::string_view(hex.data(), hex.size()), CsvNumber(std::to_string(state)),
+                  ReceiptStateCaption(bytes), flags, ""},
                  style);
 }
 
 void AppendErrorCodeCsvHeader(std::string& out, const CsvStyle& style)
 {
-    AppendCsvStart(out, style);
-    AppendCsvRow(out, {"input", "code", "class", "detail", "knownClass", "message", "error"}, style);
+    AppendCsvHeader(out, {"input", "code", "class", "detail", "knownClass", "message", "error"}, style);
 }
 
 void AppendErrorCodeCsv(std::string& out, std::string_view input, const ErrorCode& code, std::string_view message,
@@ -292,17 +291,17 @@ void AppendErrorCodeCsv(std::string& out, std::string_view input, const ErrorCod
 {
     const std::string hex = Hex2(static_cast<unsigned>(code.detail)) + Hex2(static_cast<unsigned>(code.errorClass));
     AppendCsvRow(out,
-                 {input, hex, std::to_string(code.errorClass), std::to_string(code.detail),
+                 {CsvInput(input), hex, CsvNumber(std::to_string(code.errorClass)), CsvNumber(std::to_string(code.detail)),
                   FindErrorClass(code.errorClass) != nullptr ? "true" : "false", message, ""},
                  style);
 }
 
 void AppendInvalidStatusCsv(std::string& out, std::string_view input, std::string_view error, const CsvStyle& style)
 {
-    AppendCsvRow(out, {input, "", "", "", "", error}, style);
+    AppendCsvRow(out, {CsvInput(input), "", "", "", "", error}, style);
 }
 
 void AppendInvalidErrorCodeCsv(std::string& out, std::string_view input, std::string_view error, const CsvStyle& style)
 {
-    AppendCsvRow(out, {input, "", "", "", "", "", error}, style);
+    AppendCsvRow(out, {CsvInput(input), "", "", "", "", "", error}, style);
 }

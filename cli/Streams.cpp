@@ -112,6 +112,16 @@ LineReader::LineReader(int fd, std::function<void()> beforeWait) : fd_(fd), befo
     chunk_.resize(kChunkSize);
 }
 
+namespace {
+
+// The first bytes of a UTF-8 or UTF-16 byte-order mark, not all of it.
+bool IsStartOfAMark(std::string_view start)
+{
+    return start == "\xEF" || start == "\xEF\xBB" || start == "\xFF" || start == "\xFE";
+}
+
+} // namespace
+
 bool LineReader::Fill()
 {
     if (ended_)
@@ -120,7 +130,9 @@ bool LineReader::Fill()
         beforeWait_();
     const bool utf16 = encoding_ == Encoding::Utf16LittleEndian || encoding_ == Encoding::Utf16BigEndian;
     std::string& target = utf16 ? raw_ : chunk_;
-    const std::size_t kept = utf16 ? rawKept_ : 0;
+    // What is kept from the last read: a UTF-16 unit cut in two, or the
+    // first bytes of what may be a byte-order mark.
+    const std::size_t kept = utf16 ? rawKept_ : markKept_;
     for (;;) {
         if (StopRequested())
             return false;
@@ -142,6 +154,13 @@ bool LineReader::Fill()
         break;
     }
     if (encoding_ == Encoding::Unknown) {
+        // A mark cut by the read's end is waited for, however the input arrives.
+        if (!ended_ && IsStartOfAMark(std::string_view(chunk_.data(), end_))) {
+            markKept_ = end_;
+            begin_ = end_ = 0;
+            return true;
+        }
+        markKept_ = 0;
         TakeByteOrderMark();
         if (encoding_ != Encoding::Utf8) {
             raw_.assign(chunk_, begin_, end_ - begin_);
@@ -226,12 +245,15 @@ void LineReader::DecodeUtf16()
         else
             AppendUtf8(decoded, unit);
     }
-    // At the end a half unit or a high surrogate stands alone.
+    // At the end a high surrogate stands alone, and so does half a unit: it
+    // is no character, and makes its line one that cannot be read.
     if (ended_) {
         if (highSurrogate_ != 0)
             AppendUtf8(decoded, std::exchange(highSurrogate_, 0));
-        if (i < end_)
-            decoded += raw_[i++];
+        if (i < end_) {
+            AppendUtf8(decoded, 0xFFFD);
+            ++i;
+        }
     }
     rawKept_ = end_ - i;
     std::copy(raw_.begin() + static_cast<std::ptrdiff_t>(i), raw_.begin() + static_cast<std::ptrdiff_t>(end_), raw_.begin());

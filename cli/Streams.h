@@ -86,6 +86,7 @@ private:
     Encoding encoding_ = Encoding::Unknown;
     std::string raw_;         // UTF-16 as read
     std::size_t rawKept_ = 0; // bytes of raw_ left for the next read
+    std::size_t markKept_ = 0; // bytes at chunk_'s start that may begin a byte-order mark
     char16_t highSurrogate_ = 0;
     // A carriage return ended the last chunk: a line feed that starts the
     // next belongs to it.

@@ -2,11 +2,14 @@
 
 #include "cli/Json.h"
 #include "cli/Output.h"
+#include "core/Diagnostics.h"
+
+#include <limits>
 
 void ValueWriter::Header(std::string&) const {}
 
-// Text gives nothing on standard output for a value it could not read: the
-// note on standard error says why.
+// A value given as arguments that could not be read gives nothing on
+// standard output: the note on standard error says why.
 void ValueWriter::Invalid(std::string&, std::string_view, std::string_view) const {}
 
 namespace {
@@ -23,6 +26,7 @@ public:
     {
         out += message;
     }
+    void Blank(std::string&) const override {}
 };
 
 // A stream: one line per value, the input first, fields split by tabs.
@@ -38,6 +42,16 @@ public:
         out += input;
         out += message;
     }
+    // The input as notes show it, and "!" where an answer would begin, which
+    // no answer does.
+    void Invalid(std::string& out, std::string_view input, std::string_view why) const override
+    {
+        AppendEscaped(out, input, std::numeric_limits<std::size_t>::max());
+        out += "\t! ";
+        out += why;
+        out += '\n';
+    }
+    void Blank(std::string& out) const override { out += '\n'; }
 };
 
 class JsonValueWriter : public ValueWriter {
@@ -60,6 +74,7 @@ public:
     {
         AppendInvalidInputJson(out, input, why);
     }
+    void Blank(std::string& out) const override { out += "{\"input\":\"\"}\n"; }
 };
 
 class CsvValueWriter : public ValueWriter {
@@ -89,6 +104,7 @@ public:
         else
             AppendInvalidErrorCodeCsv(out, input, why, style_);
     }
+    void Blank(std::string& out) const override { Invalid(out, "", ""); }
 
 private:
     const CsvStyle& style_;

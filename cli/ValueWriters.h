@@ -25,6 +25,8 @@ public:
     virtual std::string Message(const std::string& text) const = 0;
     virtual void Code(std::string& out, std::string_view input, const ErrorCode& code, std::string_view message) const = 0;
     virtual void Invalid(std::string& out, std::string_view input, std::string_view why) const;
+    // A blank line of a stream: an empty record, so that answers line up with their input.
+    virtual void Blank(std::string& out) const = 0;
 };
 
 std::unique_ptr<ValueWriter> MakeValueWriter(Format format, ValueKind kind, ValueSource source);

@@ -60,12 +60,13 @@ bool IsControl(std::string_view sequence)
     return sequence.size() == 2 && lead == 0xC2 && static_cast<unsigned char>(sequence[1]) < 0xA0;
 }
 
-// Characters that show nothing or turn the text around: a value holding one
-// could pass for another, or read in another order.
+// Characters that show nothing or turn the text around, and noncharacters,
+// which no text may hold: a value holding one could pass for another, or
+// read in another order.
 bool IsInvisible(char32_t code)
 {
     return (code >= 0x200B && code <= 0x200F) || (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069)
-           || code == 0xFEFF;
+           || code == 0xFEFF || (code >= 0xFDD0 && code <= 0xFDEF) || (code & 0xFFFEu) == 0xFFFEu;
 }
 
 constexpr char kLowerHexDigits[] = "0123456789abcdef";

@@ -16,7 +16,8 @@ std::size_t CharacterCount(std::string_view text);
 std::size_t CharacterPosition(std::string_view text, std::size_t offset);
 
 // The text with control characters and bytes that are not UTF-8 written as
-// \xNN, invisible and direction-changing characters as \u{202E}, and a
+// \xNN, invisible and direction-changing characters and noncharacters as
+// \u{202E}, and a
 // backslash as \\, cut with an ellipsis after `most` characters.
 void AppendEscaped(std::string& out, std::string_view text, std::size_t most);
 

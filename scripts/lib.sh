@@ -18,6 +18,9 @@ REQUIRED_PACKAGES=(
 # The fuzzers and the sanitizer build want clang and its runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
+# regalo-decode's spreadsheet files are checked in a real spreadsheet.
+SPREADSHEET_PACKAGES=(libreoffice-calc-nogui python3)
+
 missing_packages() {
   local pkg
   for pkg in "$@"; do

@@ -134,6 +134,7 @@ TEST(DecodeCommand, ExitCodesTellBadInputFromMisuse)
         {{"decode"}, 2, "unknown command \"decode\""},
         {{"error"}, 2, "needs a value"},
         {{"error", "0501", "0502"}, 2, "error takes one code"},
+        {{"error", "0501", "0000", "--csv"}, 2, "error takes one code"},
         {{"list", "codes"}, 2, "nothing to list"},
         {{"status", "--csv", "--excel", "808080808080"}, 2, "--json, --csv and --excel exclude each other"},
         {{"--frobnicate"}, 2, "unknown option \"--frobnicate\""},
@@ -148,6 +149,10 @@ TEST(DecodeCommand, ExitCodesTellBadInputFromMisuse)
         CommandRun run = Decode(c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
         EXPECT_NE(run.err.find(c.errContains), std::string::npos) << run.err;
+        // A usage error is found before anything is written.
+        if (c.exitCode == 2) {
+            EXPECT_EQ(run.out, "") << run.err;
+        }
     }
     EXPECT_EQ(Decode({"--help"}).exitCode, 0);
     EXPECT_EQ(Decode({"--version"}).out.rfind("regalo-decode ", 0), 0u);
@@ -155,10 +160,13 @@ TEST(DecodeCommand, ExitCodesTellBadInputFromMisuse)
 
 TEST(DecodeCommand, StreamsOneResultPerLine)
 {
+    // A line each, a blank or bad one too, so that the answers line up with the input.
     CommandRun run = Decode({"error", "-"}, "0501\n\n0009\nbad\n0000\n");
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.out, "0501\tОшибка оборудования!\\n Ошибка дисплея!\n0009\tНе обнулено!Не очищено!\n0000\tБез ошибок!\n");
+    EXPECT_EQ(run.out, "0501\tОшибка оборудования!\\n Ошибка дисплея!\n\n0009\tНе обнулено!Не очищено!\n"
+                       "bad\t! wrong length: 3 characters instead of 4\n0000\tБез ошибок!\n");
     EXPECT_NE(run.err.find("\"bad\": wrong length"), std::string::npos);
+    EXPECT_EQ(Decode({"error", "-", "--json"}, "\n0000\n").out.rfind("{\"input\":\"\"}\n{", 0), 0u);
 
     CommandRun status = Decode({"status", "-"}, "80 80 89 80 80 80\r\n80-81-80-80-80-80\n");
     EXPECT_EQ(status.exitCode, 0);
@@ -191,12 +199,14 @@ TEST(DecodeCommand, StreamsReadWhatWindowsToolsWrite)
         {"UTF-16 LE", Utf16(u"0501\r\n0000\r\n", true), two, nullptr},
         {"UTF-16 BE", Utf16(u"0501\r\n0000", false), two, nullptr},
         {"lone CR", "0501\r0000\r", two, nullptr},
-        {"lone surrogate", Utf16(u"0\xD801\n0000\n", true), "0000\tБез ошибок!\n", "line 1: \"0\\xed\\xa0\\x81\""},
-        {"UTF-16 without its mark", std::string("0\0" "5\0" "0\0" "1\0" "\n\0", 10), "", "line 1: \"0\\x005"},
+        {"lone surrogate", Utf16(u"0\xD801\n0000\n", true), "0\\xed\\xa0\\x81\t! ", "line 1: \"0\\xed\\xa0\\x81\""},
+        {"UTF-16 without its mark", std::string("0\0" "5\0" "0\0" "1\0" "\n\0", 10), "0\\x005\\x000\\x001\\x00\t! ",
+         "line 1: \"0\\x005"},
+        {"UTF-16 with a stray byte", Utf16(u"0501", true) + "0", "0501\xEF\xBF\xBD\t! ", "line 1: \"0501\xEF\xBF\xBD\""},
     };
     for (const auto& c : cases) {
         const CommandRun run = Decode({"error", "-"}, c.input);
-        EXPECT_EQ(run.out, c.out) << c.name;
+        EXPECT_EQ(run.out.substr(0, c.out.size()), c.out) << c.name;
         EXPECT_EQ(run.exitCode, c.errHolds ? 1 : 0) << c.name;
         if (c.errHolds)
             EXPECT_NE(run.err.find(c.errHolds), std::string::npos) << c.name << ": " << run.err;
@@ -214,13 +224,18 @@ TEST(DecodeCommand, TablesForScriptsAndSpreadsheets)
         std::string input;
         std::string outStarts;
     } cases[] = {
-        {{"list", "errors", "--excel"}, "", "\xEF\xBB\xBF" "code;class;detail;form;message\r\n0000;0;0;no error;Без ошибок!\r\n"},
+        {{"list", "errors", "--excel"}, "", "\xEF\xBB\xBF" "code;class;detail;form;message\r\n\"=\"\"0000\"\"\";0;0;\"=\"\"no error\"\"\";\"=\"\"Без ошибок!\"\"\"\r\n"},
         {{"error", "-", "--csv"}, "0501\nbad\n",
          "input,code,class,detail,knownClass,message,error\n0501,0501,1,5,true,\"Ошибка оборудования!\n Ошибка дисплея!\",\n"
          "bad,,,,,,wrong length: 3 characters instead of 4\n"},
+        // Excel keeps text as text, and what came in can never start a formula.
         {{"status", "--excel", "80;80;89;80;80;81"}, "",
          "\xEF\xBB\xBF" "input;hex;receiptState;receiptStateCaption;flags;error\r\n"
-         "\"80;80;89;80;80;81\";80 80 89 80 80 81;9;9. Режим АННУЛИРОВАНИЕ;\"0.7 (80) Всегда установлен\n"},
+         "\"=\"\"80;80;89;80;80;81\"\"\";\"=\"\"80 80 89 80 80 81\"\"\";9;\"=\"\"9. Режим АННУЛИРОВАНИЕ\"\"\";\"0.7 (80) Всегда установлен\n"},
+        {{"error", "-", "--csv"}, "=1+1\n-2+3\n@SUM(1)\n\x1b\xff\n",
+         "input,code,class,detail,knownClass,message,error\n'=1+1,,,,,,non-hexadecimal character '=' at position 1\n"
+         "'-2+3,,,,,,non-hexadecimal character '-' at position 1\n'@SUM(1),,,,,,wrong length: 7 characters instead of 4\n"
+         "\\x1b\\xff,,,,,,wrong length: 2 characters instead of 4\n"},
     };
     for (const auto& c : cases) {
         const CommandRun run = Decode(c.arguments, c.input);
@@ -331,10 +346,10 @@ namespace {
 
 // Whether a diagnostic could act on a terminal: a control byte other than
 // the line feed, or bytes that are not UTF-8.
-bool HoldsRawBytes(const std::string& text)
+bool HoldsRawBytes(const std::string& text, std::string_view allowed = "\n")
 {
     for (unsigned char c : text) {
-        if ((c < 0x20 && c != '\n') || c == 0x7F)
+        if ((c < 0x20 && allowed.find(static_cast<char>(c)) == std::string_view::npos) || c == 0x7F)
             return true;
     }
     return QString::fromUtf8(text).toUtf8().toStdString() != text;
@@ -361,19 +376,27 @@ TEST(HostileInput, IsRefusedSafelyAndTheStreamGoesOn)
         {"error", longLine + "\n0501\n", "", "…\": line too long: over 4096 bytes; skipped"},
         {"status", longLine, "", "line too long"},
         {"error", std::string(100, 'x') + "\n", "", "xxxx…\": wrong length: 100 characters instead of 4"},
+        {"error", "\uFFFE01\n", "", "\"\\u{FFFE}01\": wrong length"},
+        {"error", "0501\n\xff\xfe\n\xc3\n", "0501\t", "line 3: \"\\xc3\""},
     };
     for (const auto& c : cases) {
-        for (const bool json : {false, true}) {
+        for (const char* format : {"--text", "--json", "--csv", "--excel"}) {
+            const bool json = std::string_view(format) == "--json";
             std::vector<std::string> arguments{c.command, "-"};
-            if (json)
-                arguments.push_back("--json");
+            if (std::string_view(format) != "--text")
+                arguments.push_back(format);
             const CommandRun run = Decode(arguments, c.input);
-            const std::string where = std::string(c.command) + (json ? " --json: " : ": ") + c.errHolds;
+            const std::string where = std::string(c.command) + ' ' + format + ": " + c.errHolds;
             EXPECT_EQ(run.exitCode, 1) << where;
             EXPECT_NE(run.err.find(c.errHolds), std::string::npos) << where << "\n" << run.err;
             EXPECT_FALSE(HoldsRawBytes(run.err)) << where;
             if (!json) {
-                EXPECT_NE(run.out.find(c.outHolds), std::string::npos) << where;
+                // Every byte written is what it says: UTF-8, no control character.
+                const std::string_view out = std::string_view(run.out).substr(run.out.starts_with("\xEF\xBB\xBF") ? 3 : 0);
+                EXPECT_FALSE(HoldsRawBytes(std::string(out), "\t\r\n")) << where << "\n" << run.out;
+                if (arguments.size() == 2) {
+                    EXPECT_NE(run.out.find(c.outHolds), std::string::npos) << where;
+                }
                 continue;
             }
             for (const QByteArray& line : QByteArray::fromStdString(run.out).split('\n')) {

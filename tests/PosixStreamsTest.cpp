@@ -11,6 +11,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 // regalo-decode where POSIX streams fail or stay open: full and closed
@@ -81,6 +82,85 @@ TEST(LiveStream, AnswersBeforeTheInputEnds)
     close(input[0]);
     close(output[0]);
     std::fclose(err);
+}
+
+// Runs regalo-decode on `input` through a pipe: written at once, or a byte
+// at a time, each once the program has read the one before.
+CommandRun DecodeFed(const std::vector<std::string>& arguments, const std::string& input, bool byteByByte)
+{
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return {-1, "", "no pipe"};
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    std::thread feeder([&] {
+        if (!byteByByte) {
+            EXPECT_EQ(write(pipeEnds[1], input.data(), input.size()), static_cast<ssize_t>(input.size()));
+        } else {
+            for (char c : input) {
+                EXPECT_EQ(write(pipeEnds[1], &c, 1), 1);
+                for (int waiting = 1; waiting > 0 && ioctl(pipeEnds[0], FIONREAD, &waiting) == 0;)
+                    std::this_thread::yield();
+            }
+        }
+        close(pipeEnds[1]);
+    });
+    const int code = static_cast<int>(RunDecodeCommand(arguments, {pipeEnds[0], fileno(out), fileno(err)}, {QStringLiteral("en")}));
+    feeder.join();
+    close(pipeEnds[0]);
+    const auto contents = [](std::FILE* file) {
+        std::string text(static_cast<std::size_t>(lseek(fileno(file), 0, SEEK_END)), '\0');
+        EXPECT_EQ(pread(fileno(file), text.data(), text.size(), 0), static_cast<ssize_t>(text.size()));
+        std::fclose(file);
+        return text;
+    };
+    return {code, contents(out), contents(err)};
+}
+
+std::string Utf16(std::u16string_view text, bool littleEndian)
+{
+    std::string bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+    for (char16_t unit : text) {
+        const char low = static_cast<char>(unit & 0xFF);
+        const char high = static_cast<char>(unit >> 8);
+        bytes += littleEndian ? std::string{low, high} : std::string{high, low};
+    }
+    return bytes;
+}
+
+// However the input arrives, every read of it is the same: marks, units,
+// line ends and characters cut by a read are put together again.
+TEST(LiveStream, ReadsTheSameWholeOrByteByByte)
+{
+    const struct {
+        const char* command;
+        std::string input;
+        const char* text; // the text answer's start
+        int exitCode;
+    } cases[] = {
+        {"error", "\xEF\xBB\xBF" "0501\r\n\r\n0000", "0501\t", 0},
+        {"error", Utf16(u"0501\r\n0000\r\n", true), "0501\t", 0},
+        {"error", Utf16(u"0501\n\U0001F600\n", false), "0501\t", 1},
+        {"error", Utf16(u"0501", true) + "1", "0501\xEF\xBF\xBD\t! ", 1},
+        {"error", "0501\r0000\rЖ501\n", "0501\t", 1},
+        {"status", Utf16(u"80 84 89 80 83 91\r\n80 80", true), "80 84 89 80 83 91\t", 1},
+        {"status", Utf16(u"80 84 89 80 83 91", false) + "\x01", "80 84 89 80 83 91\xEF\xBF\xBD\t! ", 1},
+    };
+    for (const auto& c : cases) {
+        for (const char* format : {"--json", "--csv", "--excel", "--"}) {
+            const std::vector<std::string> arguments{c.command, format, "-"};
+            const CommandRun whole = DecodeFed(arguments, c.input, false);
+            const CommandRun bytewise = DecodeFed(arguments, c.input, true);
+            const std::string where = std::string(c.command) + ' ' + format + ": " + c.text;
+            EXPECT_EQ(bytewise.out, whole.out) << where;
+            EXPECT_EQ(bytewise.err, whole.err) << where;
+            EXPECT_EQ(bytewise.exitCode, c.exitCode) << where;
+            EXPECT_EQ(whole.exitCode, c.exitCode) << where;
+            if (std::string_view(format) == "--") {
+                EXPECT_EQ(whole.out.substr(0, std::string_view(c.text).size()), c.text) << where;
+            }
+        }
+    }
 }
 
 TEST(LiveStream, AStopSignalKeepsEveryAnswerComputed)
