@@ -1,0 +1,121 @@
+#include "core/Explanation.h"
+
+#include "core/ErrorCodes.h"
+#include "core/HexText.h"
+
+namespace {
+
+constexpr char kReceiptStateLine[] = QT_TRANSLATE_NOOP("Explanation", "Состояние чека: %1");
+constexpr char kNoChange[] = QT_TRANSLATE_NOOP("Explanation", "Без изменений");
+constexpr char kArrow[] = " \xE2\x86\x92 "; // →
+
+std::string Words(const char* source, TextTranslation translate)
+{
+    return Translated(kExplanationContext, source, translate);
+}
+
+std::string WithValue(const char* source, const std::string& value, TextTranslation translate)
+{
+    std::string text = Words(source, translate);
+    if (const std::size_t at = text.find("%1"); at != std::string::npos)
+        text.replace(at, 2, value);
+    return text;
+}
+
+std::string Caption(const char* source, TextTranslation translate)
+{
+    return Translated(kStatusFlagsContext, source, translate);
+}
+
+std::string StateCaption(const StatusBytes& bytes, TextTranslation translate)
+{
+    return Caption(ReceiptStateList[static_cast<std::size_t>(ReceiptStateOf(bytes[kReceiptStateByte]))], translate);
+}
+
+// "Caption of byte: first flag; second flag", or nothing when no flag is named.
+std::string ByteLine(int byteIndex, const std::string& flags, TextTranslation translate)
+{
+    return flags.empty() ? std::string() : Caption(ByteCaption(byteIndex), translate) + ": " + flags + '\n';
+}
+
+void AppendFlag(std::string& flags, std::string_view mark, const StatusFlag& flag, TextTranslation translate)
+{
+    if (!flags.empty())
+        flags += "; ";
+    flags += mark;
+    flags += Caption(flag.caption, translate);
+}
+
+} // namespace
+
+std::string StatusHexText(const StatusBytes& bytes)
+{
+    std::string text;
+    for (const unsigned value : bytes) {
+        if (!text.empty())
+            text += ' ';
+        text += UpperHexDigit(value >> 4);
+        text += UpperHexDigit(value);
+    }
+    return text;
+}
+
+std::string ExplainStatus(const StatusBytes& bytes, TextTranslation translate)
+{
+    std::string text = StatusHexText(bytes) + '\n';
+    for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex) {
+        std::string flags;
+        for (int bit = 0; bit < kAlwaysSetBit; ++bit) {
+            if ((bytes[static_cast<std::size_t>(byteIndex)] >> bit) & 1u)
+                AppendFlag(flags, "", FlagOf(byteIndex, bit), translate);
+        }
+        text += ByteLine(byteIndex, flags, translate);
+    }
+    return text + WithValue(kReceiptStateLine, StateCaption(bytes, translate), translate);
+}
+
+std::optional<std::string> ExplainErrorCode(const std::string& code, TextTranslation translate)
+{
+    std::string message;
+    const std::string upper = UpperCaseHexLetters(code);
+    if (!DecodeErrorCode(upper, message, translate))
+        return std::nullopt;
+    if (message.empty())
+        return DescriptionOrNote(upper, message, translate);
+    // The description's lines, and the blanks that indent them, as one line.
+    std::string line = upper + ": ";
+    for (std::size_t i = 0; i < message.size(); ++i) {
+        if (message[i] != '\n') {
+            line += message[i];
+            continue;
+        }
+        while (i + 1 < message.size() && message[i + 1] == ' ')
+            ++i;
+        line += ' ';
+    }
+    return line;
+}
+
+std::string ExplainChange(const StatusBytes& before, const StatusBytes& after, TextTranslation translate)
+{
+    std::string text = StatusHexText(before) + kArrow + StatusHexText(after) + '\n';
+    bool changed = false;
+    for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex) {
+        const auto index = static_cast<std::size_t>(byteIndex);
+        std::string flags;
+        for (int bit = 0; bit < kBitsPerByte; ++bit) {
+            const bool was = (before[index] >> bit) & 1u;
+            const bool is = (after[index] >> bit) & 1u;
+            if (was != is)
+                AppendFlag(flags, is ? "+ " : "- ", FlagOf(byteIndex, bit), translate);
+        }
+        changed = changed || !flags.empty();
+        text += ByteLine(byteIndex, flags, translate);
+    }
+    if (!changed)
+        text += Words(kNoChange, translate) + '\n';
+    std::string state = StateCaption(before, translate);
+    if (ReceiptStateOf(before[kReceiptStateByte]) != ReceiptStateOf(after[kReceiptStateByte]))
+        state += kArrow + StateCaption(after, translate);
+    return text + WithValue(kReceiptStateLine, state, translate);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/StatusLine.h"
+#include "core/Translatable.h"
+
+#include <optional>
+#include <string>
+
+// A reading in a few lines of words, to read out to a customer, paste into
+// a ticket or compare with the next one. The catalogue's texts stand as
+// they are; the few words around them are marked for translation here.
+inline constexpr char kExplanationContext[] = "Explanation";
+
+// The bytes as the status field shows them; then, for each byte with a flag
+// set besides the always-set bit 7, the byte's caption and its set flags'
+// captions; then the receipt state. One line each.
+std::string ExplainStatus(const StatusBytes& bytes, TextTranslation translate);
+
+// "0501: Ошибка оборудования! Ошибка дисплея!", the description on one line,
+// or the note that names a code the catalogue has no text for; nothing for a
+// text that is no code.
+std::optional<std::string> ExplainErrorCode(const std::string& code, TextTranslation translate);
+
+// What changed from one reading to the next: both lines, then byte by byte
+// each flag set ("+ caption") and cleared ("- caption"), then the receipt
+// state before and after; "no change" when nothing did.
+std::string ExplainChange(const StatusBytes& before, const StatusBytes& after, TextTranslation translate);
+
+// The status bytes as "HH HH HH HH HH HH", upper case.
+std::string StatusHexText(const StatusBytes& bytes);
