@@ -1,6 +1,8 @@
 #include "cli/Command.h"
 
 #include "cli/Decoder.h"
+#include "cli/Difference.h"
+#include "cli/Input.h"
 #include "cli/Listings.h"
 #include "cli/Output.h"
 #include "cli/Words.h"
@@ -23,8 +25,11 @@ constexpr char kUsage[] = QT_TRANSLATE_NOOP("regalo-decode", R"(Использо
   regalo-decode status -            по строке статуса на каждую строку стандартного ввода
   regalo-decode error -             по коду ошибки на каждую строку стандартного ввода
   regalo-decode list errors|flags   весь каталог
+  regalo-decode diff СТРОКА СТРОКА  что изменилось между двумя строками статуса:
+                                    код 0, если ничего, 1, если они различаются
 
 Параметры:
+  --brief       расшифровка в нескольких словах, чтобы переслать или вставить в заявку
   --json        по объекту JSON на значение (для list - массив)
   --csv         значения через запятую: строка заголовка, затем по строке на значение
   --excel       то же для Excel: UTF-8 с BOM, точка с запятой, CR LF
@@ -36,9 +41,9 @@ constexpr char kUsage[] = QT_TRANSLATE_NOOP("regalo-decode", R"(Использо
 )");
 
 // Commands, options and list names, for suggestions on a typo.
-const QStringList kCommands{QStringLiteral("status"), QStringLiteral("error"), QStringLiteral("list")};
+const QStringList kCommands{QStringLiteral("status"), QStringLiteral("error"), QStringLiteral("list"), QStringLiteral("diff")};
 const QStringList kLists{QStringLiteral("errors"), QStringLiteral("flags")};
-const QStringList kOptions{QStringLiteral("--json"), QStringLiteral("--csv"), QStringLiteral("--excel"), QStringLiteral("--lang"),
+const QStringList kOptions{QStringLiteral("--brief"), QStringLiteral("--json"), QStringLiteral("--csv"), QStringLiteral("--excel"), QStringLiteral("--lang"),
                            QStringLiteral("--help"), QStringLiteral("--version")};
 
 // Arguments are UTF-8, from any system. A byte that belongs to no UTF-8
@@ -154,12 +159,13 @@ QString OptionArgument(const QStringList& argv, const QString& name)
 
 // What the command line asks for, once it has been read whole and found sound.
 struct Request {
-    enum class Command { ListErrors, ListFlags, Status, ErrorCode };
+    enum class Command { ListErrors, ListFlags, Status, ErrorCode, Diff };
     Command command;
     Format format;
-    // What to decode, given as arguments; empty for a stream.
+    // What to decode, given as arguments; empty for a stream. Diff's second line.
     std::string value;
     bool streamed;
+    std::string other;
 };
 
 // Reads the command line and chooses the language. Help and the version are
@@ -170,13 +176,14 @@ std::optional<Request> Parse(const std::vector<std::string>& arguments, const QS
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption brief(QStringLiteral("brief"));
     const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption csv(QStringLiteral("csv"));
     const QCommandLineOption excel(QStringLiteral("excel"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     const QCommandLineOption lang(QStringLiteral("lang"), QString(), QStringLiteral("language"));
-    parser.addOptions({json, csv, excel, help, version, lang});
+    parser.addOptions({brief, json, csv, excel, help, version, lang});
 
     QStringList argv{QStringLiteral("regalo-decode")};
     for (const std::string& argument : arguments) {
@@ -223,9 +230,10 @@ std::optional<Request> Parse(const std::vector<std::string>& arguments, const QS
     if (positional.isEmpty())
         return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "скажите, что расшифровать: status, error или list")));
     const QString command = positional.takeFirst();
-    if (int(parser.isSet(json)) + int(parser.isSet(csv)) + int(parser.isSet(excel)) > 1)
-        return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "--json, --csv и --excel исключают друг друга")));
-    const Format format = parser.isSet(json)    ? Format::Json
+    if (int(parser.isSet(brief)) + int(parser.isSet(json)) + int(parser.isSet(csv)) + int(parser.isSet(excel)) > 1)
+        return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "--brief, --json, --csv и --excel исключают друг друга")));
+    const Format format = parser.isSet(brief)   ? Format::Brief
+                          : parser.isSet(json)  ? Format::Json
                           : parser.isSet(csv)   ? Format::Csv
                           : parser.isSet(excel) ? Format::Excel
                                                 : Format::Text;
@@ -234,11 +242,17 @@ std::optional<Request> Parse(const std::vector<std::string>& arguments, const QS
         if (positional.size() != 1)
             return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "list принимает одно из: errors, flags")));
         if (positional[0] == QLatin1String("errors"))
-            return Request{Request::Command::ListErrors, format, {}, false};
+            return Request{Request::Command::ListErrors, format, {}, false, {}};
         if (positional[0] == QLatin1String("flags"))
-            return Request{Request::Command::ListFlags, format, {}, false};
+            return Request{Request::Command::ListFlags, format, {}, false, {}};
         return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "нет списка %1")).arg(Quoted(positional[0])),
                       Nearest(positional[0], kLists));
+    }
+
+    if (command == QLatin1String("diff")) {
+        if (positional.size() != 2)
+            return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "diff сравнивает две строки статуса, каждую одним аргументом")));
+        return Request{Request::Command::Diff, format, ArgumentBytes(positional[0]), false, ArgumentBytes(positional[1])};
     }
 
     Request::Command decoded;
@@ -252,11 +266,11 @@ std::optional<Request> Parse(const std::vector<std::string>& arguments, const QS
     if (positional.isEmpty())
         return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "%1 ждёт значение или - для стандартного ввода")).arg(command));
     if (positional == QStringList{QStringLiteral("-")})
-        return Request{decoded, format, {}, true};
+        return Request{decoded, format, {}, true, {}};
     if (decoded == Request::Command::ErrorCode && positional.size() != 1)
         return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "error принимает один код")));
     // Status bytes may come as one argument or several.
-    return Request{decoded, format, ArgumentBytes(positional.join(QLatin1Char(' '))), false};
+    return Request{decoded, format, ArgumentBytes(positional.join(QLatin1Char(' '))), false, {}};
 }
 
 ExitCode List(const Request& request, FdWriter& out)
@@ -273,6 +287,29 @@ ExitCode Decode(const Request& request, int in, FdWriter& out, FdWriter& err)
     return allRead ? ExitCode::Ok : ExitCode::Failed;
 }
 
+// Like cmp: 0 when both lines are the same, 1 when they differ, 2 when one
+// cannot be read.
+ExitCode Diff(const Request& request, FdWriter& out, FdWriter& err)
+{
+    StatusBytes lines[2]{};
+    bool read = true;
+    for (int i = 0; i < 2; ++i) {
+        const std::string_view value = Trimmed(i == 0 ? request.value : request.other);
+        InputProblem problem{};
+        if (!ParseStatusLine(value, lines[i], problem)) {
+            std::string& note = err.Buffer();
+            note += "regalo-decode: ";
+            AppendQuoted(note, value);
+            note += ": " + Phrased(problem) + '\n';
+            read = false;
+        }
+    }
+    if (!read)
+        return ExitCode::Usage;
+    out.Append(WriteDifference(lines[0], lines[1], request.format));
+    return lines[0] == lines[1] ? ExitCode::Ok : ExitCode::Failed;
+}
+
 ExitCode Run(const std::vector<std::string>& arguments, const QStringList& uiLanguages, int in, FdWriter& out,
              FdWriter& err)
 {
@@ -287,6 +324,8 @@ ExitCode Run(const std::vector<std::string>& arguments, const QStringList& uiLan
     case Request::Command::Status:
     case Request::Command::ErrorCode:
         return Decode(*request, in, out, err);
+    case Request::Command::Diff:
+        return Diff(*request, out, err);
     }
     return ExitCode::Failed;
 }

@@ -2,8 +2,12 @@
 
 #include "cli/Json.h"
 #include "cli/Output.h"
+#include "cli/OutputParts.h"
 #include "core/Diagnostics.h"
+#include "core/Explanation.h"
+#include "translations/Language.h"
 
+#include <algorithm>
 #include <limits>
 
 void ValueWriter::Header(std::string&) const {}
@@ -13,6 +17,16 @@ void ValueWriter::Header(std::string&) const {}
 void ValueWriter::Invalid(std::string&, std::string_view, std::string_view) const {}
 
 namespace {
+
+// A stream's line that cannot be read: the input as notes show it, and "!"
+// where an answer would begin, which no answer does.
+void AppendInvalidLine(std::string& out, std::string_view input, std::string_view why)
+{
+    AppendEscaped(out, input, std::numeric_limits<std::size_t>::max());
+    out += "\t! ";
+    out += why;
+    out += '\n';
+}
 
 // A value given as arguments: the whole report, the message as it reads.
 class ReportWriter : public ValueWriter {
@@ -42,16 +56,45 @@ public:
         out += input;
         out += message;
     }
-    // The input as notes show it, and "!" where an answer would begin, which
-    // no answer does.
     void Invalid(std::string& out, std::string_view input, std::string_view why) const override
     {
-        AppendEscaped(out, input, std::numeric_limits<std::size_t>::max());
-        out += "\t! ";
-        out += why;
-        out += '\n';
+        AppendInvalidLine(out, input, why);
     }
     void Blank(std::string& out) const override { out += '\n'; }
+};
+
+// The explanation in a few words; in a stream on one line, its lines split by tabs.
+class BriefWriter : public ValueWriter {
+public:
+    explicit BriefWriter(ValueSource source) : oneLine_(source == ValueSource::Lines) {}
+
+    void Status(std::string& out, std::string_view, const StatusBytes& bytes) const override
+    {
+        Append(out, ExplainStatus(bytes, CurrentTranslation()));
+    }
+    std::string Message(const std::string&) const override { return {}; }
+    void Code(std::string& out, std::string_view, const ErrorCode& code, std::string_view) const override
+    {
+        const std::string hex = Hex2(static_cast<unsigned>(code.detail)) + Hex2(static_cast<unsigned>(code.errorClass));
+        Append(out, ExplainErrorCode(hex, CurrentTranslation()).value_or(std::string()));
+    }
+    void Invalid(std::string& out, std::string_view input, std::string_view why) const override
+    {
+        if (oneLine_)
+            AppendInvalidLine(out, input, why);
+    }
+    void Blank(std::string& out) const override { out += '\n'; }
+
+private:
+    void Append(std::string& out, std::string explanation) const
+    {
+        if (oneLine_)
+            std::replace(explanation.begin(), explanation.end(), '\n', '\t');
+        out += explanation;
+        out += '\n';
+    }
+
+    bool oneLine_;
 };
 
 class JsonValueWriter : public ValueWriter {
@@ -120,6 +163,8 @@ std::unique_ptr<ValueWriter> MakeValueWriter(Format format, ValueKind kind, Valu
         if (source == ValueSource::Arguments)
             return std::make_unique<ReportWriter>();
         return std::make_unique<LineWriter>();
+    case Format::Brief:
+        return std::make_unique<BriefWriter>(source);
     case Format::Json:
         return std::make_unique<JsonValueWriter>();
     case Format::Csv:

@@ -3,7 +3,7 @@ _regalo_decode()
 {
     local cur=${COMP_WORDS[COMP_CWORD]}
     local previous=${COMP_WORDS[COMP_CWORD-1]}
-    local options="--json --csv --excel --lang --help --version"
+    local options="--brief --json --csv --excel --lang --help --version"
     # "--lang=e" comes as "--lang" "=" "e": bash breaks words at "=".
     if [[ $previous == --lang || ($previous == = && ${COMP_WORDS[COMP_CWORD-2]} == --lang) ]]; then
         COMPREPLY=($(compgen -W "ru en" -- "$cur"))
@@ -23,10 +23,10 @@ _regalo_decode()
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$options" -- "$cur"))
     elif [[ ${#words[@]} -eq 0 ]]; then
-        COMPREPLY=($(compgen -W "status error list" -- "$cur"))
+        COMPREPLY=($(compgen -W "status error list diff" -- "$cur"))
     elif [[ ${words[0]} == list && ${#words[@]} -eq 1 ]]; then
         COMPREPLY=($(compgen -W "errors flags" -- "$cur"))
-    elif [[ ${words[0]} != list && ${#words[@]} -eq 1 ]]; then
+    elif [[ ${words[0]} == status || ${words[0]} == error ]] && [[ ${#words[@]} -eq 1 ]]; then
         COMPREPLY=($(compgen -W "-" -- "$cur"))
     fi
 }

@@ -121,6 +121,38 @@ TEST(DecodeCommand, DecodesOneValue)
     EXPECT_EQ(empty.err, "regalo-decode: \"0100\": no description\n");
 }
 
+// The explanation in a few words, and what changed between two readings,
+// exit codes as cmp gives them.
+TEST(DecodeCommand, BriefAndDiffSpeakInWords)
+{
+    const struct {
+        std::vector<std::string> arguments;
+        std::string input;
+        int exitCode;
+        std::string out;
+    } cases[] = {
+        {{"error", "--brief", "0501"}, "", 0, "0501: Ошибка оборудования! Ошибка дисплея!\n"},
+        {{"error", "--brief", "-"}, "5010\nx\n", 1, "Код 5010: описания нет\nx\t! wrong length: 1 character instead of 4\n"},
+        {{"status", "--brief", "-"}, "80 80 89 80 80 80\n", 0,
+         "80 80 89 80 80 80\tСтатус регистратора - байт 2 (состояние чека): (1) Состояние чека; (8) Текущее состояние чека"
+         "\tСостояние чека: 9. Режим АННУЛИРОВАНИЕ\n"},
+        {{"--lang", "en", "diff", "808080808080", "80 80 80 80 80 80"}, "", 0,
+         "80 80 80 80 80 80 → 80 80 80 80 80 80\nNo change\nReceipt state: 0. Document closed\n"},
+        {{"diff", "--csv", "80 80 80 80 80 80", "80 80 81 80 80 80"}, "", 1,
+         "change,byte,bit,value,caption\nset,2,0,1,(1) Состояние чека\nreceipt state before,2,0-3,0,0. Документ закрыт\n"
+         "receipt state after,2,0-3,1,1. Отпечатан заголовок чека\n"},
+    };
+    for (const auto& c : cases) {
+        const CommandRun run = Decode(c.arguments, c.input);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments.front() << run.err;
+        EXPECT_EQ(run.out, c.out) << c.arguments.front();
+    }
+    const QJsonObject json = QJsonDocument::fromJson(
+        QByteArray::fromStdString(Decode({"diff", "--json", "80 84 80 80 80 80", "80 80 80 80 80 80"}).out)).object();
+    EXPECT_EQ(json["same"].toBool(true), false);
+    EXPECT_EQ(json["changes"].toArray()[0].toObject()["set"].toBool(true), false);
+}
+
 TEST(DecodeCommand, ExitCodesTellBadInputFromMisuse)
 {
     const struct {
@@ -136,7 +168,9 @@ TEST(DecodeCommand, ExitCodesTellBadInputFromMisuse)
         {{"error", "0501", "0502"}, 2, "error takes one code"},
         {{"error", "0501", "0000", "--csv"}, 2, "error takes one code"},
         {{"list", "codes"}, 2, "nothing to list"},
-        {{"status", "--csv", "--excel", "808080808080"}, 2, "--json, --csv and --excel exclude each other"},
+        {{"status", "--csv", "--excel", "808080808080"}, 2, "--brief, --json, --csv and --excel exclude each other"},
+        {{"diff", "80 80 80 80 80 80"}, 2, "diff compares two status lines"},
+        {{"diff", "80 80 80 80 80 80", "80 80"}, 2, "\"80 80\": wrong number of bytes: 2 instead of 6"},
         {{"--frobnicate"}, 2, "unknown option \"--frobnicate\""},
         {{"error", "--", "-h"}, 1, "\"-h\": wrong length"},
         // Shown as given, and refused alike in text and JSON.

@@ -579,6 +579,17 @@ since the last emergency RAM reset!</translation>
     </message>
 </context>
 <context>
+    <name>Explanation</name>
+    <message>
+        <source>Состояние чека: %1</source>
+        <translation>Receipt state: %1</translation>
+    </message>
+    <message>
+        <source>Без изменений</source>
+        <translation>No change</translation>
+    </message>
+</context>
+<context>
     <name>Regalo_Vespera</name>
     <message>
         <source>Использование: Regalo_Vespera [--lang ru|en]
@@ -1112,14 +1123,21 @@ Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
         <translation>Cyrillic &apos;%1&apos; at position %2: a Latin %3 is needed</translation>
     </message>
     <message>
+        <source>Нажмите Enter, чтобы закрыть это окно.</source>
+        <translation>Press Enter to close this window.</translation>
+    </message>
+    <message>
         <source>Использование:
   regalo-decode status БАЙТЫ...     шесть байтов статуса, например 80 80 89 80 80 80
   regalo-decode error КОД           четырёхзначный код ошибки, например 0501
   regalo-decode status -            по строке статуса на каждую строку стандартного ввода
   regalo-decode error -             по коду ошибки на каждую строку стандартного ввода
   regalo-decode list errors|flags   весь каталог
+  regalo-decode diff СТРОКА СТРОКА  что изменилось между двумя строками статуса:
+                                    код 0, если ничего, 1, если они различаются
 
 Параметры:
+  --brief       расшифровка в нескольких словах, чтобы переслать или вставить в заявку
   --json        по объекту JSON на значение (для list - массив)
   --csv         значения через запятую: строка заголовка, затем по строке на значение
   --excel       то же для Excel: UTF-8 с BOM, точка с запятой, CR LF
@@ -1135,8 +1153,11 @@ Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
   regalo-decode status -            one status line per line of standard input
   regalo-decode error -             one error code per line of standard input
   regalo-decode list errors|flags   the whole catalogue
+  regalo-decode diff LINE LINE      what changed between two status lines:
+                                    exit code 0 if nothing, 1 if they differ
 
 Options:
+  --brief       the explanation in a few words, to send on or paste into a ticket
   --json        one JSON object per value (an array for list)
   --csv         comma-separated values: a header row, then a row per value
   --excel       the same for Excel: UTF-8 with a BOM, semicolons, CR LF
@@ -1148,12 +1169,12 @@ Options:
 </translation>
     </message>
     <message>
-        <source>--json, --csv и --excel исключают друг друга</source>
-        <translation>--json, --csv and --excel exclude each other</translation>
+        <source>--brief, --json, --csv и --excel исключают друг друга</source>
+        <translation>--brief, --json, --csv and --excel exclude each other</translation>
     </message>
     <message>
-        <source>Нажмите Enter, чтобы закрыть это окно.</source>
-        <translation>Press Enter to close this window.</translation>
+        <source>diff сравнивает две строки статуса, каждую одним аргументом</source>
+        <translation>diff compares two status lines, each one argument</translation>
     </message>
 </context>
 </TS>

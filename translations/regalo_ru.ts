@@ -564,6 +564,17 @@
     </message>
 </context>
 <context>
+    <name>Explanation</name>
+    <message>
+        <source>Состояние чека: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Без изменений</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Regalo_Vespera</name>
     <message>
         <source>Использование: Regalo_Vespera [--lang ru|en]
@@ -1088,14 +1099,21 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Нажмите Enter, чтобы закрыть это окно.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Использование:
   regalo-decode status БАЙТЫ...     шесть байтов статуса, например 80 80 89 80 80 80
   regalo-decode error КОД           четырёхзначный код ошибки, например 0501
   regalo-decode status -            по строке статуса на каждую строку стандартного ввода
   regalo-decode error -             по коду ошибки на каждую строку стандартного ввода
   regalo-decode list errors|flags   весь каталог
+  regalo-decode diff СТРОКА СТРОКА  что изменилось между двумя строками статуса:
+                                    код 0, если ничего, 1, если они различаются
 
 Параметры:
+  --brief       расшифровка в нескольких словах, чтобы переслать или вставить в заявку
   --json        по объекту JSON на значение (для list - массив)
   --csv         значения через запятую: строка заголовка, затем по строке на значение
   --excel       то же для Excel: UTF-8 с BOM, точка с запятой, CR LF
@@ -1108,11 +1126,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--json, --csv и --excel исключают друг друга</source>
+        <source>--brief, --json, --csv и --excel исключают друг друга</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Нажмите Enter, чтобы закрыть это окно.</source>
+        <source>diff сравнивает две строки статуса, каждую одним аргументом</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
