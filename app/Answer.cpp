@@ -24,6 +24,10 @@ constexpr char kUsage[] = QT_TRANSLATE_NOOP("Regalo_Vespera", R"(Использ�
 Параметры:
   --lang ru|en   язык окна: русский или английский; без него английский,
                  если система говорит по-английски, иначе русский
+  --status БАЙТЫ открыть с этими байтами статуса, как вставленными,
+                 например --status "80 84 89 80 83 91"
+  --code КОД     открыть с этим кодом ошибки, переведённым в текст,
+                 например --code 0501
   -h, --help     эта справка
   -v, --version  версия программы
 
@@ -33,6 +37,10 @@ constexpr char kUnknownOption[] = QT_TRANSLATE_NOOP("Regalo_Vespera", "неиз�
 constexpr char kUnexpectedArgument[] = QT_TRANSLATE_NOOP("Regalo_Vespera", "лишний аргумент %1");
 constexpr char kMissingValue[] = QT_TRANSLATE_NOOP("Regalo_Vespera", "после %1 нужно значение");
 constexpr char kUnknownLanguage[] = QT_TRANSLATE_NOOP("Regalo_Vespera", "--lang принимает ru или en, а не %1");
+constexpr char kBadStatusLine[] =
+    QT_TRANSLATE_NOOP("Regalo_Vespera", "--status ждёт шесть байтов статуса, например \"80 84 89 80 83 91\", а не %1");
+constexpr char kBadErrorCode[] =
+    QT_TRANSLATE_NOOP("Regalo_Vespera", "--code ждёт четырёхзначный шестнадцатеричный код ошибки, например 0501, а не %1");
 constexpr char kSeeHelp[] = QT_TRANSLATE_NOOP("Regalo_Vespera", "Параметры: Regalo_Vespera --help");
 
 QString Translated(const char* text)
@@ -60,6 +68,12 @@ QString Refusal(const WindowOptions& options)
         break;
     case WindowOptions::Problem::UnknownLanguage:
         reason = kUnknownLanguage;
+        break;
+    case WindowOptions::Problem::BadStatusLine:
+        reason = kBadStatusLine;
+        break;
+    case WindowOptions::Problem::BadErrorCode:
+        reason = kBadErrorCode;
         break;
     case WindowOptions::Problem::UnknownOption:
     case WindowOptions::Problem::None:

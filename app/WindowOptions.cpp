@@ -1,5 +1,8 @@
 #include "app/WindowOptions.h"
 
+#include "core/HexText.h"
+#include "core/StatusLine.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -51,7 +54,8 @@ WindowOptions ParseWindowOptions(const std::vector<std::string>& arguments)
             attached = name.substr(name.find('=') + 1);
             name = name.substr(0, name.find('='));
         }
-        const bool takesValue = name == "lang" || Contains(kQtOptionsWithValue, name);
+        const bool ours = name == "lang" || name == "status" || name == "code";
+        const bool takesValue = ours || Contains(kQtOptionsWithValue, name);
         std::string value;
         if (takesValue) {
             if (hasAttached) {
@@ -69,6 +73,14 @@ WindowOptions ParseWindowOptions(const std::vector<std::string>& arguments)
             if (value != "ru" && value != "en")
                 return refuse(WindowOptions::Problem::UnknownLanguage, value);
             options.language = value;
+        } else if (name == "status") {
+            if (!ReadStatusLine(value))
+                return refuse(WindowOptions::Problem::BadStatusLine, value);
+            options.status = value;
+        } else if (name == "code") {
+            if (value.size() != 4 || !std::all_of(value.begin(), value.end(), IsHexDigitChar))
+                return refuse(WindowOptions::Problem::BadErrorCode, value);
+            options.code = value;
         } else if (argument == "-h" || argument == "--help") {
             help = true;
         } else if (argument == "-v" || argument == "--version") {

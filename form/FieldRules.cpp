@@ -2,6 +2,7 @@
 
 #include "core/Cp1251.h"
 #include "core/ErrorCodes.h"
+#include "core/Explanation.h"
 #include "core/HexText.h"
 #include "core/StatusLine.h"
 
@@ -54,4 +55,14 @@ std::optional<std::u32string> StatusLineText(std::u32string_view clip)
     if (!line)
         return std::nullopt;
     return std::u32string(line->text.begin(), line->text.end());
+}
+
+std::string ExplainFields(const MaskEditModel& status, const MaskEditModel& code, TextTranslation translate)
+{
+    std::string text;
+    if (const auto line = ReadStatusLine(ToCp1251(status.Text())))
+        text = ExplainStatus(line->bytes, translate);
+    if (const auto explained = ExplainErrorCode(ToCp1251(code.Text()), translate))
+        text += (text.empty() ? "" : "\n\n") + *explained;
+    return text;
 }

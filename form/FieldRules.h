@@ -25,3 +25,7 @@ std::optional<std::u32string> StatusLineText(std::u32string_view clip);
 std::optional<std::string> DescribeErrorField(const MaskEditModel& field, TextTranslation translate);
 // The same for the field's text in its 8-bit code page.
 std::optional<std::string> DescribeErrorCode(const std::string& fieldText, TextTranslation translate);
+
+// The status field's line and the code field's code explained in words, a
+// blank line between them; what is not a whole line or a code is left out.
+std::string ExplainFields(const MaskEditModel& status, const MaskEditModel& code, TextTranslation translate);

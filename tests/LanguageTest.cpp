@@ -5,7 +5,9 @@
 #include "translations/Language.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QClipboard>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -67,6 +69,8 @@ struct Spoken {
     const char* maskMenuFirst;
     const char* description;
     const char* noDescription;
+    const char* copyExplanation;
+    const char* explanation;
 };
 
 class InLanguage : public testing::TestWithParam<Spoken>, protected WindowsInLanguage {
@@ -128,14 +132,23 @@ TEST_P(InLanguage, TheDescriptionCanBeCopied)
     QTest::keyClick(description, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(description, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(GetParam().description));
+
+    // The explanation of both rows, from the group boxes' menu or its shortcut anywhere in the window.
+    const QList<QAction*> menu = form().GroupBoxes[0]->actions();
+    ASSERT_EQ(menu.size(), 1);
+    EXPECT_EQ(menu[0]->text(), QString::fromUtf8(GetParam().copyExplanation));
+    QTest::keyClick(form().CheckBox(9), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(GetParam().explanation));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Languages, InLanguage,
     testing::Values(Spoken{Language::Russian, "Байты состояния регистратора", "Код ошибки", "Вырезать",
-                           "Ошибка оборудования!\n Ошибка дисплея!", "Код 5010: описания нет"},
+                           "Ошибка оборудования!\n Ошибка дисплея!", "Код 5010: описания нет", "Копировать расшифровку",
+                           "80 80 80 80 80 80\nСостояние чека: 0. Документ закрыт\n\n0501: Ошибка оборудования! Ошибка дисплея!"},
                     Spoken{Language::English, "Register status bytes", "Error code", "Cut",
-                           "Hardware error!\n Display error!", "Code 5010: no description"}),
+                           "Hardware error!\n Display error!", "Code 5010: no description", "Copy explanation",
+                           "80 80 80 80 80 80\nReceipt state: 0. Document closed\n\n0501: Hardware error! Display error!"}),
     [](const auto& info) { return std::string(info.param.language == Language::English ? "English" : "Russian"); });
 
 } // namespace

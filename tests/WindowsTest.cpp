@@ -258,6 +258,18 @@ TEST(Application, RunShowsTheWindowAndEndsWithZeroWhenItCloses)
     EXPECT_EQ(Form2, nullptr);
 }
 
+// What --status and --code open the window with: pasted and translated.
+TEST_F(WindowTest, OpensWithAStatusLineAndACode)
+{
+    form().OpenWith("80-84-89-80-83-91", "0c05");
+    EXPECT_EQ(status()->Text(), "80 84 89 80 83 91");
+    EXPECT_EQ(form().ComboBox1->currentIndex(), 9);
+    EXPECT_EQ(code()->Text(), "0c05");
+    EXPECT_EQ(form().LastErrorCodeText(), "0c05");
+    EXPECT_EQ(form().Label1->text(), "Ошибка фискальной памяти!\n ДОшибка в формате даты!");
+    ExpectInvariants();
+}
+
 TEST(WindowOptions, TakesItsOwnAndQtsOptionsAndRefusesTheRest)
 {
     using Action = WindowOptions::Action;
@@ -280,6 +292,9 @@ TEST(WindowOptions, TakesItsOwnAndQtsOptionsAndRefusesTheRest)
         {{"--lang", "fr"}, Action::Refuse, "", Problem::UnknownLanguage, "fr"},
         {{"--", "-h"}, Action::Refuse, "", Problem::UnexpectedArgument, "-h"},
         {{"receipt.txt"}, Action::Refuse, "", Problem::UnexpectedArgument, "receipt.txt"},
+        {{"--status=80-84-89-80-83-91", "--code", "0c05"}, Action::Run, "", Problem::None, ""},
+        {{"--status", "80 80"}, Action::Refuse, "", Problem::BadStatusLine, "80 80"},
+        {{"--code", "05G1"}, Action::Refuse, "", Problem::BadErrorCode, "05G1"},
     };
     for (const auto& c : cases) {
         const WindowOptions options = ParseWindowOptions(c.arguments);
@@ -319,6 +334,7 @@ TEST(Application, AnswersItsOptionsWithoutAWindow)
         {{"--lang", "en", "--bogus"}, 2, "", "Regalo_Vespera: unknown option \"--bogus\""},
         {{"--lang", "fr"}, 2, "", "\"fr\""},
         {{"--lang=ru", "чек.txt"}, 2, "", "Regalo_Vespera: лишний аргумент \"чек.txt\""},
+        {{"--lang=en", "--code", "12345"}, 2, "", "Regalo_Vespera: --code takes a four-digit hexadecimal error code, such as 0501, not \"12345\""},
     };
     for (const auto& c : cases) {
         QProcess program;

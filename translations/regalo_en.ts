@@ -592,32 +592,6 @@ since the last emergency RAM reset!</translation>
 <context>
     <name>Regalo_Vespera</name>
     <message>
-        <source>Использование: Regalo_Vespera [--lang ru|en]
-
-Окно, которое объясняет байты статуса и коды ошибок фискального регистратора.
-
-Параметры:
-  --lang ru|en   язык окна: русский или английский; без него английский,
-                 если система говорит по-английски, иначе русский
-  -h, --help     эта справка
-  -v, --version  версия программы
-
-Параметры самой Qt (-platform, -style, -display и другие) передаются Qt.
-</source>
-        <translation>Usage: Regalo_Vespera [--lang ru|en]
-
-A window that explains a fiscal cash register&apos;s status bytes and error codes.
-
-Options:
-  --lang ru|en   the window&apos;s language: Russian or English; without it
-                 English where the system speaks English, else Russian
-  -h, --help     this text
-  -v, --version  the version
-
-Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
-</translation>
-    </message>
-    <message>
         <source>неизвестный параметр %1</source>
         <translation>unknown option %1</translation>
     </message>
@@ -636,6 +610,48 @@ Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
     <message>
         <source>Параметры: Regalo_Vespera --help</source>
         <translation>Options: Regalo_Vespera --help</translation>
+    </message>
+    <message>
+        <source>Использование: Regalo_Vespera [--lang ru|en]
+
+Окно, которое объясняет байты статуса и коды ошибок фискального регистратора.
+
+Параметры:
+  --lang ru|en   язык окна: русский или английский; без него английский,
+                 если система говорит по-английски, иначе русский
+  --status БАЙТЫ открыть с этими байтами статуса, как вставленными,
+                 например --status &quot;80 84 89 80 83 91&quot;
+  --code КОД     открыть с этим кодом ошибки, переведённым в текст,
+                 например --code 0501
+  -h, --help     эта справка
+  -v, --version  версия программы
+
+Параметры самой Qt (-platform, -style, -display и другие) передаются Qt.
+</source>
+        <translation>Usage: Regalo_Vespera [--lang ru|en]
+
+A window that explains a fiscal cash register&apos;s status bytes and error codes.
+
+Options:
+  --lang ru|en   the window&apos;s language: Russian or English; without it
+                 English where the system speaks English, else Russian
+  --status BYTES open with these status bytes, as if pasted,
+                 e.g. --status &quot;80 84 89 80 83 91&quot;
+  --code CODE    open with this error code, translated into text,
+                 e.g. --code 0501
+  -h, --help     this text
+  -v, --version  the version
+
+Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
+</translation>
+    </message>
+    <message>
+        <source>--status ждёт шесть байтов статуса, например &quot;80 84 89 80 83 91&quot;, а не %1</source>
+        <translation>--status takes six status bytes, such as &quot;80 84 89 80 83 91&quot;, not %1</translation>
+    </message>
+    <message>
+        <source>--code ждёт четырёхзначный шестнадцатеричный код ошибки, например 0501, а не %1</source>
+        <translation>--code takes a four-digit hexadecimal error code, such as 0501, not %1</translation>
     </message>
 </context>
 <context>
@@ -934,6 +950,10 @@ Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
     <message>
         <source>Код ошибки</source>
         <translation>Error code</translation>
+    </message>
+    <message>
+        <source>Копировать расшифровку</source>
+        <translation>Copy explanation</translation>
     </message>
 </context>
 <context>

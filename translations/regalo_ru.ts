@@ -577,21 +577,6 @@
 <context>
     <name>Regalo_Vespera</name>
     <message>
-        <source>Использование: Regalo_Vespera [--lang ru|en]
-
-Окно, которое объясняет байты статуса и коды ошибок фискального регистратора.
-
-Параметры:
-  --lang ru|en   язык окна: русский или английский; без него английский,
-                 если система говорит по-английски, иначе русский
-  -h, --help     эта справка
-  -v, --version  версия программы
-
-Параметры самой Qt (-platform, -style, -display и другие) передаются Qt.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>неизвестный параметр %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -609,6 +594,33 @@
     </message>
     <message>
         <source>Параметры: Regalo_Vespera --help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Использование: Regalo_Vespera [--lang ru|en]
+
+Окно, которое объясняет байты статуса и коды ошибок фискального регистратора.
+
+Параметры:
+  --lang ru|en   язык окна: русский или английский; без него английский,
+                 если система говорит по-английски, иначе русский
+  --status БАЙТЫ открыть с этими байтами статуса, как вставленными,
+                 например --status &quot;80 84 89 80 83 91&quot;
+  --code КОД     открыть с этим кодом ошибки, переведённым в текст,
+                 например --code 0501
+  -h, --help     эта справка
+  -v, --version  версия программы
+
+Параметры самой Qt (-platform, -style, -display и другие) передаются Qt.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--status ждёт шесть байтов статуса, например &quot;80 84 89 80 83 91&quot;, а не %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--code ждёт четырёхзначный шестнадцатеричный код ошибки, например 0501, а не %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -907,6 +919,10 @@
     </message>
     <message>
         <source>Код ошибки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Копировать расшифровку</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -29,13 +29,14 @@ int TApplication::RunShowingFailures(const std::function<void()>& run)
     return 0;
 }
 
-int TApplication::Run()
+int TApplication::Run(const std::string& statusLine, const std::string& code)
 {
     std::unique_ptr<TForm1> mainWindow;
     std::unique_ptr<TForm2> aboutWindow;
     const int exitCode = RunShowingFailures([&] {
         mainWindow.reset(Form1 = new TForm1);
         aboutWindow.reset(Form2 = new TForm2(Form1));
+        Form1->OpenWith(statusLine, code);
         Form1->show();
         // The icon, for every window of the program, once the main window
         // is up: drawing it needs the SVG plugin, which is slow to load.

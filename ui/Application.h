@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include <functional>
+#include <string>
 
 // The application object: it catches whatever escapes an event handler and
 // shows it in the standard exception box, and the program goes on.
@@ -18,8 +19,10 @@ public:
 
     // Creates the main window and the hidden About window, runs until the
     // main window closes and destroys both. A failure on the way is shown in
-    // the exception box and ends the run. Always returns 0.
-    int Run();
+    // the exception box and ends the run. Always returns 0. A status line and
+    // a code, when given, are in the window when it opens, as if pasted and
+    // translated.
+    int Run(const std::string& statusLine = {}, const std::string& code = {});
 
     // Runs start-up steps; whatever they throw is shown in the exception box
     // and ends them. Returns the program's exit code, always 0.

@@ -315,6 +315,11 @@ QMenu* TMaskEdit::CreateContextMenu()
     add("delete", tr("Удалить"), hasSelection, [this] { model_.Delete(); });
     menu->addSeparator();
     add("selectAll", tr("Выделить все"), true, [this] { model_.SelectAll(); });
+    // What the window adds to the field, after the field's own entries.
+    if (!actions().isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(actions());
+    }
     return menu;
 }
 

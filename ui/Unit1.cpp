@@ -13,6 +13,9 @@
 #include "translations/Language.h"
 
 #include <QAbstractItemView>
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCheckBox>
@@ -78,6 +81,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     CreateControls();
     SetTabOrder();
     ConnectHandlers();
+    CreateCopyExplanation();
     PlaceOnScreen();
 
     // The field was created showing this text, so no handler runs here.
@@ -207,6 +211,26 @@ void TForm1::CreatePanel(int byteIndex)
     }
 }
 
+void TForm1::CreateCopyExplanation()
+{
+    // Not one of the designed controls: a menu entry and a shortcut, so the
+    // window looks and tabs as designed.
+    CopyExplanationAction = new QAction(tr("Копировать расшифровку"), this);
+    CopyExplanationAction->setObjectName(QStringLiteral("CopyExplanation"));
+    CopyExplanationAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    CopyExplanationAction->setShortcutVisibleInContextMenu(true);
+    connect(CopyExplanationAction, &QAction::triggered, this, [this] { CopyExplanation(); });
+    // The background's and every group box's context menu; the fields show
+    // it in theirs, so the keyboard's menu key reaches it too.
+    std::vector<QWidget*> surfaces{this, MaskEdit1, MaskEdit2};
+    surfaces.insert(surfaces.end(), GroupBoxes.begin(), GroupBoxes.end());
+    for (QWidget* surface : surfaces) {
+        surface->addAction(CopyExplanationAction);
+        if (qobject_cast<TMaskEdit*>(surface) == nullptr)
+            surface->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+}
+
 void TForm1::SetTabOrder()
 {
     QWidget* previous = nullptr;
@@ -302,6 +326,25 @@ void TForm1::Button3Click(QObject*)
 {
     if (Form2)
         Form2->exec();
+}
+
+void TForm1::OpenWith(const std::string& statusLine, const std::string& code)
+{
+    if (!statusLine.empty())
+        MaskEdit1->Model().Paste(QString::fromStdString(statusLine).toStdU32String());
+    if (!code.empty()) {
+        MaskEdit2->Model().PlaceCaret(0);
+        MaskEdit2->Model().Paste(QString::fromStdString(code).toStdU32String());
+        int key = 0;
+        MaskEdit2KeyUp(MaskEdit2, key, Qt::NoModifier);
+        Button2Click(Button2);
+    }
+}
+
+void TForm1::CopyExplanation()
+{
+    const std::string text = ExplainFields(MaskEdit1->Model(), MaskEdit2->Model(), CurrentTranslation());
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 // ---- Status field ----

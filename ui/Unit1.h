@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -64,6 +65,13 @@ public:
     void CheckBox41Click(QObject* Sender);
     void ComboBox1Change(QObject* Sender);
 
+    // The status line pasted into the status field and the code translated,
+    // each when not empty: what a link or the command line opens the window with.
+    void OpenWith(const std::string& statusLine, const std::string& code);
+    // Puts the explanation of the status field and the error row on the clipboard.
+    void CopyExplanation();
+    QAction* CopyExplanationAction = nullptr;
+
     const std::string& LastStatusText() const { return FBinding->LastStatusText(); }
     const std::string& LastErrorCodeText() const { return FLastErrorCodeText; }
     bool ComboUpdating() const { return FBinding->ComboUpdating(); }
@@ -79,6 +87,7 @@ private:
     void CreatePanel(int byteIndex);
     void SetTabOrder();
     void ConnectHandlers();
+    void CreateCopyExplanation();
 
     void PanelClick(QCheckBox* box, int byteIndex);
     void ShowReceiptState(int state);
