@@ -590,6 +590,49 @@ since the last emergency RAM reset!</translation>
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Расшифровка</source>
+        <translation>Explanation</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Копировать ссылку</source>
+        <translation>Copy link</translation>
+    </message>
+    <message>
+        <source>Поделиться</source>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>Скопировано</source>
+        <translation>Copied</translation>
+    </message>
+    <message>
+        <source>Недавние</source>
+        <translation>Recent</translation>
+    </message>
+    <message>
+        <source>Сравнить с текущей</source>
+        <translation>Compare with current</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Браузер не даёт хранить данные: недавние значения не сохраняются.</source>
+        <translation>The browser allows no storage: recent values are not kept.</translation>
+    </message>
+    <message>
+        <source>Ссылка не открыта: в ней нет строки статуса (s=) или кода ошибки (e=), которые можно прочитать.</source>
+        <translation>Link not opened: it holds no readable status line (s=) or error code (e=).</translation>
+    </message>
+</context>
+<context>
     <name>Regalo_Vespera</name>
     <message>
         <source>неизвестный параметр %1</source>

@@ -575,6 +575,49 @@
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Расшифровка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Копировать ссылку</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Поделиться</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Скопировано</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Недавние</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сравнить с текущей</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Браузер не даёт хранить данные: недавние значения не сохраняются.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ссылка не открыта: в ней нет строки статуса (s=) или кода ошибки (e=), которые можно прочитать.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Regalo_Vespera</name>
     <message>
         <source>неизвестный параметр %1</source>

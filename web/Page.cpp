@@ -3,6 +3,8 @@
 #include "core/Cp1251.h"
 #include "core/Diagnostics.h"
 #include "core/ErrorCodes.h"
+#include "core/Explanation.h"
+#include "core/HexText.h"
 #include "core/StatusFlagCatalogue.h"
 #include "core/StatusRecord.h"
 #include "form/FieldKeys.h"
@@ -16,7 +18,9 @@
 #include <emscripten/val.h>
 
 #include <algorithm>
+#include <deque>
 #include <optional>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -55,6 +59,35 @@ std::u32string Latin(std::string_view text)
 }
 
 enum FieldNumber { kStatusField = 1, kErrorCodeField = 2 };
+
+// The page's own words, beyond the window's: by the key the page's script
+// knows them by.
+constexpr std::pair<const char*, const char*> kPageWords[] = {
+    {"explanation", QT_TRANSLATE_NOOP("Page", "Расшифровка")},
+    {"copy", QT_TRANSLATE_NOOP("Page", "Копировать")},
+    {"copyLink", QT_TRANSLATE_NOOP("Page", "Копировать ссылку")},
+    {"share", QT_TRANSLATE_NOOP("Page", "Поделиться")},
+    {"copied", QT_TRANSLATE_NOOP("Page", "Скопировано")},
+    {"recent", QT_TRANSLATE_NOOP("Page", "Недавние")},
+    {"compare", QT_TRANSLATE_NOOP("Page", "Сравнить с текущей")},
+    {"clear", QT_TRANSLATE_NOOP("Page", "Очистить")},
+    {"noStorage", QT_TRANSLATE_NOOP("Page", "Браузер не даёт хранить данные: недавние значения не сохраняются.")},
+};
+constexpr char kBadLink[] =
+    QT_TRANSLATE_NOOP("Page", "Ссылка не открыта: в ней нет строки статуса (s=) или кода ошибки (e=), которые можно прочитать.");
+
+// How many status lines and codes the page keeps.
+constexpr std::size_t kRecentCount = 20;
+
+std::optional<StatusLine> WholeStatusLine(const std::u32string& text)
+{
+    return ReadStatusLine(ToCp1251(text));
+}
+
+bool IsErrorCode(const std::string& text)
+{
+    return text.size() == 4 && std::all_of(text.begin(), text.end(), IsHexDigitChar);
+}
 
 class Page {
 public:
@@ -176,6 +209,86 @@ public:
         description_ = description.value_or(std::string());
     }
 
+    // A link's status line and code, put in as a pasted line and a typed,
+    // translated code; nothing is taken from a link with anything unreadable.
+    bool Open(const std::wstring& status, const std::wstring& code)
+    {
+        const std::u32string line = FromJs(status);
+        const std::string codeText = ToCp1251(FromJs(code));
+        if ((status.empty() && code.empty()) || (!status.empty() && !WholeStatusLine(line))
+            || (!code.empty() && !IsErrorCode(codeText))) {
+            AddMessage(Translated("Page", kBadLink, translate_));
+            return false;
+        }
+        if (!status.empty())
+            status_.Paste(line);
+        if (!code.empty()) {
+            errorCode_.PlaceCaret(0);
+            errorCode_.Paste(FromCp1251(codeText));
+            AcceptFieldChange(errorCode_, lastErrorCode_);
+            Translate();
+        }
+        return true;
+    }
+
+    // What a link to this screen carries: "s=808489808391&e=0501", each part
+    // only while its field holds a whole line or a code.
+    std::string Link() const
+    {
+        const auto digits = StatusDigits();
+        const auto code = Code();
+        std::string link = digits ? "s=" + *digits : std::string();
+        if (code)
+            link += (link.empty() ? "e=" : "&e=") + *code;
+        return link;
+    }
+
+    // The field's line or code joins the recent ones, first, once.
+    void Remember(int field)
+    {
+        if (const auto value = field == kStatusField ? StatusDigits() : Code())
+            AddRecent(field == kStatusField ? 's' : 'e', *value);
+    }
+    // The recent ones as kept between visits: a line each, "s 808489808391" or "e 0501".
+    std::string RecentText() const
+    {
+        std::string text;
+        for (const auto& [kind, value] : recent_)
+            text += std::string(1, kind) + ' ' + value + '\n';
+        return text;
+    }
+    void RestoreRecent(const std::string& text)
+    {
+        recent_.clear();
+        std::istringstream lines(text);
+        std::string kind;
+        std::string value;
+        while (recent_.size() < kRecentCount && lines >> kind >> value) {
+            if ((kind == "s" && ReadStatusLine(value)) || (kind == "e" && IsErrorCode(value)))
+                recent_.emplace_back(kind[0], value);
+        }
+    }
+    void ClearRecent() { recent_.clear(); }
+    val Recent() const
+    {
+        val list = val::array();
+        for (const auto& [kind, value] : recent_) {
+            val entry = val::object();
+            entry.set("kind", std::string(1, kind));
+            entry.set("value", kind == 's' ? StatusHexText(ReadStatusLine(value)->bytes) : value);
+            list.call<void>("push", entry);
+        }
+        return list;
+    }
+    // What changed from an earlier status line to the one in the field, in
+    // regalo-decode diff's words; empty while the field holds no whole line.
+    std::string Compare(const std::string& earlier) const
+    {
+        const auto before = ReadStatusLine(earlier);
+        const auto now = WholeStatusLine(status_.Text());
+        return before && now ? ExplainChange(before->bytes, now->bytes, translate_) : std::string();
+    }
+
     // The page's language switch: the description shown is said again in the new language.
     void SetEnglish(bool english)
     {
@@ -200,6 +313,8 @@ public:
         view.set("boxes", boxes);
         view.set("receiptState", binding_.ReceiptState());
         view.set("description", description_);
+        view.set("explanation", ExplainFields(status_, errorCode_, translate_));
+        view.set("link", Link());
         view.set("message", std::exchange(message_, std::string()));
         return view;
     }
@@ -209,6 +324,30 @@ private:
 
     // The window shows each in a box of its own, one after the other.
     void AddMessage(const std::string& text) { message_ += (message_.empty() ? "" : "\n") + text; }
+
+    // The status field's whole line as its twelve digits.
+    std::optional<std::string> StatusDigits() const
+    {
+        const auto line = WholeStatusLine(status_.Text());
+        if (!line)
+            return std::nullopt;
+        std::string digits;
+        std::copy_if(line->text.begin(), line->text.end(), std::back_inserter(digits), [](char c) { return c != ' '; });
+        return digits;
+    }
+    std::optional<std::string> Code() const
+    {
+        std::string code = ToCp1251(errorCode_.Text());
+        return IsErrorCode(code) ? std::optional(code) : std::nullopt;
+    }
+
+    void AddRecent(char kind, const std::string& value)
+    {
+        std::erase_if(recent_, [&](const auto& entry) { return entry.first == kind && entry.second == value; });
+        recent_.emplace_front(kind, value);
+        if (recent_.size() > kRecentCount)
+            recent_.pop_back();
+    }
 
     static void ViewField(val& view, const char* name, const MaskEditModel& model)
     {
@@ -229,6 +368,7 @@ private:
     std::string describedCode_;
     std::string description_;
     std::string message_;
+    std::deque<std::pair<char, std::string>> recent_;
 };
 
 val Array(auto&& items)
@@ -261,6 +401,10 @@ val Texts(bool english)
     for (int state = 0; state < kReceiptStateCount; ++state)
         states[state] = Translated(kStatusFlagsContext, ReceiptStateList[static_cast<std::size_t>(state)], translate);
     texts.set("states", Array(states));
+    val words = val::object();
+    for (const auto& [key, text] : kPageWords)
+        words.set(key, std::string(Translated("Page", text, translate)));
+    texts.set("page", words);
     return texts;
 }
 
@@ -312,6 +456,14 @@ EMSCRIPTEN_BINDINGS(regalo)
         .function("chooseReceiptState", &Page::ChooseReceiptState)
         .function("translate", &Page::Translate)
         .function("setEnglish", &Page::SetEnglish)
+        .function("open", &Page::Open)
+        .function("link", &Page::Link)
+        .function("remember", &Page::Remember)
+        .function("recentText", &Page::RecentText)
+        .function("restoreRecent", &Page::RestoreRecent)
+        .function("clearRecent", &Page::ClearRecent)
+        .function("recent", &Page::Recent)
+        .function("compare", &Page::Compare)
         .function("view", &Page::View);
     emscripten::function("texts", &Texts);
     emscripten::function("controls", &Controls);

@@ -7,12 +7,21 @@
   const STATUS = 1;
   const ERROR_CODE = 2;
   const LANGUAGE_KEY = 'regalo-vespera.language';
+  const RECENT_KEY = 'regalo-vespera.recent';
   const fields = { [STATUS]: $('MaskEdit1'), [ERROR_CODE]: $('MaskEdit2') };
   const fieldNumber = (element) => (element === fields[STATUS] ? STATUS : element === fields[ERROR_CODE] ? ERROR_CODE : 0);
   const touch = () => matchMedia('(pointer: coarse)').matches || navigator.maxTouchPoints > 0;
 
   let page;
   let shown = {};
+  let shownRecent = null;
+  let linkAtFocus = null;
+  // Nothing is kept where the browser refuses storage.
+  let storage = null;
+  try {
+    storage = window.localStorage;
+    storage.getItem(RECENT_KEY);
+  } catch (e) { storage = null; }
   const boxes = Array.from({ length: 48 }, (_, i) => $(`CheckBox${i + 1}`));
   // What the user does before the rules have arrived, done once they have.
   const waiting = [];
@@ -34,6 +43,11 @@
     document.documentElement.lang = language;
     document.title = texts.title;
     $('title').textContent = texts.title;
+    const words = texts.page;
+    for (const [id, key] of [['explanation-caption', 'explanation'], ['copy', 'copy'], ['copy-link', 'copyLink'], ['share', 'share'],
+      ['recent-caption', 'recent'], ['clear-recent', 'clear'], ['no-storage', 'noStorage']]) $(id).textContent = words[key];
+    $('copied').textContent = '';
+    shownRecent = null;
     $('lang-ru').setAttribute('aria-pressed', String(language === 'ru'));
     $('lang-en').setAttribute('aria-pressed', String(language === 'en'));
     if (!controls) return;
@@ -60,8 +74,72 @@
     const list = $('ComboBox1');
     if (list.selectedIndex !== view.receiptState) list.selectedIndex = view.receiptState;
     if (view.description !== shown.description) $('Label1').textContent = view.description;
+    if (view.explanation !== shown.explanation) $('Explanation').textContent = view.explanation;
     $('message').textContent = view.message;
+    // The address carries what is on screen, replacing the entry as the user edits.
+    const link = view.link ? `#${view.link}` : '';
+    if (location.hash !== link) history.replaceState(null, '', link || location.pathname + location.search);
+    drawRecent();
     shown = view;
+  }
+
+  // The recent lines and codes, each a button that brings it back; a status
+  // line can be compared with the one on screen.
+  function drawRecent() {
+    const text = page.recentText();
+    if (text === shownRecent) return;
+    if (storage && shownRecent !== null) {
+      try { storage.setItem(RECENT_KEY, text); } catch (e) { /* kept for this visit only */ }
+    }
+    shownRecent = text;
+    const words = allTexts[language].page;
+    const list = $('recent-list');
+    list.replaceChildren();
+    for (const { kind, value } of page.recent()) {
+      const item = document.createElement('li');
+      const restore = document.createElement('button');
+      restore.type = 'button';
+      restore.textContent = value;
+      restore.dataset.kind = kind;
+      item.append(restore);
+      if (kind === 's') {
+        const compare = document.createElement('button');
+        compare.type = 'button';
+        compare.textContent = words.compare;
+        compare.dataset.compare = value;
+        item.append(compare);
+      }
+      list.append(item);
+    }
+    $('clear-recent').hidden = text === '';
+  }
+
+  // A link's s= and e=, when the address names something other than what is shown.
+  function fromAddress() {
+    const fragment = location.hash.slice(1);
+    if (!fragment || fragment === shown.link) return null;
+    const parts = new URLSearchParams(fragment);
+    return () => {
+      if (page.open(parts.get('s') || '', parts.get('e') || '')) {
+        page.remember(STATUS);
+        page.remember(ERROR_CODE);
+      }
+    };
+  }
+
+  async function copy(text) {
+    try {
+      await navigator.clipboard.writeText(text);
+    } catch (e) {
+      // Where the clipboard API is refused, the browser's own copy of a selection.
+      const area = document.createElement('textarea');
+      area.value = text;
+      document.body.append(area);
+      area.select();
+      document.execCommand('copy');
+      area.remove();
+    }
+    $('copied').textContent = allTexts[language].page.copied;
   }
 
   // Reads an event now into the calls it stands for, runs them and draws.
@@ -85,7 +163,11 @@
     const number = fieldNumber(field);
     field.addEventListener('keydown', (e) => {
       if (e.isComposing || e.key === 'Unidentified' || e.key === 'Process') return;
-      const press = () => page.keyDown(number, e.key, e.shiftKey, e.ctrlKey || e.metaKey, e.altKey);
+      const press = () => {
+        const handled = page.keyDown(number, e.key, e.shiftKey, e.ctrlKey || e.metaKey, e.altKey);
+        if (e.key === 'Enter') page.remember(number);
+        return handled;
+      };
       if (!page) {
         if (e.key !== 'Tab') {
           e.preventDefault();
@@ -134,6 +216,7 @@
         const bytes = new TextEncoder().encode(text);
         page.clipBuffer(bytes.length).set(bytes);
         page.pasteClip(number);
+        page.remember(number);
       };
     }));
     field.addEventListener('copy', (e) => {
@@ -152,6 +235,7 @@
       const [anchor, active] = backward ? [field.selectionEnd, field.selectionStart] : [field.selectionStart, field.selectionEnd];
       return () => page.select(number, anchor, active, true);
     }));
+    field.addEventListener('focus', () => { linkAtFocus = page ? page.link() : null; });
     field.addEventListener('focus', act((e) => {
       showKeypad(field);
       const fromAnotherControl = e.relatedTarget !== null;
@@ -161,6 +245,12 @@
       const next = e.relatedTarget;
       if (page && next && !$('keypad').contains(next) && !page.mayLeave(number)) {
         field.focus();
+        render();
+        return;
+      }
+      // A line the user changed is remembered on leaving the field.
+      if (page && number === STATUS && page.link() !== linkAtFocus) {
+        page.remember(STATUS);
         render();
       }
     });
@@ -200,7 +290,12 @@
 
   function start(module) {
     page = new module.Page(language === 'en');
+    // The field took the focus before the rules came: what it held then.
+    if (document.activeElement === fields[STATUS]) linkAtFocus = page.link();
+    if (storage) page.restoreRecent(storage.getItem(RECENT_KEY) || '');
     for (const call of waiting.splice(0)) call();
+    const opened = fromAddress();
+    if (opened) opened();
     render();
     document.body.dataset.rules = 'true';
     performance.mark('regalo-rules');
@@ -223,7 +318,30 @@
     const state = e.target.selectedIndex;
     return () => page.chooseReceiptState(state);
   }));
-  $('Button2').addEventListener('click', act(() => () => page.translate()));
+  $('Button2').addEventListener('click', act(() => () => {
+    page.translate();
+    page.remember(ERROR_CODE);
+  }));
+  window.addEventListener('hashchange', act(fromAddress));
+  $('copy').addEventListener('click', () => copy(shown.explanation || $('Explanation').textContent));
+  $('copy-link').addEventListener('click', () => copy(location.href));
+  if (navigator.share) {
+    $('share').hidden = false;
+    $('share').addEventListener('click', () => navigator.share({ title: document.title, text: shown.explanation, url: location.href })
+      .catch(() => { /* the user closed the share sheet */ }));
+  }
+  $('no-storage').hidden = storage !== null;
+  $('recent-list').addEventListener('click', act((e) => {
+    const target = e.target;
+    if (target.dataset.compare) return () => { $('comparison').textContent = page.compare(target.dataset.compare); };
+    if (!target.dataset.kind) return null;
+    const value = target.textContent;
+    return () => page.open(target.dataset.kind === 's' ? value : '', target.dataset.kind === 'e' ? value : '');
+  }));
+  $('clear-recent').addEventListener('click', act(() => () => {
+    page.clearRecent();
+    $('comparison').textContent = '';
+  }));
   for (const choice of ['ru', 'en']) {
     $(`lang-${choice}`).addEventListener('click', act(() => {
       language = choice;

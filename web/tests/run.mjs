@@ -1,7 +1,7 @@
 // The page's tests in a real browser: node run.mjs <suite>. Each suite is a
 // table of cases; a failed case names itself and what the page showed.
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
+import { execFileSync, spawnSync } from 'node:child_process';
 import { createRequire } from 'node:module';
 import { pathToFileURL } from 'node:url';
 import { serve } from '../tools/serve.mjs';
@@ -135,6 +135,76 @@ const suites = {
     }
   },
 
+  // A link opens what it carries, the address follows every edit, and a bad
+  // link is refused in a line without anything of it reaching the page.
+  async link({ tab, url }) {
+    const decoder = process.env.REGALO_DECODE;
+    const brief = (...args) => execFileSync(decoder, [...args, '--brief'], { encoding: 'utf8' }).trimEnd();
+    const address = () => tab.evaluate(() => location.hash);
+    await tab.browserContext().overridePermissions(url, ['clipboard-read', 'clipboard-write']);
+    await ready(tab, `${url}#s=80-84-89-80-83-91&e=0501`);
+    const now = await shown(tab);
+    assert.deepEqual([now.status, now.errorCode, now.description], ['80 84 89 80 83 91', '0501', 'Ошибка оборудования!\n Ошибка дисплея!']);
+    const explanation = `${brief('status', '808489808391')}\n\n${brief('error', '0501')}`;
+    assert.equal(await tab.$eval('#Explanation', (e) => e.textContent), explanation);
+    await tab.click('#copy');
+    await tab.waitForFunction(() => document.getElementById('copied').textContent !== '');
+    assert.equal(await tab.evaluate(() => navigator.clipboard.readText()), explanation);
+    assert.equal(await address(), '#s=808489808391&e=0501');
+    const entries = await tab.evaluate(() => history.length);
+    await tab.focus('#MaskEdit1');
+    await press(tab, ['{Home}', '9']);
+    assert.deepEqual([await address(), await tab.evaluate(() => history.length)], ['#s=908489808391&e=0501', entries]);
+    await tab.focus('#MaskEdit2');
+    await press(tab, ['{Control+a}', '0c05']);
+    const cases = [
+      ['#e=0000', '90 84 89 80 83 91', '0000', ''],
+      ['#s=zz&e=<img src=x onerror=alert(1)>', '90 84 89 80 83 91', '0000', 'Ссылка не открыта'],
+      ['#s=818080808080', '81 80 80 80 80 80', '0000', ''],
+    ];
+    for (const [fragment, status, code, message] of cases) {
+      await tab.evaluate((f) => { location.hash = f; }, fragment);
+      await tab.waitForFunction((s) => document.getElementById('MaskEdit1').value === s, { timeout: 5000 }, status);
+      const after = await shown(tab);
+      assert.deepEqual([after.status, after.errorCode, after.message.slice(0, message.length)], [status, code, message], fragment);
+    }
+    assert.equal(await tab.$$eval('img', (images) => images.length), 0);
+  },
+
+  // The recent lines and codes come back with a tap, stay for the next visit,
+  // compare in regalo-decode diff's words, and go when cleared; a browser that
+  // refuses storage keeps nothing and says so.
+  async recent({ tab, url, browser }) {
+    const recent = () => tab.$$eval('#recent-list li button[data-kind]', (buttons) => buttons.map((b) => b.textContent));
+    await ready(tab, url);
+    await paste(tab, '#MaskEdit1', '80 84 89 80 83 91');
+    await tab.focus('#MaskEdit2');
+    await press(tab, ['0501', '{Enter}']);
+    await tab.focus('#MaskEdit1');
+    await press(tab, ['{Home}', '9', '{Enter}']);
+    assert.deepEqual(await recent(), ['90 84 89 80 83 91', '0501', '80 84 89 80 83 91']);
+    await ready(tab, url);
+    assert.deepEqual(await recent(), ['90 84 89 80 83 91', '0501', '80 84 89 80 83 91']);
+    await tab.click('#recent-caption');
+    await tab.click('#recent-list li:nth-child(1) button[data-kind]');
+    assert.equal((await shown(tab)).status, '90 84 89 80 83 91');
+    await tab.click('#recent-list li:nth-child(3) button[data-compare]');
+    // diff ends with 1 for lines that differ.
+    const diff = spawnSync(process.env.REGALO_DECODE, ['diff', '80 84 89 80 83 91', '90 84 89 80 83 91'], { encoding: 'utf8' }).stdout;
+    assert.equal(await tab.$eval('#comparison', (e) => e.textContent), diff.trimEnd());
+    await tab.click('#clear-recent');
+    await ready(tab, url);
+    assert.deepEqual(await recent(), []);
+
+    const refusing = await openTab(browser);
+    await refusing.evaluateOnNewDocument(() => Object.defineProperty(window, 'localStorage', {
+      get() { throw new DOMException('refused', 'SecurityError'); } }));
+    await ready(refusing, url);
+    await paste(refusing, '#MaskEdit1', '80 84 89 80 83 91');
+    assert.equal(await refusing.$eval('#no-storage', (e) => e.hidden), false);
+    assert.deepEqual(refusing.problems, []);
+  },
+
   // After the first visit the page opens and works with no network.
   async offline({ tab, url }) {
     await ready(tab, url);
@@ -164,7 +234,7 @@ const suites = {
     const layout = await tab.evaluate(() => {
       const rect = (id) => document.getElementById(id).getBoundingClientRect();
       const heights = [...document.querySelectorAll('.boxes label, #keypad button, button, select, input[type=text]')]
-        .map((e) => e.getBoundingClientRect().height);
+        .filter((e) => e.getClientRects().length > 0).map((e) => e.getBoundingClientRect().height);
       return {
         sideways: document.scrollingElement.scrollWidth - innerWidth,
         smallest: Math.min(...heights),
@@ -207,6 +277,8 @@ const suites = {
     await tab.focus('#MaskEdit2');
     await press(tab, ['0501', '{Enter}']);
     assert.equal((await shown(tab)).description, 'Hardware error!\n Display error!');
+    assert.equal(await tab.$eval('#Explanation', (e) => e.textContent),
+      '80 80 80 80 80 80\nReceipt state: 0. Document closed\n\n0501: Hardware error! Display error!');
     await tab.click('#lang-ru');
     assert.deepEqual([await label(), (await shown(tab)).description], ['Байты состояния регистратора', 'Ошибка оборудования!\n Ошибка дисплея!']);
     await ready(tab, url);
@@ -225,7 +297,7 @@ const browser = await launch(puppeteer);
 let failed = false;
 try {
   const tab = await openTab(browser, { languages: name === 'english' ? ['en-US', 'en'] : ['ru-RU', 'ru'] });
-  await suites[name]({ tab, url: `http://127.0.0.1:${server.address().port}/`, puppeteer });
+  await suites[name]({ tab, url: `http://127.0.0.1:${server.address().port}/`, puppeteer, browser });
   assert.deepEqual(tab.problems, [], 'the page reported problems');
   console.log(`${name}: passed`);
 } catch (error) {
