@@ -36,18 +36,15 @@ MaskEditModel::MaskEditModel(std::u32string_view editMask)
     reportedActive_ = active_;
 }
 
-MaskEditModel::Operation::~Operation()
+void MaskEditModel::ReportState()
 {
-    MaskEditModel& m = model_;
-    if (--m.depth_ > 0)
+    if (display_ == reportedDisplay_ && anchor_ == reportedAnchor_ && active_ == reportedActive_)
         return;
-    if (m.display_ == m.reportedDisplay_ && m.anchor_ == m.reportedAnchor_ && m.active_ == m.reportedActive_)
-        return;
-    m.reportedDisplay_ = m.display_;
-    m.reportedAnchor_ = m.anchor_;
-    m.reportedActive_ = m.active_;
-    if (m.OnStateChanged)
-        m.OnStateChanged();
+    reportedDisplay_ = display_;
+    reportedAnchor_ = anchor_;
+    reportedActive_ = active_;
+    if (OnStateChanged)
+        OnStateChanged();
 }
 
 bool MaskEditModel::IsLiteral(int offset) const
@@ -124,7 +121,7 @@ std::u32string MaskEditModel::FitToTemplate(std::u32string_view value) const
 
 void MaskEditModel::SetText(std::u32string_view value)
 {
-    const Operation operation(*this);
+    const auto operation = Operation();
     ReplaceDisplay(FitToTemplate(value));
 }
 
@@ -160,7 +157,7 @@ int MaskEditModel::SelLength() const
 
 void MaskEditModel::PlaceCaret(int offset)
 {
-    const Operation operation(*this);
+    const auto operation = Operation();
     steppedOverLiteral_ = false;
     offset = std::max(offset, 0);
     if (offset < Length()) {
@@ -173,7 +170,7 @@ void MaskEditModel::PlaceCaret(int offset)
 
 void MaskEditModel::Select(int anchor, int active)
 {
-    const Operation operation(*this);
+    const auto operation = Operation();
     steppedOverLiteral_ = false;
     anchor_ = std::clamp(anchor, 0, Length());
     active_ = std::clamp(active, 0, Length());
@@ -181,13 +178,13 @@ void MaskEditModel::Select(int anchor, int active)
 
 void MaskEditModel::SelectAll()
 {
-    const Operation operation(*this);
+    const auto operation = Operation();
     Select(0, Length());
 }
 
 void MaskEditModel::EnsureHighlight()
 {
-    const Operation operation(*this);
+    const auto operation = Operation();
     if (SelLength() == 0)
         PlaceCaret(active_);
 }
@@ -245,7 +242,7 @@ bool MaskEditModel::EmptyWideSelection()
 
 void MaskEditModel::TypeChar(char32_t c)
 {
-    const Operation operation(*this);
+    const auto operation = Operation();
     const bool afterStep = steppedOverLiteral_;
     EnsureHighlight();
     EmptyWideSelection();
@@ -289,7 +286,7 @@ void MaskEditModel::TypeChar(char32_t c)
 
 void MaskEditModel::Backspace()
 {
-    const Operation operation(*this);
+    const auto operation = Operation();
     EnsureHighlight();
     if (EmptyWideSelection())
         return;
@@ -302,7 +299,7 @@ void MaskEditModel::Backspace()
 
 void MaskEditModel::Delete()
 {
-    const Operation operation(*this);
+    const auto operation = Operation();
     EnsureHighlight();
     if (EmptyWideSelection())
         return;
@@ -324,7 +321,7 @@ std::u32string MaskEditModel::Copy() const
 
 std::u32string MaskEditModel::Cut()
 {
-    const Operation operation(*this);
+    const auto operation = Operation();
     EnsureHighlight();
     std::u32string copied = Copy();
     Delete();
@@ -333,7 +330,7 @@ std::u32string MaskEditModel::Cut()
 
 void MaskEditModel::Paste(std::u32string_view clip)
 {
-    const Operation operation(*this);
+    const auto operation = Operation();
     if (WholeTextOf) {
         if (const auto whole = WholeTextOf(clip)) {
             ReplaceDisplay(FitToTemplate(*whole));
@@ -371,13 +368,13 @@ void MaskEditModel::Paste(std::u32string_view clip)
 
 void MaskEditModel::MoveLeft(bool extend)
 {
-    const Operation operation(*this);
+    const auto operation = Operation();
     Step(-1, extend);
 }
 
 void MaskEditModel::MoveRight(bool extend)
 {
-    const Operation operation(*this);
+    const auto operation = Operation();
     Step(1, extend);
 }
 
@@ -426,7 +423,7 @@ bool IsWordChar(char32_t c)
 
 void MaskEditModel::WordLeft(bool extend)
 {
-    const Operation operation(*this);
+    const auto operation = Operation();
     steppedOverLiteral_ = false;
     int p = active_;
     if (!extend && SelLength() > 0)
@@ -446,7 +443,7 @@ void MaskEditModel::WordLeft(bool extend)
 
 void MaskEditModel::WordRight(bool extend)
 {
-    const Operation operation(*this);
+    const auto operation = Operation();
     steppedOverLiteral_ = false;
     int p = extend ? active_ : SelStart();
     while (p < Length() && IsWordChar(display_[static_cast<std::size_t>(p)]))
@@ -464,7 +461,7 @@ void MaskEditModel::WordRight(bool extend)
 
 void MaskEditModel::Home(bool extend)
 {
-    const Operation operation(*this);
+    const auto operation = Operation();
     steppedOverLiteral_ = false;
     if (!extend) {
         PlaceCaret(0);
@@ -477,7 +474,7 @@ void MaskEditModel::Home(bool extend)
 
 void MaskEditModel::End(bool extend)
 {
-    const Operation operation(*this);
+    const auto operation = Operation();
     steppedOverLiteral_ = false;
     if (!extend) {
         PlaceCaret(Length());
@@ -500,7 +497,7 @@ std::optional<int> MaskEditModel::FirstIncompletePosition() const
 
 std::optional<int> MaskEditModel::RefuseIncomplete()
 {
-    const Operation operation(*this);
+    const auto operation = Operation();
     if (!modified_)
         return std::nullopt;
     const auto position = FirstIncompletePosition();
@@ -514,7 +511,7 @@ std::optional<int> MaskEditModel::RefuseIncomplete()
 
 bool MaskEditModel::Escape()
 {
-    const Operation operation(*this);
+    const auto operation = Operation();
     if (!modified_)
         return false;
     modified_ = false;
@@ -524,7 +521,7 @@ bool MaskEditModel::Escape()
 
 void MaskEditModel::FocusEntered(bool takeRestoreText)
 {
-    const Operation operation(*this);
+    const auto operation = Operation();
     steppedOverLiteral_ = false;
     if (takeRestoreText)
         restore_ = display_;

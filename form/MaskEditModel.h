@@ -1,5 +1,7 @@
 #pragma once
 
+#include "form/OutermostScope.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -97,17 +99,10 @@ public:
     static const char kInvalidInputMessage[];
 
 private:
-    // Brackets every public operation that may change text, caret or selection.
-    class Operation {
-    public:
-        explicit Operation(MaskEditModel& model) : model_(model) { ++model_.depth_; }
-        ~Operation();
-        Operation(const Operation&) = delete;
-        Operation& operator=(const Operation&) = delete;
-
-    private:
-        MaskEditModel& model_;
-    };
+    // Brackets every public operation that may change text, caret or
+    // selection; the outermost one reports the state when it ends.
+    auto Operation() { return OutermostScope(depth_, [this] { ReportState(); }); }
+    void ReportState();
 
     bool Admits(char32_t c) const;
     bool HasTemplateShape(std::u32string_view value) const;

@@ -13,17 +13,15 @@ StatusBinding::StatusBinding(MaskEditModel& field) : field_(field), lastText_(kI
         boxes_[Index(byteIndex, kAlwaysSetBit)] = true;
 }
 
-StatusBinding::Scope::~Scope()
+void StatusBinding::ShowPendingReceiptState()
 {
-    if (--binding_.depth_ == 0) {
-        if (const auto state = std::exchange(binding_.pendingReceiptState_, std::nullopt); state && binding_.OnReceiptStateShown)
-            binding_.OnReceiptStateShown(*state);
-    }
+    if (const auto state = std::exchange(pendingReceiptState_, std::nullopt); state && OnReceiptStateShown)
+        OnReceiptStateShown(*state);
 }
 
 void StatusBinding::FieldChanged()
 {
-    const Scope scope(*this);
+    const auto scope = Scope();
     if (!AcceptFieldChange(field_, lastText_))
         return;
     for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex)
@@ -32,7 +30,7 @@ void StatusBinding::FieldChanged()
 
 void StatusBinding::FieldKeyUp()
 {
-    const Scope scope(*this);
+    const auto scope = Scope();
     if (const auto changed = AcceptFieldChange(field_, lastText_))
         ShowStatusByte(StatusByteAtOffset(*changed));
 }
@@ -65,7 +63,7 @@ void StatusBinding::SetChecked(int byteIndex, int bit, bool checked)
 
 void StatusBinding::PanelClick(int byteIndex)
 {
-    const Scope scope(*this);
+    const auto scope = Scope();
     // While the list sets the receipt-state boxes, it writes the byte itself.
     if (byteIndex == kReceiptStateByte && comboUpdating_)
         return;
@@ -101,7 +99,7 @@ void StatusBinding::SelectReceiptState(int state)
 
 void StatusBinding::ReceiptStateChosen(int state)
 {
-    const Scope scope(*this);
+    const auto scope = Scope();
     SelectReceiptState(state);
     comboUpdating_ = true;
     const struct Reset {

@@ -2,6 +2,7 @@
 
 #include "core/StatusFlagCatalogue.h"
 #include "form/MaskEditModel.h"
+#include "form/OutermostScope.h"
 
 #include <array>
 #include <functional>
@@ -48,16 +49,10 @@ public:
 private:
     static std::size_t Index(int byteIndex, int bit) { return static_cast<std::size_t>(byteIndex * kBitsPerByte + bit); }
 
-    class Scope {
-    public:
-        explicit Scope(StatusBinding& binding) : binding_(binding) { ++binding_.depth_; }
-        ~Scope();
-        Scope(const Scope&) = delete;
-        Scope& operator=(const Scope&) = delete;
-
-    private:
-        StatusBinding& binding_;
-    };
+    // Handlers run inside one another; the list's entry is shown once the
+    // outermost is done.
+    auto Scope() { return OutermostScope(depth_, [this] { ShowPendingReceiptState(); }); }
+    void ShowPendingReceiptState();
 
     void PanelClick(int byteIndex);
     void ShowStatusByte(int byteIndex);

@@ -207,17 +207,6 @@ TEST(DecodeCommand, StreamsOneResultPerLine)
     EXPECT_EQ(std::count(status.out.begin(), status.out.end(), '\n'), 2);
 }
 
-std::string Utf16(std::u16string_view text, bool littleEndian)
-{
-    std::string bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
-    for (char16_t unit : text) {
-        const char low = static_cast<char>(unit & 0xFF);
-        const char high = static_cast<char>(unit >> 8);
-        bytes += littleEndian ? std::string{low, high} : std::string{high, low};
-    }
-    return bytes;
-}
-
 // What Windows tools save: a UTF-8 byte-order mark, UTF-16 after its mark
 // (PowerShell's >), CR LF or a lone CR.
 TEST(DecodeCommand, StreamsReadWhatWindowsToolsWrite)

@@ -117,17 +117,6 @@ CommandRun DecodeFed(const std::vector<std::string>& arguments, const std::strin
     return {code, contents(out), contents(err)};
 }
 
-std::string Utf16(std::u16string_view text, bool littleEndian)
-{
-    std::string bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
-    for (char16_t unit : text) {
-        const char low = static_cast<char>(unit & 0xFF);
-        const char high = static_cast<char>(unit >> 8);
-        bytes += littleEndian ? std::string{low, high} : std::string{high, low};
-    }
-    return bytes;
-}
-
 // However the input arrives, every read of it is the same: marks, units,
 // line ends and characters cut by a read are put together again.
 TEST(LiveStream, ReadsTheSameWholeOrByteByByte)
