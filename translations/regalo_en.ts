@@ -631,6 +631,10 @@ since the last emergency RAM reset!</translation>
         <source>Ссылка не открыта: в ней нет строки статуса (s=) или кода ошибки (e=), которые можно прочитать.</source>
         <translation>Link not opened: it holds no readable status line (s=) or error code (e=).</translation>
     </message>
+    <message>
+        <source>Вставка не принята: в ней %1 символов, а строка статуса не бывает длиннее 4096.</source>
+        <translation>Paste refused: it holds %1 characters, and no status line is longer than 4096.</translation>
+    </message>
 </context>
 <context>
     <name>Regalo_Vespera</name>

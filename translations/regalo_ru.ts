@@ -616,6 +616,10 @@
         <source>Ссылка не открыта: в ней нет строки статуса (s=) или кода ошибки (e=), которые можно прочитать.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Вставка не принята: в ней %1 символов, а строка статуса не бывает длиннее 4096.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Regalo_Vespera</name>

@@ -76,6 +76,13 @@ constexpr std::pair<const char*, const char*> kPageWords[] = {
 constexpr char kBadLink[] =
     QT_TRANSLATE_NOOP("Page", "Ссылка не открыта: в ней нет строки статуса (s=) или кода ошибки (e=), которые можно прочитать.");
 
+// The most a paste may hold, in UTF-16 units as the browser counts them: far
+// more than any status line in any form, so that a pasted file cannot hang
+// the page.
+constexpr int kLargestPaste = 4096;
+constexpr char kPasteRefused[] =
+    QT_TRANSLATE_NOOP("Page", "Вставка не принята: в ней %1 символов, а строка статуса не бывает длиннее 4096.");
+
 // How many status lines and codes the page keeps.
 constexpr std::size_t kRecentCount = 20;
 
@@ -137,8 +144,19 @@ public:
         KeyUp(field, L"");
     }
 
-    // A pasted text arrives as UTF-8 in a buffer the page fills natively: a
-    // megabyte from the clipboard costs no character-by-character copying in script.
+    // Whether a paste of `length` UTF-16 units is taken; a larger one is
+    // refused with a message before it costs anything.
+    bool AcceptsPaste(int length)
+    {
+        if (length <= kLargestPaste)
+            return true;
+        std::string message = Translated("Page", kPasteRefused, translate_);
+        message.replace(message.find("%1"), 2, std::to_string(length));
+        AddMessage(message);
+        return false;
+    }
+
+    // A pasted text arrives as UTF-8 in a buffer the page fills natively.
     val ClipBuffer(int size)
     {
         clip_.resize(static_cast<std::size_t>(std::max(size, 0)));
@@ -446,6 +464,7 @@ EMSCRIPTEN_BINDINGS(regalo)
         .function("keyUp", &Page::KeyUp)
         .function("type", &Page::Type)
         .function("clipBuffer", &Page::ClipBuffer)
+        .function("acceptsPaste", &Page::AcceptsPaste)
         .function("pasteClip", &Page::PasteClip)
         .function("copy", &Page::Copy)
         .function("cut", &Page::Cut)

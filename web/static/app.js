@@ -26,6 +26,11 @@
   // What the user does before the rules have arrived, done once they have.
   const waiting = [];
 
+  // A lone surrogate would be paired with the character after it on its way
+  // to the rules: it goes as one character that is no letter or digit.
+  const wellFormed = (text) => (text.toWellFormed ? text.toWellFormed()
+    : text.replace(/[\uD800-\uDBFF](?![\uDC00-\uDFFF])|(?<![\uD800-\uDBFF])[\uDC00-\uDFFF]/g, '\uFFFD'));
+
   function storedLanguage() {
     try {
       const stored = localStorage.getItem(LANGUAGE_KEY);
@@ -185,7 +190,7 @@
       e.preventDefault();
       act(() => {
         const data = e.data || '';
-        if (e.inputType === 'insertText' || e.inputType === 'insertReplacementText') return () => page.type(number, data);
+        if (e.inputType === 'insertText' || e.inputType === 'insertReplacementText') return () => page.type(number, wellFormed(data));
         if (e.inputType === 'deleteContentBackward') return () => page.keyDown(number, 'Backspace', false, false, false);
         if (e.inputType === 'deleteContentForward') return () => page.keyDown(number, 'Delete', false, false, false);
         return null;
@@ -205,7 +210,7 @@
       const inserted = after.slice(start, after.length - end);
       return () => {
         page.select(number, start, start, true);
-        if (inserted) page.type(number, inserted);
+        if (inserted) page.type(number, wellFormed(inserted));
         else page.keyDown(number, 'Delete', false, false, false);
       };
     }));
@@ -213,6 +218,7 @@
       e.preventDefault();
       const text = e.clipboardData.getData('text/plain');
       return () => {
+        if (!page.acceptsPaste(text.length)) return;
         const bytes = new TextEncoder().encode(text);
         page.clipBuffer(bytes.length).set(bytes);
         page.pasteClip(number);
