@@ -3,6 +3,16 @@
 'use strict';
 
 (() => {
+  // Inside another site's frame the page does nothing, so that no site can
+  // have the user tick its boxes unawares.
+  let framed = window.top !== window.self;
+  try {
+    framed = framed && window.top.location.origin !== location.origin;
+  } catch (e) { /* another origin's top: framed indeed */ }
+  if (framed) {
+    document.documentElement.hidden = true;
+    return;
+  }
   const $ = (id) => document.getElementById(id);
   const STATUS = 1;
   const ERROR_CODE = 2;
@@ -360,7 +370,8 @@
   document.body.dataset.ready = 'true';
   performance.mark('regalo-ready');
 
-  if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol)) {
+  // Only where the page comes with a worker: the single file has none.
+  if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol) && document.querySelector('link[rel=manifest]')) {
     navigator.serviceWorker.register('sw.js').catch(() => { /* the page works without it, online */ });
   }
   // The single file carries the module inline; dist/web fetches it now.

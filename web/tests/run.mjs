@@ -1,11 +1,16 @@
 // The page's tests in a real browser: node run.mjs <suite>. Each suite is a
 // table of cases; a failed case names itself and what the page showed.
 import assert from 'node:assert/strict';
-import { execFileSync, spawnSync } from 'node:child_process';
+import { execFileSync, spawn, spawnSync } from 'node:child_process';
+import { cpSync, mkdirSync, mkdtempSync, rmSync, symlinkSync, writeFileSync } from 'node:fs';
+import { request as httpRequest } from 'node:http';
+import { connect } from 'node:net';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { createRequire } from 'node:module';
 import { pathToFileURL } from 'node:url';
 import { serve } from '../tools/serve.mjs';
-import { distWeb, launch, loadPuppeteer, openTab, paste, press, ready, shown, singleFile } from './browser.mjs';
+import { distWeb, launch, loadPuppeteer, openTab, paste, press, projectRoot, ready, shown, singleFile } from './browser.mjs';
 
 const ALWAYS_SET = [8, 16, 24, 32, 40, 48];
 const ticked = (...numbers) => [...new Set([...numbers, ...ALWAYS_SET])].sort((a, b) => a - b);
@@ -209,6 +214,83 @@ const suites = {
     await paste(refusing, '#MaskEdit1', '80 84 89 80 83 91');
     assert.equal(await refusing.$eval('#no-storage', (e) => e.hidden), false);
     assert.deepEqual(refusing.problems, []);
+  },
+
+  // The page server: what any web page can send it to 127.0.0.1 is answered
+  // and it goes on; only GET and HEAD of the folder's files, compressed,
+  // revalidated, with the host's headers; it runs from any checkout path;
+  // and the page does nothing inside another site's frame.
+  async server({ browser }) {
+    const work = mkdtempSync(join(tmpdir(), 'regalo-serve-'));
+    const folder = join(work, 'web');
+    cpSync(distWeb, folder, { recursive: true });
+    symlinkSync('/etc/passwd', join(folder, 'leak'));
+    const server = await serve(folder);
+    const base = `http://127.0.0.1:${server.address().port}`;
+    const ask = (path, { method = 'GET', headers = {} } = {}) => new Promise((done, fail) => {
+      const request = httpRequest(`${base}${path}`, { method, headers }, (response) => {
+        response.resume();
+        response.on('end', () => done({ status: response.statusCode, headers: response.headers }));
+      });
+      request.on('error', fail);
+      request.end();
+    });
+    const raw = (line) => new Promise((done) => {
+      const socket = connect(server.address().port, '127.0.0.1', () => socket.write(`${line}\r\nHost: x\r\n\r\n`));
+      let answer = '';
+      socket.on('data', (data) => { answer += data; });
+      socket.on('close', () => done(answer.split(' ')[1]));
+      socket.on('error', () => done('closed'));
+    });
+    const cases = [
+      ['/%', {}, 400], ['/%ff', {}, 400], ['/%E0%A4%A', {}, 400], ['/leak', {}, 404], ['/../../etc/passwd', {}, 404],
+      ['/', { method: 'POST' }, 405], ['/', { method: 'DELETE' }, 405], ['/', { method: 'TRACE' }, 405], ['/', { method: 'HEAD' }, 200],
+    ];
+    for (const [path, options, status] of cases) assert.equal((await ask(path, options)).status, status, `${options.method || 'GET'} ${path}`);
+    assert.equal(await raw('GET http://[ HTTP/1.1'), '400');
+    const page = await ask('/', { headers: { 'Accept-Encoding': 'gzip' } });
+    assert.deepEqual([page.status, page.headers['content-encoding'], page.headers['x-content-type-options']], [200, 'gzip', 'nosniff']);
+    assert.match(page.headers['content-security-policy'], /frame-ancestors 'none'/);
+    assert.equal((await ask('/regalo_web.wasm', { headers: { 'If-None-Match': page.headers.etag } })).status, 200);
+    const module = await ask('/regalo_web.wasm');
+    assert.equal((await ask('/regalo_web.wasm', { headers: { 'If-None-Match': module.headers.etag } })).status, 304);
+
+    // scripts/web serve from a checkout under blanks, Cyrillic and a link.
+    const odd = join(work, 'Папка с пробелом');
+    mkdirSync(odd);
+    symlinkSync(join(projectRoot, 'web/tools'), join(odd, 'tools'));
+    const program = spawn(process.execPath, [join(odd, 'tools/serve.mjs'), folder, '0']);
+    const banner = await new Promise((done) => {
+      program.stdout.on('data', (data) => done(String(data)));
+      program.on('exit', (code) => done(`exit ${code}`));
+    });
+    const port = banner.match(/127\.0\.0\.1:(\d+)/);
+    assert.ok(port, banner);
+    const fetched = await fetch(`http://127.0.0.1:${port[1]}/`);
+    assert.equal(fetched.status, 200);
+    program.kill();
+    const busy = spawnSync(process.execPath, [join(projectRoot, 'web/tools/serve.mjs'), folder, String(server.address().port)],
+      { encoding: 'utf8' });
+    assert.deepEqual([busy.status, busy.stderr.trim().split('\n').length], [1, 1], busy.stderr);
+
+    // Framed by another site: refused by the header, and by the page where a host sends none.
+    rmSync(join(folder, '_headers'));
+    const bare = await serve(folder);
+    const outside = join(work, 'outside');
+    mkdirSync(outside);
+    writeFileSync(join(outside, 'frame.html'),
+      `<iframe src="${base}/"></iframe><iframe src="http://127.0.0.1:${bare.address().port}/"></iframe>`);
+    const host = await serve(outside);
+    const framing = await openTab(browser);
+    await framing.goto(`http://127.0.0.1:${host.address().port}/frame.html`, { waitUntil: 'load' });
+    const [, headed, unheaded] = framing.frames();
+    assert.equal(headed.url(), 'chrome-error://chromewebdata/', 'the header keeps the page out of the frame');
+    await unheaded.waitForFunction(() => document.readyState === 'complete');
+    assert.deepEqual(await unheaded.evaluate(() => [document.documentElement.hidden, document.body.dataset.ready ?? 'not ready']), [true, 'not ready']);
+    host.close();
+    bare.close();
+    server.close();
+    rmSync(work, { recursive: true, force: true });
   },
 
   // After the first visit the page opens and works with no network.

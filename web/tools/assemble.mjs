@@ -24,6 +24,14 @@ copyFileSync(join(root, 'ui/resources/icon.svg'), join(out, 'icon.svg'));
 for (const size of [192, 512]) {
   execFileSync('rsvg-convert', ['-w', String(size), '-h', String(size), '-o', join(out, `icon-${size}.png`), join(out, 'icon.svg')]);
 }
+// A phone crops a maskable icon to its own shape: the icon stands inside
+// the safe circle, on the theme's colour.
+const iconBody = read(join(root, 'ui/resources/icon.svg')).replace(/^[\s\S]*?<svg[^>]*>|<\/svg>\s*$/g, '');
+const maskable = join(moduleDir, 'icon-maskable.svg');
+writeFileSync(maskable, '<svg xmlns="http://www.w3.org/2000/svg" width="80" height="80" viewBox="0 0 80 80">'
+  + '<rect width="80" height="80" fill="#1f4e79"/><svg x="16" y="16" width="48" height="48" viewBox="0 0 64 64">'
+  + `${iconBody}</svg></svg>`);
+execFileSync('rsvg-convert', ['-w', '512', '-h', '512', '-o', join(out, 'icon-maskable-512.png'), maskable]);
 writeFileSync(join(out, 'manifest.webmanifest'), fill(read(join(staticDir, 'manifest.webmanifest')), { DESCRIPTION: JSON.stringify(description).slice(1, -1) }));
 
 const page = read(join(staticDir, 'index.html'));
@@ -37,10 +45,13 @@ const allowed = (texts) => texts.map((text) => `'sha256-${hash(text)}'`).join(' 
 const policy = (rules) => [...rules, "object-src 'none'", "base-uri 'none'", "form-action 'none'"].join('; ');
 
 // Nothing but the page's own files, and no code but its own.
+const csp = policy(["default-src 'self'", `script-src 'self' ${allowed([app])} 'wasm-unsafe-eval'`, `style-src ${allowed([style])}`,
+  "img-src 'self'", "connect-src 'self'", "manifest-src 'self'", "worker-src 'self'"]);
+const attribute = (text) => text.replace(/[&<>"]/g, (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
 writeFileSync(join(out, 'index.html'), fill(page, {
   ...controls,
-  CSP: policy(["default-src 'self'", `script-src 'self' ${allowed([app])} 'wasm-unsafe-eval'`, `style-src ${allowed([style])}`,
-    "img-src 'self'", "connect-src 'self'", "manifest-src 'self'", "worker-src 'self'"]),
+  CSP: csp,
+  DESCRIPTION: attribute(description),
   // The module and its WebAssembly are fetched at once; the script starts them when the page takes keys.
   HEAD: [`<style>${style}</style>`, '<link rel="preload" href="regalo_web.js" as="script">',
     '<link rel="preload" href="regalo_web.wasm" as="fetch" type="application/wasm" crossorigin>',
@@ -49,8 +60,14 @@ writeFileSync(join(out, 'index.html'), fill(page, {
   BODY: `<script>${app}</script>`,
 }));
 
-// The service worker keeps every file; its cache is named after their contents.
-const files = readdirSync(out).sort();
+// What a static host sends with every file, in the form Netlify and
+// Cloudflare Pages read (scripts/web serve sends it too): the policy as a
+// header, where it can also forbid other sites to frame the page.
+writeFileSync(join(out, '_headers'), ['/*', `  Content-Security-Policy: ${csp}; frame-ancestors 'none'`,
+  '  X-Content-Type-Options: nosniff', '  Referrer-Policy: no-referrer', ''].join('\n'));
+
+// The service worker keeps every file the page uses; its cache is named after their contents.
+const files = readdirSync(out).filter((file) => file !== '_headers').sort();
 const contents = createHash('sha256');
 for (const file of files) contents.update(file).update(readFileSync(join(out, file)));
 writeFileSync(join(out, 'sw.js'), fill(read(join(staticDir, 'sw.js')), {
@@ -63,6 +80,7 @@ const scripts = [inline(read(join(moduleDir, 'regalo_web_single.js'))), app];
 const icon = readFileSync(join(root, 'ui/resources/icon.svg')).toString('base64');
 writeFileSync(single, fill(page, {
   ...controls,
+  DESCRIPTION: attribute(description),
   // The module reads its WebAssembly from the data: address inside it.
   CSP: policy(["default-src 'none'", `script-src ${allowed(scripts)} 'wasm-unsafe-eval'`, `style-src ${allowed([style])}`,
     'img-src data:', 'connect-src data:']),
