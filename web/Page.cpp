@@ -426,12 +426,13 @@ val Texts(bool english)
     return texts;
 }
 
-// How the page's controls are numbered, as the window's are: per group box
-// in its order, the byte it shows and its check boxes' numbers by bit.
+// How the page's controls are numbered, as the window's are: per byte, in
+// byte order (the page's reading and tab order), its group box's number and
+// its check boxes' numbers by bit.
 val Controls()
 {
     val groups = val::array();
-    for (const int byteIndex : kBytesInGroupOrder) {
+    for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex) {
         val boxes = val::array();
         for (int bit = 0; bit < kBitsPerByte; ++bit)
             boxes.call<void>("push", CheckBoxNumberOf(byteIndex, bit));

@@ -259,11 +259,13 @@
     }));
     field.addEventListener('blur', (e) => {
       const next = e.relatedTarget;
-      if (page && next && !$('keypad').contains(next) && !page.mayLeave(number)) {
+      if (next && $('keypad').contains(next)) return;
+      if (page && next && !page.mayLeave(number)) {
         field.focus();
         render();
         return;
       }
+      hideKeypad(field);
       // A line the user changed is remembered on leaving the field.
       if (page && number === STATUS && page.link() !== linkAtFocus) {
         page.remember(STATUS);
@@ -296,12 +298,24 @@
     }));
   }
 
+  // Under the field that has the focus, both in view; the phone's own
+  // keyboard stays back meanwhile.
   function showKeypad(field) {
     if (!touch()) return;
     const keypad = $('keypad');
     keypad.field = field;
     (field === fields[STATUS] ? $('top') : $('GroupBox7')).append(keypad);
     keypad.hidden = false;
+    field.inputMode = 'none';
+    requestAnimationFrame(() => {
+      keypad.scrollIntoView({ block: 'nearest' });
+      field.scrollIntoView({ block: 'nearest' });
+    });
+  }
+
+  function hideKeypad(field) {
+    $('keypad').hidden = true;
+    field.removeAttribute('inputmode');
   }
 
   function start(module) {

@@ -39,6 +39,23 @@ const suites = {
       };
     });
     assert.deepEqual(layout, { columns: true, rows: true, listBeside: true, errorsBelow: true });
+    // In the document, and so on a phone and in the tab order, the groups stand in byte order.
+    assert.deepEqual(await tab.$$eval('fieldset', (groups) => groups.map((g) => g.id)),
+      ['GroupBox1', 'GroupBox3', 'GroupBox5', 'GroupBox2', 'GroupBox4', 'GroupBox6', 'GroupBox7']);
+    // The longest receipt state shows whole at every width: wrapped where it must be.
+    for (const width of [320, 393, 800, 1000]) {
+      await tab.setViewport({ width, height: 700 });
+      const whole = await tab.$eval('#ComboBox1', (list) => {
+        list.selectedIndex = 5;
+        const style = getComputedStyle(list);
+        const measure = document.createElement('canvas').getContext('2d');
+        measure.font = style.font;
+        const room = list.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight) - 16;
+        const lines = Math.round(list.clientHeight / parseFloat(style.lineHeight || 16));
+        return measure.measureText(list.options[5].text).width <= room * Math.max(lines, 1);
+      });
+      assert.ok(whole, `entry 5 cut at ${width} px`);
+    }
     assert.deepEqual(requests.filter((address) => !address.startsWith(url)), []);
   },
 
@@ -342,6 +359,17 @@ const suites = {
     await tab.evaluate(() => window.scrollTo(0, document.body.scrollHeight));
     const field = await tab.$eval('#MaskEdit1', (e) => { const r = e.getBoundingClientRect(); return r.top >= 0 && r.bottom <= innerHeight; });
     assert.ok(field, 'the status field stays in view');
+    // The code's keypad comes into view with its field, holds the phone's keyboard back, and goes with the focus.
+    await tab.tap('#MaskEdit2');
+    await tab.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+    const keypad = await tab.evaluate(() => {
+      const inView = (id) => { const r = document.getElementById(id).getBoundingClientRect(); return r.top >= 0 && r.bottom <= innerHeight + 1; };
+      return [document.getElementById('keypad').hidden, inView('MaskEdit2') && inView('keypad'), document.getElementById('MaskEdit2').inputMode];
+    });
+    assert.deepEqual(keypad, [false, true, 'none']);
+    await tab.tap('#CheckBox1');
+    assert.deepEqual(await tab.evaluate(() => [document.getElementById('keypad').hidden, document.getElementById('MaskEdit2').inputMode]),
+      [true, '']);
   },
 
   // axe-core finds nothing, on a computer and on a phone.
