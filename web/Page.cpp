@@ -72,7 +72,21 @@ constexpr std::pair<const char*, const char*> kPageWords[] = {
     {"compare", QT_TRANSLATE_NOOP("Page", "Сравнить с текущей")},
     {"clear", QT_TRANSLATE_NOOP("Page", "Очистить")},
     {"noStorage", QT_TRANSLATE_NOOP("Page", "Браузер не даёт хранить данные: недавние значения не сохраняются.")},
+    {"ArrowLeft", QT_TRANSLATE_NOOP("Page", "Влево")},
+    {"ArrowRight", QT_TRANSLATE_NOOP("Page", "Вправо")},
+    {"Backspace", QT_TRANSLATE_NOOP("Page", "Стереть")},
 };
+
+// A caption in another script than the page's language: Latin letters and
+// no Cyrillic one, in a Russian page. Screen readers speak it as English.
+bool IsEnglishIn(bool englishPage, std::string_view utf8Caption)
+{
+    const auto latin = [](unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    // U+0400-U+04FF begin with these bytes in UTF-8.
+    const auto cyrillic = [](unsigned char c) { return c >= 0xD0 && c <= 0xD3; };
+    return !englishPage && std::any_of(utf8Caption.begin(), utf8Caption.end(), latin)
+           && std::none_of(utf8Caption.begin(), utf8Caption.end(), cyrillic);
+}
 constexpr char kBadLink[] =
     QT_TRANSLATE_NOOP("Page", "Ссылка не открыта: в ней нет строки статуса (s=) или кода ошибки (e=), которые можно прочитать.");
 
@@ -415,6 +429,10 @@ val Texts(bool english)
     }
     texts.set("groups", Array(groups));
     texts.set("boxes", Array(boxes));
+    val boxLanguages = val::array();
+    for (const std::string& caption : boxes)
+        boxLanguages.call<void>("push", std::string(IsEnglishIn(english, caption) ? "en" : ""));
+    texts.set("boxLanguages", boxLanguages);
     std::string states[kReceiptStateCount];
     for (int state = 0; state < kReceiptStateCount; ++state)
         states[state] = Translated(kStatusFlagsContext, ReceiptStateList[static_cast<std::size_t>(state)], translate);

@@ -62,6 +62,9 @@
     for (const [id, key] of [['explanation-caption', 'explanation'], ['copy', 'copy'], ['copy-link', 'copyLink'], ['share', 'share'],
       ['recent-caption', 'recent'], ['clear-recent', 'clear'], ['no-storage', 'noStorage']]) $(id).textContent = words[key];
     $('copied').textContent = '';
+    for (const button of $('keypad').querySelectorAll('[data-key^=A], [data-key=Backspace]')) {
+      if (words[button.dataset.key]) button.setAttribute('aria-label', words[button.dataset.key]);
+    }
     shownRecent = null;
     $('lang-ru').setAttribute('aria-pressed', String(language === 'ru'));
     $('lang-en').setAttribute('aria-pressed', String(language === 'en'));
@@ -69,7 +72,12 @@
     for (const id of ['Label3', 'Label2', 'Button2']) $(id).textContent = texts[id];
     $('GroupBox7').querySelector('legend').textContent = texts.GroupBox7;
     texts.groups.forEach((caption, i) => { $(`GroupBox${i + 1}Caption`).textContent = caption; });
-    texts.boxes.forEach((caption, i) => { $(`CheckBox${i + 1}`).nextElementSibling.textContent = caption; });
+    texts.boxes.forEach((caption, i) => {
+      const span = $(`CheckBox${i + 1}`).nextElementSibling;
+      span.textContent = caption;
+      if (texts.boxLanguages[i]) span.lang = texts.boxLanguages[i];
+      else span.removeAttribute('lang');
+    });
     [...$('ComboBox1').options].forEach((option, state) => { option.textContent = texts.states[state]; });
   }
 
@@ -282,6 +290,8 @@
       button.type = 'button';
       button.textContent = caption;
       button.dataset.key = key;
+      // The arrows and the eraser say what they do.
+      if (allTexts[language].page[key]) button.setAttribute('aria-label', allTexts[language].page[key]);
       keypad.append(button);
     }
     // The field keeps the focus, so the keys act where the caret is.
@@ -336,6 +346,11 @@
   if (language !== 'ru') applyTexts(language);
   else applyTexts('ru', false);
   buildKeypad();
+  // How much the sticky status strip covers, for scrolling focused controls clear of it.
+  new ResizeObserver(() => {
+    const sticky = getComputedStyle($('top')).position === 'sticky';
+    document.documentElement.style.setProperty('--strip-height', `${sticky ? $('top').offsetHeight + 4 : 0}px`);
+  }).observe($('top'));
   wireField(fields[STATUS]);
   wireField(fields[ERROR_CODE]);
   $('panels').addEventListener('click', act((e) => {

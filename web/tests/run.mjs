@@ -372,16 +372,70 @@ const suites = {
       [true, '']);
   },
 
-  // axe-core finds nothing, on a computer and on a phone.
+  // axe-core finds nothing, on a computer and on a phone, light and dark; every
+  // control is in the browser's accessibility tree at every size; a focused
+  // control is never wholly under the sticky strip; with WCAG's text spacing
+  // the list covers no caption; English captions and the keypad's arrows are named.
   async accessibility({ tab, url, puppeteer }) {
     const axe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
+    const phone = puppeteer.devices['Pixel 5'];
     await tab.setBypassCSP(true);
-    for (const device of [null, puppeteer.devices['Pixel 5']]) {
+    for (const [device, scheme] of [[null, 'light'], [null, 'dark'], [phone, 'light'], [phone, 'dark']]) {
       if (device) await tab.emulate(device);
+      await tab.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
       await ready(tab, url);
       await tab.addScriptTag({ path: axe });
       const violations = await tab.evaluate(async () => (await axe.run(document)).violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`));
-      assert.deepEqual(violations, [], device ? 'phone' : 'computer');
+      assert.deepEqual(violations, [], `${device ? 'phone' : 'computer'}, ${scheme}`);
+    }
+    assert.deepEqual(await tab.$$eval('#keypad [aria-label]', (keys) => keys.map((k) => k.getAttribute('aria-label'))),
+      ['Влево', 'Вправо', 'Стереть']);
+    assert.deepEqual(await tab.$$eval('.boxes span[lang=en]', (spans) => spans.map((s) => s.textContent)),
+      ['(1) SIMError', '(2) Memory Card Error', '(8) Memory Card Error (hardware)']);
+
+    const sizes = [['320x256', { width: 320, height: 256 }], ['computer', { width: 1000, height: 800 }], ['phone', phone]];
+    for (const [name, size] of sizes) {
+      if (size.viewport) await tab.emulate(size);
+      else await tab.setViewport(size);
+      await ready(tab, url);
+      const roles = {};
+      const walk = (node) => {
+        roles[node.role] = (roles[node.role] || 0) + 1;
+        (node.children || []).forEach(walk);
+      };
+      walk(await tab.accessibility.snapshot({ interestingOnly: false }));
+      assert.deepEqual([roles.checkbox, roles.textbox, roles.combobox > 0], [48, 2, true], `${name}: the accessibility tree`);
+      // Backwards through every control: none wholly under the strip.
+      await tab.focus('#Button2');
+      const hidden = [];
+      for (let i = 0; i < 60; ++i) {
+        await press(tab, ['{Shift+Tab}']);
+        const under = await tab.evaluate(() => {
+          const strip = document.getElementById('top');
+          const focused = document.activeElement;
+          if (getComputedStyle(strip).position !== 'sticky' || strip.contains(focused) || focused === document.body) return null;
+          const [r, cover] = [focused.getBoundingClientRect(), strip.getBoundingClientRect()];
+          return r.top >= cover.top && r.bottom <= cover.bottom ? focused.id || focused.textContent : null;
+        });
+        if (under) hidden.push(under);
+      }
+      assert.deepEqual(hidden, [], `${name}: focused under the strip`);
+    }
+
+    await tab.setViewport({ width: 1000, height: 800 });
+    for (const width of [800, 1000, 1400]) {
+      await tab.setViewport({ width, height: 800 });
+      await ready(tab, url);
+      await tab.addStyleTag({ content: '* { line-height: 1.5 !important; letter-spacing: 0.12em !important; word-spacing: 0.16em !important; }'
+        + ' p { margin-bottom: 2em !important; }' });
+      const covered = await tab.evaluate(() => {
+        const list = document.getElementById('ComboBox1').getBoundingClientRect();
+        return [33, 34].filter((n) => {
+          const caption = document.getElementById(`CheckBox${n}`).nextElementSibling.getBoundingClientRect();
+          return caption.right > list.left && caption.left < list.right && caption.bottom > list.top && caption.top < list.bottom;
+        });
+      });
+      assert.deepEqual(covered, [], `${width} px: captions under the list with text spacing`);
     }
   },
 

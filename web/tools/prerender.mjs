@@ -18,7 +18,8 @@ export async function prerender(moduleDir) {
   const groups = module.controls().map((group) => {
     const boxes = group.boxes.map((box) => {
       const checked = view.boxes[box - 1] === '1' ? ' checked' : '';
-      return `<label><input type="checkbox" id="CheckBox${box}" data-number="${box}"${checked}><span>${escape(ru.boxes[box - 1])}</span></label>`;
+      const lang = ru.boxLanguages[box - 1] ? ` lang="${ru.boxLanguages[box - 1]}"` : '';
+      return `<label><input type="checkbox" id="CheckBox${box}" data-number="${box}"${checked}><span${lang}>${escape(ru.boxes[box - 1])}</span></label>`;
     }).join('\n');
     const number = group.number;
     const list = group.hasReceiptState
