@@ -635,6 +635,38 @@ since the last emergency RAM reset!</translation>
         <source>Вставка не принята: в ней %1 символов, а строка статуса не бывает длиннее 4096.</source>
         <translation>Paste refused: it holds %1 characters, and no status line is longer than 4096.</translation>
     </message>
+    <message>
+        <source>Загружаю правила…</source>
+        <translation>Loading the rules…</translation>
+    </message>
+    <message>
+        <source>Правила страницы не загрузились: обновите её; без сети откройте её один раз со связью.</source>
+        <translation>The page&apos;s rules did not load: reload it; offline, open it once with a connection first.</translation>
+    </message>
+    <message>
+        <source>сборка %1</source>
+        <translation>build %1</translation>
+    </message>
+    <message>
+        <source>Готова новая версия страницы.</source>
+        <translation>A new version of the page is ready.</translation>
+    </message>
+    <message>
+        <source>Обновить</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>Влево</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Вправо</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Стереть</source>
+        <translation>Erase</translation>
+    </message>
 </context>
 <context>
     <name>Regalo_Vespera</name>

@@ -620,6 +620,38 @@
         <source>Вставка не принята: в ней %1 символов, а строка статуса не бывает длиннее 4096.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Загружаю правила…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Правила страницы не загрузились: обновите её; без сети откройте её один раз со связью.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>сборка %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Готова новая версия страницы.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Обновить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Влево</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вправо</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Стереть</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Regalo_Vespera</name>

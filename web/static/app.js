@@ -16,6 +16,7 @@
   const $ = (id) => document.getElementById(id);
   const STATUS = 1;
   const ERROR_CODE = 2;
+  const BUILD = document.documentElement.dataset.build;
   const LANGUAGE_KEY = 'regalo-vespera.language';
   const RECENT_KEY = 'regalo-vespera.recent';
   const fields = { [STATUS]: $('MaskEdit1'), [ERROR_CODE]: $('MaskEdit2') };
@@ -62,6 +63,10 @@
     for (const [id, key] of [['explanation-caption', 'explanation'], ['copy', 'copy'], ['copy-link', 'copyLink'], ['share', 'share'],
       ['recent-caption', 'recent'], ['clear-recent', 'clear'], ['no-storage', 'noStorage']]) $(id).textContent = words[key];
     $('copied').textContent = '';
+    $('build').textContent = words.build.replace('%1', BUILD);
+    if (!page && !document.body.dataset.failed) $('loading').textContent = words.loading;
+    $('update-text').textContent = words.update;
+    $('update-reload').textContent = words.reload;
     for (const button of $('keypad').querySelectorAll('[data-key^=A], [data-key=Backspace]')) {
       if (words[button.dataset.key]) button.setAttribute('aria-label', words[button.dataset.key]);
     }
@@ -330,6 +335,7 @@
 
   function start(module) {
     page = new module.Page(language === 'en');
+    $('loading').textContent = '';
     // The field took the focus before the rules came: what it held then.
     if (document.activeElement === fields[STATUS]) linkAtFocus = page.link();
     if (storage) page.restoreRecent(storage.getItem(RECENT_KEY) || '');
@@ -403,13 +409,29 @@
   if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol) && document.querySelector('link[rel=manifest]')) {
     navigator.serviceWorker.register('sw.js').catch(() => { /* the page works without it, online */ });
   }
-  // The single file carries the module inline; dist/web fetches it now.
-  if (typeof RegaloModule === 'function') {
-    RegaloModule().then(start);
+  // A page whose worker a newer build replaced says so, with a button to reload.
+  if (navigator.serviceWorker && navigator.serviceWorker.controller) {
+    navigator.serviceWorker.addEventListener('controllerchange', () => { $('update').hidden = false; });
+  }
+  $('update-reload').addEventListener('click', () => location.reload());
+
+  // Without its rules the page looks whole but could answer nothing: it says so, and how to mend it.
+  function failed() {
+    waiting.length = 0;
+    $('loading').textContent = '';
+    $('message').textContent = allTexts[language].page.failed;
+    document.body.dataset.failed = 'true';
+  }
+  // The single file carries the module inline; dist/web fetches it now, under this page's build.
+  if (typeof WebAssembly !== 'object') {
+    failed();
+  } else if (typeof RegaloModule === 'function') {
+    RegaloModule().then(start, failed);
   } else {
     const script = document.createElement('script');
-    script.src = 'regalo_web.js';
-    script.onload = () => RegaloModule().then(start);
+    script.src = `regalo_web.js?b=${BUILD}`;
+    script.onload = () => RegaloModule({ locateFile: (file) => `${file}?b=${BUILD}` }).then(start, failed);
+    script.onerror = failed;
     document.body.append(script);
   }
 })();

@@ -37,8 +37,8 @@ export async function launch(puppeteer, options = {}) {
 }
 
 // A tab in the given language whose every error and refused request fails the test.
-export async function openTab(browser, { languages = ['ru-RU', 'ru'], viewport = { width: 1000, height: 800 }, device } = {}) {
-  const tab = await browser.newPage();
+export async function openTab(browser, { languages = ['ru-RU', 'ru'], viewport = { width: 1000, height: 800 }, device, context } = {}) {
+  const tab = await (context || browser).newPage();
   const problems = [];
   tab.on('pageerror', (error) => problems.push(`page error: ${error.message}`));
   tab.on('console', (message) => { if (message.type() === 'error') problems.push(`console: ${message.text()}`); });

@@ -2,7 +2,7 @@
 // table of cases; a failed case names itself and what the page showed.
 import assert from 'node:assert/strict';
 import { execFileSync, spawn, spawnSync } from 'node:child_process';
-import { cpSync, mkdirSync, mkdtempSync, rmSync, symlinkSync, writeFileSync } from 'node:fs';
+import { cpSync, mkdirSync, mkdtempSync, readFileSync, rmSync, symlinkSync, writeFileSync } from 'node:fs';
 import { request as httpRequest } from 'node:http';
 import { connect } from 'node:net';
 import { tmpdir } from 'node:os';
@@ -310,7 +310,9 @@ const suites = {
     rmSync(work, { recursive: true, force: true });
   },
 
-  // After the first visit the page opens and works with no network.
+  // After the first visit the page opens and works with no network; a file
+  // lost from its cache is put back online, and offline the page says it must
+  // be opened online once.
   async offline({ tab, url }) {
     await ready(tab, url);
     await tab.evaluate(() => navigator.serviceWorker.ready);
@@ -320,6 +322,130 @@ const suites = {
     await ready(tab, url);
     await press(tab, ['81']);
     assert.equal((await shown(tab)).status, '81 80 80 80 80 80');
+
+    // A file lost from the cache, with the server away (offline for the worker
+    // too), then back: the page says what to do, then the cache is whole again.
+    await tab.setOfflineMode(false);
+    const own = await serve(distWeb);
+    const port = own.address().port;
+    const ownUrl = `http://127.0.0.1:${port}/`;
+    await ready(tab, ownUrl);
+    await tab.evaluate(() => navigator.serviceWorker.ready);
+    await ready(tab, ownUrl);
+    await tab.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    const kept = () => tab.evaluate(async () => (await Promise.all((await caches.keys()).map(async (name) =>
+      (await (await caches.open(name)).keys()).some((r) => r.url.includes('regalo_web.wasm'))))).some(Boolean));
+    await tab.evaluate(async () => {
+      for (const name of await caches.keys()) {
+        const cache = await caches.open(name);
+        for (const request of await cache.keys()) if (request.url.includes('regalo_web.wasm')) await cache.delete(request);
+      }
+    });
+    own.closeAllConnections();
+    await new Promise((done) => own.close(done));
+    await tab.goto(ownUrl);
+    await tab.waitForSelector('body[data-failed]', { timeout: 15000 });
+    assert.match((await shown(tab)).message, /^Правила страницы не загрузились/);
+    const back = await serve(distWeb, port);
+    await ready(tab, ownUrl);
+    await tab.waitForFunction(async () => (await Promise.all((await caches.keys()).map(async (name) =>
+      (await (await caches.open(name)).keys()).some((r) => r.url.includes('regalo_web.wasm'))))).some(Boolean));
+    assert.equal(await kept(), true);
+    back.close();
+    tab.problems.splice(0); // the module refused with the server away, on purpose
+  },
+
+  // A new build reaches the user whole: with a host that lets browsers keep
+  // files ten minutes, a visitor of build A sees build B within two reloads,
+  // told of it by a line with a button, and never a page of one build with
+  // the module of the other.
+  async update({ browser }) {
+    const work = mkdtempSync(join(tmpdir(), 'regalo-update-'));
+    const site = join(work, 'site');
+    cpSync(distWeb, site, { recursive: true });
+    const buildA = readFileSync(join(site, 'index.html'), 'utf8').match(/data-build="([0-9a-f]+)"/)[1];
+    const buildB = 'b'.repeat(buildA.length);
+    const server = await serve(site, 0, { cacheControl: 'max-age=600' });
+    const url = `http://127.0.0.1:${server.address().port}/`;
+    const context = await browser.createBrowserContext();
+    const tab = await openTab(browser, { context });
+    // What the page shows and the build its module came from; the rules answer.
+    const state = async () => {
+      const seen = await tab.evaluate(() => ({
+        page: document.documentElement.dataset.build,
+        modules: [...new Set(performance.getEntriesByType('resource').filter((e) => /regalo_web\.(js|wasm)/.test(e.name))
+          .map((e) => new URL(e.name).searchParams.get('b')))],
+        shown: document.getElementById('build').textContent,
+      }));
+      await tab.focus('#MaskEdit1');
+      await press(tab, ['{Home}', '9']);
+      seen.answers = (await shown(tab)).status.startsWith('90');
+      return seen;
+    };
+    await ready(tab, url);
+    await tab.evaluate(() => navigator.serviceWorker.ready);
+    await ready(tab, url);
+    await tab.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    for (const file of ['index.html', 'sw.js']) {
+      writeFileSync(join(site, file), readFileSync(join(site, file), 'utf8').replaceAll(buildA, buildB));
+    }
+    const seen = [];
+    for (let reload = 1; reload <= 2; ++reload) {
+      await ready(tab, url);
+      const now = await state();
+      assert.deepEqual([now.modules, now.answers], [[now.page], true], `reload ${reload}: ${JSON.stringify(now)}`);
+      seen.push(now.page);
+      if (now.page === buildA) await tab.waitForSelector('#update:not([hidden])', { timeout: 10000 });
+    }
+    assert.equal(seen.at(-1), buildB, `builds seen: ${seen.join(', ')}`);
+    assert.equal((await state()).shown, `сборка ${buildB}`);
+    await context.close();
+    server.close();
+    rmSync(work, { recursive: true, force: true });
+  },
+
+  // Until its rules arrive the page says it is getting ready, and nothing
+  // moves when they come; without them (blocked, or no WebAssembly) it says
+  // so and how to mend it.
+  async loading({ browser, url }) {
+    const context = await browser.createBrowserContext();
+    const tab = await openTab(browser, { context });
+    await tab.setRequestInterception(true);
+    let release;
+    const held = new Promise((done) => { release = done; });
+    tab.on('request', async (request) => {
+      if (request.url().includes('regalo_web.wasm')) await held;
+      request.continue();
+    });
+    await tab.goto(url);
+    await tab.waitForSelector('body[data-ready]');
+    const places = () => tab.evaluate(() => ['MaskEdit1', 'GroupBox1', 'GroupBox7', 'Explanation'].map((id) => {
+      const r = document.getElementById(id).getBoundingClientRect();
+      return [id, r.top, r.left, r.width];
+    }));
+    const before = await places();
+    assert.equal(await tab.$eval('#loading', (e) => e.textContent), 'Загружаю правила…');
+    release();
+    await tab.waitForSelector('body[data-rules]');
+    assert.equal(await tab.$eval('#loading', (e) => e.textContent), '');
+    assert.deepEqual(await places(), before);
+    await context.close();
+    // Each in a context of its own: a worker from an earlier visit would answer for the network.
+    for (const breakIt of [
+      (t) => t.evaluateOnNewDocument(() => { globalThis.WebAssembly = undefined; }),
+      async (t) => {
+        await t.setRequestInterception(true);
+        t.on('request', (request) => (request.url().includes('regalo_web.wasm') ? request.abort() : request.continue()));
+      },
+    ]) {
+      const fresh = await browser.createBrowserContext();
+      const broken = await openTab(browser, { context: fresh });
+      await breakIt(broken);
+      await broken.goto(url);
+      await broken.waitForSelector('body[data-failed]', { timeout: 10000 });
+      assert.match(await broken.$eval('#message', (e) => e.textContent), /^Правила страницы не загрузились: обновите её/);
+      await fresh.close();
+    }
   },
 
   // The single file, opened from disk.

@@ -36,6 +36,13 @@ writeFileSync(join(out, 'manifest.webmanifest'), fill(read(join(staticDir, 'mani
 
 const page = read(join(staticDir, 'index.html'));
 const controls = await prerender(moduleDir);
+// The build's identity: everything the page is made of. Its files are asked
+// for under it (?b=), so that a page and a module of different builds never meet.
+const build = createHash('sha256').update(page).update(read(join(staticDir, 'app.js'))).update(read(join(staticDir, 'app.css')))
+  .update(readFileSync(join(moduleDir, 'regalo_web.js'))).update(readFileSync(join(moduleDir, 'regalo_web.wasm')))
+  .update(JSON.stringify(controls)).digest('hex').slice(0, 12);
+const pageTexts = JSON.parse(controls.TEXTS).ru.page;
+const shared = { ...controls, BUILD: build, BUILDTEXT: pageTexts.build.replace('%1', build), LOADING: pageTexts.loading };
 // The page's own style and script go inside it, allowed by their hashes:
 // the page is drawn and takes keys without waiting for another file.
 const inline = (text) => text.replace(/<\/(script|style)/gi, '<\\/$1');
@@ -49,12 +56,12 @@ const csp = policy(["default-src 'self'", `script-src 'self' ${allowed([app])} '
   "img-src 'self'", "connect-src 'self'", "manifest-src 'self'", "worker-src 'self'"]);
 const attribute = (text) => text.replace(/[&<>"]/g, (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
 writeFileSync(join(out, 'index.html'), fill(page, {
-  ...controls,
+  ...shared,
   CSP: csp,
   DESCRIPTION: attribute(description),
   // The module and its WebAssembly are fetched at once; the script starts them when the page takes keys.
-  HEAD: [`<style>${style}</style>`, '<link rel="preload" href="regalo_web.js" as="script">',
-    '<link rel="preload" href="regalo_web.wasm" as="fetch" type="application/wasm" crossorigin>',
+  HEAD: [`<style>${style}</style>`, `<link rel="preload" href="regalo_web.js?b=${build}" as="script">`,
+    `<link rel="preload" href="regalo_web.wasm?b=${build}" as="fetch" type="application/wasm" crossorigin>`,
     '<link rel="icon" href="icon.svg" type="image/svg+xml">', '<link rel="manifest" href="manifest.webmanifest">',
     '<link rel="apple-touch-icon" href="icon-192.png">'].join('\n'),
   BODY: `<script>${app}</script>`,
@@ -66,20 +73,19 @@ writeFileSync(join(out, 'index.html'), fill(page, {
 writeFileSync(join(out, '_headers'), ['/*', `  Content-Security-Policy: ${csp}; frame-ancestors 'none'`,
   '  X-Content-Type-Options: nosniff', '  Referrer-Policy: no-referrer', ''].join('\n'));
 
-// The service worker keeps every file the page uses; its cache is named after their contents.
+// The service worker keeps every file the page uses, in a cache of this build.
 const files = readdirSync(out).filter((file) => file !== '_headers').sort();
-const contents = createHash('sha256');
-for (const file of files) contents.update(file).update(readFileSync(join(out, file)));
 writeFileSync(join(out, 'sw.js'), fill(read(join(staticDir, 'sw.js')), {
-  CACHE: `regalo-vespera-${contents.digest('hex').slice(0, 16)}`,
-  FILES: JSON.stringify(['./', ...files]),
+  BUILD: build,
+  FILES: JSON.stringify(['./', ...files.filter((file) => file !== 'sw.js')
+    .map((file) => (file.startsWith('regalo_web.') ? `${file}?b=${build}` : file))]),
 }));
 
 // One file: the module with its WebAssembly inside, ahead of the page's script.
 const scripts = [inline(read(join(moduleDir, 'regalo_web_single.js'))), app];
 const icon = readFileSync(join(root, 'ui/resources/icon.svg')).toString('base64');
 writeFileSync(single, fill(page, {
-  ...controls,
+  ...shared,
   DESCRIPTION: attribute(description),
   // The module reads its WebAssembly from the data: address inside it.
   CSP: policy(["default-src 'none'", `script-src ${allowed(scripts)} 'wasm-unsafe-eval'`, `style-src ${allowed([style])}`,

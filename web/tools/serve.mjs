@@ -40,9 +40,11 @@ async function fileFor(root, url) {
   }
 }
 
-export async function serve(folder, port = 0) {
+// `cacheControl` is what every answer says of caching: "no-cache" (ask again
+// each time) unless a test plays a host that lets browsers keep files.
+export async function serve(folder, port = 0, { cacheControl = 'no-cache' } = {}) {
   const root = realpathSync(resolve(folder));
-  const common = { 'X-Content-Type-Options': 'nosniff', 'Cache-Control': 'no-cache', ...(await headersOf(root)) };
+  const common = { 'X-Content-Type-Options': 'nosniff', 'Cache-Control': cacheControl, ...(await headersOf(root)) };
   const cache = new Map(); // file -> { mtime, body, gzip, etag }
   const server = createServer(async (request, response) => {
     try {
