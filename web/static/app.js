@@ -155,6 +155,18 @@
     };
   }
 
+  // A paste arrives as the browser's own insertion, which the page takes over:
+  // the paste itself is never refused.
+  function pasted(number, text) {
+    return () => {
+      if (!page.acceptsPaste(text.length)) return;
+      const bytes = new TextEncoder().encode(text);
+      page.clipBuffer(bytes.length).set(bytes);
+      page.pasteClip(number);
+      page.remember(number);
+    };
+  }
+
   async function copy(text) {
     try {
       await navigator.clipboard.writeText(text);
@@ -216,6 +228,10 @@
         if (e.inputType === 'insertText' || e.inputType === 'insertReplacementText') return () => page.type(number, wellFormed(data));
         if (e.inputType === 'deleteContentBackward') return () => page.keyDown(number, 'Backspace', false, false, false);
         if (e.inputType === 'deleteContentForward') return () => page.keyDown(number, 'Delete', false, false, false);
+        // A text field's paste carries its text as data; a rich one's as a transfer.
+        if (e.inputType === 'insertFromPaste' || e.inputType === 'insertFromDrop') {
+          return pasted(number, e.dataTransfer ? e.dataTransfer.getData('text/plain') : data);
+        }
         return null;
       })(e);
     });
@@ -237,17 +253,7 @@
         else page.keyDown(number, 'Delete', false, false, false);
       };
     }));
-    field.addEventListener('paste', act((e) => {
-      e.preventDefault();
-      const text = e.clipboardData.getData('text/plain');
-      return () => {
-        if (!page.acceptsPaste(text.length)) return;
-        const bytes = new TextEncoder().encode(text);
-        page.clipBuffer(bytes.length).set(bytes);
-        page.pasteClip(number);
-        page.remember(number);
-      };
-    }));
+
     field.addEventListener('copy', (e) => {
       if (!page) return;
       e.preventDefault();

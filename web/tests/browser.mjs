@@ -15,7 +15,8 @@ export async function loadPuppeteer() {
   let puppeteer;
   try {
     const module = await import('puppeteer-core');
-    puppeteer = { launch: (options) => module.default.launch(options), devices: module.KnownDevices };
+    puppeteer = { launch: (options) => module.default.launch(options), devices: module.KnownDevices,
+      networkConditions: module.PredefinedNetworkConditions };
   } catch {
     missing.push(['puppeteer-core', 'npm packages (scripts/web)']);
   }
@@ -86,10 +87,11 @@ export async function press(tab, keys) {
   }
 }
 
+// A paste as the browser performs it: its insertion, which the page takes over.
 export function paste(tab, selector, text) {
   return tab.$eval(selector, (field, clip) => {
     const data = new DataTransfer();
     data.setData('text/plain', clip);
-    field.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
+    field.dispatchEvent(new InputEvent('beforeinput', { inputType: 'insertFromPaste', dataTransfer: data, bubbles: true, cancelable: true }));
   }, text);
 }

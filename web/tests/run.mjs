@@ -161,6 +161,14 @@ const suites = {
     await tab.$eval('#MaskEdit1', (field) => field.dispatchEvent(
       new InputEvent('beforeinput', { inputType: 'insertText', data: '\uD80081', cancelable: true, bubbles: true })));
     assert.equal((await shown(tab)).status, '81 80 80 80 80 80');
+    // The browser's own paste, from the clipboard by Ctrl+V, which the page never refuses.
+    await tab.browserContext().overridePermissions(url, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+    await ready(tab, url);
+    await tab.evaluate(() => navigator.clipboard.writeText('80-84-89-80-83-91'));
+    await tab.keyboard.down('Control');
+    await tab.keyboard.press('KeyV', { commands: ['Paste'] });
+    await tab.keyboard.up('Control');
+    assert.equal((await shown(tab)).status, '80 84 89 80 83 91');
   },
 
   // A link opens what it carries, the address follows every edit, and a bad

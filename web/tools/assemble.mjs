@@ -21,6 +21,9 @@ rmSync(out, { recursive: true, force: true });
 mkdirSync(out, { recursive: true });
 for (const file of ['regalo_web.js', 'regalo_web.wasm']) copyFileSync(join(moduleDir, file), join(out, file));
 copyFileSync(join(root, 'ui/resources/icon.svg'), join(out, 'icon.svg'));
+// What an install dialog shows (scripts/web screenshots redraws them); the page itself never loads them.
+const installPictures = readdirSync(staticDir).filter((file) => file.startsWith('install-'));
+for (const file of installPictures) copyFileSync(join(staticDir, file), join(out, file));
 for (const size of [192, 512]) {
   execFileSync('rsvg-convert', ['-w', String(size), '-h', String(size), '-o', join(out, `icon-${size}.png`), join(out, 'icon.svg')]);
 }
@@ -74,7 +77,7 @@ writeFileSync(join(out, '_headers'), ['/*', `  Content-Security-Policy: ${csp}; 
   '  X-Content-Type-Options: nosniff', '  Referrer-Policy: no-referrer', ''].join('\n'));
 
 // The service worker keeps every file the page uses, in a cache of this build.
-const files = readdirSync(out).filter((file) => file !== '_headers').sort();
+const files = readdirSync(out).filter((file) => file !== '_headers' && !installPictures.includes(file)).sort();
 writeFileSync(join(out, 'sw.js'), fill(read(join(staticDir, 'sw.js')), {
   BUILD: build,
   FILES: JSON.stringify(['./', ...files.filter((file) => file !== 'sw.js')

@@ -1,8 +1,9 @@
-// The README's pictures of the page: node screenshots.mjs <dist/web> <folder>.
+// The README's pictures of the page, and the two an install dialog shows:
+//   node screenshots.mjs <dist/web> <docs folder> <folder of the page's own files>
 import { serve } from './serve.mjs';
 import { launch, loadPuppeteer, openTab, paste, ready } from '../tests/browser.mjs';
 
-const [folder, out] = process.argv.slice(2);
+const [folder, out, pageFiles] = process.argv.slice(2);
 const puppeteer = await loadPuppeteer();
 const server = await serve(folder);
 const browser = await launch(puppeteer);
@@ -15,16 +16,18 @@ for (const [language, languages] of [['ru', ['ru-RU']], ['en', ['en-US']]]) {
     await paste(tab, '#MaskEdit1', '80 80 89 80 80 80');
     await tab.evaluate(() => { location.hash = '#s=808489808391&e=0501'; });
     await tab.waitForFunction(() => document.getElementById('MaskEdit2').value === '0501');
+    // Out of the field first: a phone's keypad would stand over what is clicked.
+    await tab.evaluate(() => document.activeElement.blur());
     await tab.click('#recent-caption');
     await tab.click('#recent-list button[data-compare="80 80 89 80 80 80"]');
-    if (device) {
-      await tab.evaluate(() => window.scrollTo(0, 0));
-    } else {
-      // Groups out of view are laid out only once in view: the whole page is made the view.
-      await tab.setViewport({ width: 1000, height: await tab.evaluate(() => document.documentElement.scrollHeight) });
-      await tab.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
-    }
+    if (device) await tab.evaluate(() => window.scrollTo(0, 0));
     await tab.screenshot({ path: `${out}/web-${kind}-${language}.png`, fullPage: !device });
+    // Small, as the manifest names them: a phone's 393x851 and a computer's 1280x800.
+    if (language === 'ru' && pageFiles) {
+      await tab.setViewport(device ? { ...device.viewport, deviceScaleFactor: 1 } : { width: 1280, height: 800 });
+      await tab.evaluate(() => window.scrollTo(0, 0));
+      await tab.screenshot({ path: `${pageFiles}/install-${kind}.webp`, type: 'webp', quality: 60 });
+    }
     await tab.close();
   }
 }
