@@ -64,7 +64,7 @@
       ['recent-caption', 'recent'], ['clear-recent', 'clear'], ['no-storage', 'noStorage']]) $(id).textContent = words[key];
     $('copied').textContent = '';
     $('build').textContent = words.build.replace('%1', BUILD);
-    if (!page && !document.body.dataset.failed) $('loading').textContent = words.loading;
+    if (!page) $('loading').textContent = document.body.dataset.failed ? words.failed : words.loading;
     $('update-text').textContent = words.update;
     $('update-reload').textContent = words.reload;
     for (const button of $('keypad').querySelectorAll('[data-key^=A], [data-key=Backspace]')) {
@@ -424,8 +424,9 @@
   // Without its rules the page looks whole but could answer nothing: it says so, and how to mend it.
   function failed() {
     waiting.length = 0;
-    $('loading').textContent = '';
-    $('message').textContent = allTexts[language].page.failed;
+    // At the top, where the page said it was getting ready.
+    $('loading').textContent = allTexts[language].page.failed;
+    $('loading').className = 'failed';
     document.body.dataset.failed = 'true';
   }
   // The single file carries the module inline; dist/web fetches it now, under this page's build.

@@ -353,7 +353,7 @@ const suites = {
     await new Promise((done) => own.close(done));
     await tab.goto(ownUrl);
     await tab.waitForSelector('body[data-failed]', { timeout: 15000 });
-    assert.match((await shown(tab)).message, /^Правила страницы не загрузились/);
+    assert.match(await tab.$eval('#loading', (e) => e.textContent), /^Правила страницы не загрузились/);
     const back = await serve(distWeb, port);
     await ready(tab, ownUrl);
     await tab.waitForFunction(async () => (await Promise.all((await caches.keys()).map(async (name) =>
@@ -451,7 +451,7 @@ const suites = {
       await breakIt(broken);
       await broken.goto(url);
       await broken.waitForSelector('body[data-failed]', { timeout: 10000 });
-      assert.match(await broken.$eval('#message', (e) => e.textContent), /^Правила страницы не загрузились: обновите её/);
+      assert.match(await broken.$eval('#loading', (e) => e.textContent), /^Правила страницы не загрузились: обновите её/);
       await fresh.close();
     }
   },
