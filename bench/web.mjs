@@ -7,7 +7,9 @@ import { gzipSync } from 'node:zlib';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { serve } from '../web/tools/serve.mjs';
-import { distWeb, launch, loadPuppeteer, openTab, ready, singleFile } from '../web/tests/browser.mjs';
+import { createRequire } from 'node:module';
+import { pathToFileURL } from 'node:url';
+import { distWeb, launch, loadPuppeteer, openTab, projectRoot, ready, singleFile } from '../web/tests/browser.mjs';
 
 const folder = process.argv[2] || distWeb;
 const single = process.argv[3] || singleFile;
@@ -86,8 +88,10 @@ console.log(`phone first visit (4x CPU, Slow 4G): first typed key shown at ${pho
   + `${phoneFloor.toFixed(0)} ms: ${(phonePage / phoneFloor).toFixed(2)}x (limit 1.3x); medians of 9`);
 
 // A standard page audit, Lighthouse, on a phone and a computer, three runs each.
-const { default: lighthouse } = await import('lighthouse');
-const desktopConfig = (await import('lighthouse/core/config/desktop-config.js')).default;
+// Lighthouse is installed with the page's test tools, in web/.
+const fromWeb = createRequire(join(projectRoot, 'web/package.json'));
+const { default: lighthouse } = await import(pathToFileURL(fromWeb.resolve('lighthouse')));
+const desktopConfig = (await import(pathToFileURL(fromWeb.resolve('lighthouse/core/config/desktop-config.js')))).default;
 for (const [formFactor, config] of [['mobile', undefined], ['desktop', desktopConfig]]) {
   const runs = [];
   for (let run = 0; run < 3; ++run) {

@@ -20,7 +20,6 @@
 #include <algorithm>
 #include <deque>
 #include <optional>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -297,12 +296,15 @@ public:
     void RestoreRecent(const std::string& text)
     {
         recent_.clear();
-        std::istringstream lines(text);
-        std::string kind;
-        std::string value;
-        while (recent_.size() < kRecentCount && lines >> kind >> value) {
-            if ((kind == "s" && ReadStatusLine(value)) || (kind == "e" && IsErrorCode(value)))
-                recent_.emplace_back(kind[0], value);
+        for (std::size_t start = 0; start < text.size() && recent_.size() < kRecentCount;) {
+            const std::size_t end = std::min(text.find('\n', start), text.size());
+            const std::string_view line = std::string_view(text).substr(start, end - start);
+            start = end + 1;
+            if (line.size() < 3 || line[1] != ' ')
+                continue;
+            const std::string value(line.substr(2));
+            if ((line[0] == 's' && ReadStatusLine(value)) || (line[0] == 'e' && IsErrorCode(value)))
+                recent_.emplace_back(line[0], value);
         }
     }
     void ClearRecent() { recent_.clear(); }

@@ -351,6 +351,7 @@
     render();
     document.body.dataset.rules = 'true';
     performance.mark('regalo-rules');
+    keepForOffline();
   }
 
   // The page takes keys at once; the rules follow.
@@ -411,9 +412,12 @@
   document.body.dataset.ready = 'true';
   performance.mark('regalo-ready');
 
-  // Only where the page comes with a worker: the single file has none.
-  if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol) && document.querySelector('link[rel=manifest]')) {
-    navigator.serviceWorker.register('sw.js').catch(() => { /* the page works without it, online */ });
+  // Only where the page comes with a worker (the single file has none), and
+  // once the rules are in: on a slow link its copies would compete with them.
+  function keepForOffline() {
+    if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol) && document.querySelector('link[rel=manifest]')) {
+      navigator.serviceWorker.register('sw.js').catch(() => { /* the page works without it, online */ });
+    }
   }
   // A page whose worker a newer build replaced says so, with a button to reload.
   if (navigator.serviceWorker && navigator.serviceWorker.controller) {
