@@ -27,6 +27,7 @@
   let shown = {};
   let shownRecent = null;
   let linkAtFocus = null;
+  let addressTimer = 0;
   // Nothing is kept where the browser refuses storage.
   let storage = null;
   try {
@@ -104,9 +105,13 @@
     if (view.description !== shown.description) $('Label1').textContent = view.description;
     if (view.explanation !== shown.explanation) $('Explanation').textContent = view.explanation;
     $('message').textContent = view.message;
-    // The address carries what is on screen, replacing the entry as the user edits.
-    const link = view.link ? `#${view.link}` : '';
-    if (location.hash !== link) history.replaceState(null, '', link || location.pathname + location.search);
+    // The address carries what is on screen, replacing the entry once the
+    // user pauses: browsers throttle a replacement on every key.
+    clearTimeout(addressTimer);
+    addressTimer = setTimeout(() => {
+      const link = shown.link ? `#${shown.link}` : '';
+      if (location.hash !== link) history.replaceState(null, '', link || location.pathname + location.search);
+    }, 200);
     drawRecent();
     shown = view;
   }

@@ -29,12 +29,9 @@ self.addEventListener('fetch', (event) => {
   if (url.origin !== location.origin) return;
   const build = url.searchParams.get('b') || BUILD;
   event.respondWith((async () => {
-    const name = PREFIX + build;
-    if (await caches.has(name)) {
-      const cache = await caches.open(name);
-      const cached = await cache.match(event.request, { ignoreSearch: build === BUILD && !url.searchParams.has('b') });
-      if (cached) return cached;
-    }
+    // One look-up: every file of a later visit comes this way.
+    const cached = await caches.match(event.request, { cacheName: PREFIX + build, ignoreSearch: !url.searchParams.has('b') });
+    if (cached) return cached;
     // Another build's file that is no longer kept: the server has only the
     // newest, which would not fit that page.
     if (build !== BUILD) return new Response('', { status: 410, statusText: 'Gone: reload the page' });

@@ -176,7 +176,11 @@ const suites = {
   async link({ tab, url }) {
     const decoder = process.env.REGALO_DECODE;
     const brief = (...args) => execFileSync(decoder, [...args, '--brief'], { encoding: 'utf8' }).trimEnd();
-    const address = () => tab.evaluate(() => location.hash);
+    // The address follows once typing pauses.
+    const address = async () => {
+      await new Promise((done) => setTimeout(done, 300));
+      return tab.evaluate(() => location.hash);
+    };
     await tab.browserContext().overridePermissions(url, ['clipboard-read', 'clipboard-write']);
     await ready(tab, `${url}#s=80-84-89-80-83-91&e=0501`);
     const now = await shown(tab);
