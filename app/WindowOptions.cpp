@@ -1,6 +1,6 @@
 #include "app/WindowOptions.h"
 
-#include "core/HexText.h"
+#include "core/ErrorCodes.h"
 #include "core/StatusLine.h"
 
 #include <algorithm>
@@ -78,7 +78,7 @@ WindowOptions ParseWindowOptions(const std::vector<std::string>& arguments)
                 return refuse(WindowOptions::Problem::BadStatusLine, value);
             options.status = value;
         } else if (name == "code") {
-            if (value.size() != 4 || !std::all_of(value.begin(), value.end(), IsHexDigitChar))
+            if (!ReadErrorCode(value, CodeLetters::EitherCase))
                 return refuse(WindowOptions::Problem::BadErrorCode, value);
             options.code = value;
         } else if (argument == "-h" || argument == "--help") {

@@ -34,6 +34,13 @@ std::optional<int> AcceptFieldChange(MaskEditModel& field, std::string& lastText
     return changed;
 }
 
+void PutCode(MaskEditModel& field, std::string& lastText, std::u32string_view code)
+{
+    field.PlaceCaret(0);
+    field.Paste(code);
+    AcceptFieldChange(field, lastText);
+}
+
 std::optional<std::string> DescribeErrorField(const MaskEditModel& field, TextTranslation translate)
 {
     return DescribeErrorCode(ToCp1251(field.Text()), translate);

@@ -15,6 +15,11 @@
 // the change taken.
 std::optional<int> AcceptFieldChange(MaskEditModel& field, std::string& lastText);
 
+// A code put into the code field as typed from its first position, then
+// taken as the key-up filter takes a change: what a link or the command line
+// opens the field with.
+void PutCode(MaskEditModel& field, std::string& lastText, std::u32string_view code);
+
 // A clipboard text that is a whole status line, in any form people copy one,
 // as the status field shows it (the status field's WholeTextOf).
 std::optional<std::u32string> StatusLineText(std::u32string_view clip);

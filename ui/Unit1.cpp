@@ -333,10 +333,7 @@ void TForm1::OpenWith(const std::string& statusLine, const std::string& code)
     if (!statusLine.empty())
         MaskEdit1->Model().Paste(QString::fromStdString(statusLine).toStdU32String());
     if (!code.empty()) {
-        MaskEdit2->Model().PlaceCaret(0);
-        MaskEdit2->Model().Paste(QString::fromStdString(code).toStdU32String());
-        int key = 0;
-        MaskEdit2KeyUp(MaskEdit2, key, Qt::NoModifier);
+        PutCode(MaskEdit2->Model(), FLastErrorCodeText, QString::fromStdString(code).toStdU32String());
         Button2Click(Button2);
     }
 }

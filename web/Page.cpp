@@ -4,7 +4,6 @@
 #include "core/Diagnostics.h"
 #include "core/ErrorCodes.h"
 #include "core/Explanation.h"
-#include "core/HexText.h"
 #include "core/StatusFlagCatalogue.h"
 #include "core/StatusRecord.h"
 #include "form/FieldKeys.h"
@@ -111,7 +110,7 @@ std::optional<StatusLine> WholeStatusLine(const std::u32string& text)
 
 bool IsErrorCode(const std::string& text)
 {
-    return text.size() == 4 && std::all_of(text.begin(), text.end(), IsHexDigitChar);
+    return ReadErrorCode(text, CodeLetters::EitherCase).has_value();
 }
 
 class Page {
@@ -259,9 +258,7 @@ public:
         if (!status.empty())
             status_.Paste(line);
         if (!code.empty()) {
-            errorCode_.PlaceCaret(0);
-            errorCode_.Paste(FromCp1251(codeText));
-            AcceptFieldChange(errorCode_, lastErrorCode_);
+            PutCode(errorCode_, lastErrorCode_, FromCp1251(codeText));
             Translate();
         }
         return true;
