@@ -18,8 +18,15 @@ fail() {
 # Wine draws the window's frame itself (set by test_under_wine.sh).
 wine "$exe" --lang ru 2>"$out/stderr.txt" &
 program=$!
-window=$(timeout 60 xdotool search --sync --name "$title" | head -n 1) || fail "no window titled \"${title//\\/}\" within 60 s"
-xdotool windowfocus --sync "$window"
+# Wine names its window before it maps it, and X refuses the focus to a
+# window that is not yet viewable (BadMatch): wait until it is shown.
+window=$(timeout 60 xdotool search --sync --onlyvisible --name "$title" | head -n 1) ||
+  fail "no window titled \"${title//\\/}\" shown within 60 s"
+for try in 1 2 3 4 5; do
+  timeout 10 xdotool windowfocus --sync "$window" 2>/dev/null && break
+  [ "$try" -lt 5 ] || fail "the window never took the focus"
+  sleep 1
+done
 eval "$(xdotool getwindowgeometry --shell "$window")"
 # The client area inside Wine's frame (4 px) and caption (19 px); control
 # positions below are the window's designed ones.
