@@ -438,16 +438,20 @@
     $('loading').className = 'failed';
     document.body.dataset.failed = 'true';
   }
-  // The single file carries the module inline; dist/web fetches it now, under this page's build.
-  if (typeof WebAssembly !== 'object') {
-    failed();
-  } else if (typeof RegaloModule === 'function') {
-    RegaloModule().then(start, failed);
-  } else {
-    const script = document.createElement('script');
-    script.src = `regalo_web.js?b=${BUILD}`;
-    script.onload = () => RegaloModule({ locateFile: (file) => `${file}?b=${BUILD}` }).then(start, failed);
-    script.onerror = failed;
-    document.body.append(script);
-  }
+  // The module and its WebAssembly come in the page after this script:
+  // started once the parser has read them.
+  const fromBase64 = (text) => {
+    if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
+    const chars = atob(text);
+    const bytes = new Uint8Array(chars.length);
+    for (let i = 0; i < chars.length; ++i) bytes[i] = chars.charCodeAt(i);
+    return bytes;
+  };
+  const startRules = () => {
+    if (typeof RegaloModule !== 'function') return failed();
+    return RegaloModule({ wasmBinary: fromBase64($('rules').textContent) }).then(start, failed);
+  };
+  if (typeof WebAssembly !== 'object') failed();
+  else if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', startRules);
+  else startRules();
 })();

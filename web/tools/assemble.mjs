@@ -11,6 +11,7 @@ const [root, moduleDir, out, single] = process.argv.slice(2);
 const staticDir = join(root, 'web/static');
 const read = (path) => readFileSync(path, 'utf8');
 const fill = (template, values) => template.replace(/@([A-Z0-9]+)@/g, (all, name) => (name in values ? values[name] : all));
+const attribute = (text) => text.replace(/[&<>"]/g, (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
 const hash = (text) => createHash('sha256').update(text).digest('base64');
 
 // The desktop entry's Russian comment says what the program is; said once.
@@ -19,7 +20,6 @@ const description = desktop.match(/^Comment\[ru\]=(.*)$/m)[1];
 
 rmSync(out, { recursive: true, force: true });
 mkdirSync(out, { recursive: true });
-for (const file of ['regalo_web.js', 'regalo_web.wasm']) copyFileSync(join(moduleDir, file), join(out, file));
 copyFileSync(join(root, 'ui/resources/icon.svg'), join(out, 'icon.svg'));
 // What an install dialog shows (scripts/web screenshots redraws them); the page itself never loads them.
 const installPictures = readdirSync(staticDir).filter((file) => file.startsWith('install-'));
@@ -39,35 +39,35 @@ writeFileSync(join(out, 'manifest.webmanifest'), fill(read(join(staticDir, 'mani
 
 const page = read(join(staticDir, 'index.html'));
 const controls = await prerender(moduleDir);
-// The build's identity: everything the page is made of. Its files are asked
-// for under it (?b=), so that a page and a module of different builds never meet.
-const build = createHash('sha256').update(page).update(read(join(staticDir, 'app.js'))).update(read(join(staticDir, 'app.css')))
-  .update(readFileSync(join(moduleDir, 'regalo_web.js'))).update(readFileSync(join(moduleDir, 'regalo_web.wasm')))
-  .update(JSON.stringify(controls)).digest('hex').slice(0, 12);
-const pageTexts = JSON.parse(controls.TEXTS).ru.page;
-const shared = { ...controls, BUILD: build, BUILDTEXT: pageTexts.build.replace('%1', build), LOADING: pageTexts.loading };
-// The page's own style and script go inside it, allowed by their hashes:
-// the page is drawn and takes keys without waiting for another file.
+// The page's own style and script go inside it, allowed by their hashes, and
+// so do the module and its WebAssembly (a data block, in base64), after the
+// page's script, which starts them: the page is drawn and takes keys at
+// once, and a phone on a slow link waits for one answer, not two.
 const inline = (text) => text.replace(/<\/(script|style)/gi, '<\\/$1');
 const style = inline(read(join(staticDir, 'app.css')));
-const app = inline(read(join(staticDir, 'app.js')));
+const scripts = [inline(read(join(staticDir, 'app.js'))), inline(read(join(moduleDir, 'regalo_web.js')))];
+const wasm = readFileSync(join(moduleDir, 'regalo_web.wasm'));
+// The build's identity: everything the page is made of, in one file, so a
+// page and a module of different builds never meet.
+const build = createHash('sha256').update(page).update(style).update(scripts.join('\n')).update(wasm)
+  .update(JSON.stringify(controls)).digest('hex').slice(0, 12);
+const { ru: { page: pageTexts }, en: { page: englishPageTexts } } = JSON.parse(controls.TEXTS);
+const shared = { ...controls, BUILD: build, BUILDTEXT: pageTexts.build.replace('%1', build), LOADING: pageTexts.loading,
+  DESCRIPTION: attribute(description),
+  BODY: [`<script>${scripts[0]}</script>`, `<script type="application/octet-stream" id="rules">${wasm.toString('base64')}</script>`,
+    `<script>${scripts[1]}</script>`].join('\n') };
 const allowed = (texts) => texts.map((text) => `'sha256-${hash(text)}'`).join(' ');
 const policy = (rules) => [...rules, "object-src 'none'", "base-uri 'none'", "form-action 'none'"].join('; ');
+const scriptRules = [`script-src ${allowed(scripts)} 'wasm-unsafe-eval'`, `style-src ${allowed([style])}`];
 
 // Nothing but the page's own files, and no code but its own.
-const csp = policy(["default-src 'self'", `script-src 'self' ${allowed([app])} 'wasm-unsafe-eval'`, `style-src ${allowed([style])}`,
-  "img-src 'self'", "connect-src 'self'", "manifest-src 'self'", "worker-src 'self'"]);
-const attribute = (text) => text.replace(/[&<>"]/g, (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
+const csp = policy(["default-src 'self'", ...scriptRules, "img-src 'self'", "connect-src 'self'", "manifest-src 'self'",
+  "worker-src 'self'"]);
 writeFileSync(join(out, 'index.html'), fill(page, {
   ...shared,
   CSP: csp,
-  DESCRIPTION: attribute(description),
-  // The module and its WebAssembly are fetched at once; the script starts them when the page takes keys.
-  HEAD: [`<style>${style}</style>`, `<link rel="preload" href="regalo_web.js?b=${build}" as="script">`,
-    `<link rel="preload" href="regalo_web.wasm?b=${build}" as="fetch" type="application/wasm" crossorigin>`,
-    '<link rel="icon" href="icon.svg" type="image/svg+xml">', '<link rel="manifest" href="manifest.webmanifest">',
-    '<link rel="apple-touch-icon" href="icon-192.png">'].join('\n'),
-  BODY: `<script>${app}</script>`,
+  HEAD: [`<style>${style}</style>`, '<link rel="icon" href="icon.svg" type="image/svg+xml">',
+    '<link rel="manifest" href="manifest.webmanifest">', '<link rel="apple-touch-icon" href="icon-192.png">'].join('\n'),
 }));
 
 // What a static host sends with every file, in the form Netlify and
@@ -76,23 +76,22 @@ writeFileSync(join(out, 'index.html'), fill(page, {
 writeFileSync(join(out, '_headers'), ['/*', `  Content-Security-Policy: ${csp}; frame-ancestors 'none'`,
   '  X-Content-Type-Options: nosniff', '  Referrer-Policy: no-referrer', ''].join('\n'));
 
-// The service worker keeps every file the page uses, in a cache of this build.
+// The service worker keeps every file the page uses, in a cache of this
+// build. Offline, with the page itself lost from its cache, it answers with
+// a line saying how to mend it.
 const files = readdirSync(out).filter((file) => file !== '_headers' && !installPictures.includes(file)).sort();
+const lostPage = `<!DOCTYPE html><html lang="ru"><head><meta charset="utf-8"><meta name="viewport" content="width=device-width, initial-scale=1"><link rel="icon" href="data:,">`
+  + `<title>${controls.TITLE}</title></head><body><p>${attribute(pageTexts.failed)}</p><p lang="en">${attribute(englishPageTexts.failed)}</p></body></html>`;
 writeFileSync(join(out, 'sw.js'), fill(read(join(staticDir, 'sw.js')), {
   BUILD: build,
-  FILES: JSON.stringify(['./', ...files.filter((file) => file !== 'sw.js')
-    .map((file) => (file.startsWith('regalo_web.') ? `${file}?b=${build}` : file))]),
+  FILES: JSON.stringify(['./', ...files.filter((file) => file !== 'index.html')]),
+  LOSTPAGE: JSON.stringify(lostPage),
 }));
 
-// One file: the module with its WebAssembly inside, ahead of the page's script.
-const scripts = [inline(read(join(moduleDir, 'regalo_web_single.js'))), app];
+// The same page as one file that works opened from disk: no worker, its icon inside.
 const icon = readFileSync(join(root, 'ui/resources/icon.svg')).toString('base64');
 writeFileSync(single, fill(page, {
   ...shared,
-  DESCRIPTION: attribute(description),
-  // The module reads its WebAssembly from the data: address inside it.
-  CSP: policy(["default-src 'none'", `script-src ${allowed(scripts)} 'wasm-unsafe-eval'`, `style-src ${allowed([style])}`,
-    'img-src data:', 'connect-src data:']),
+  CSP: policy(["default-src 'none'", ...scriptRules, 'img-src data:']),
   HEAD: `<style>${style}</style>\n<link rel="icon" href="data:image/svg+xml;base64,${icon}" type="image/svg+xml">`,
-  BODY: scripts.map((script) => `<script>${script}</script>`).join('\n'),
 }));
