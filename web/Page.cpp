@@ -139,6 +139,8 @@ public:
         const FieldKeyOutcome outcome = PressKey(model, {fieldKey, text, shift, control, alt});
         if (outcome.incompleteAt)
             AddMessage(MaskEditModel::kInvalidInputMessage);
+        if (fieldKey == FieldKey::Enter && field == kStatusField)
+            Remember(kStatusField);
         return outcome.handled || fieldKey == FieldKey::Enter;
     }
 
@@ -196,6 +198,7 @@ public:
         }
         std::string().swap(clip_);
         Field(field).Paste(text);
+        Remember(field);
     }
     std::wstring Copy(int field) { return ToJs(Field(field).Copy()); }
     std::wstring Cut(int field) { return ToJs(Field(field).Cut()); }
@@ -208,7 +211,18 @@ public:
             Field(field).EnsureHighlight();
     }
 
-    void FocusEntered(int field, bool fromAnotherControl) { Field(field).FocusEntered(fromAnotherControl); }
+    void FocusEntered(int field, bool fromAnotherControl)
+    {
+        Field(field).FocusEntered(fromAnotherControl);
+        if (field == kStatusField)
+            statusAtFocus_ = StatusDigits();
+    }
+    // A line the user changed is remembered on leaving the field.
+    void FocusLeft(int field)
+    {
+        if (field == kStatusField && StatusDigits() != statusAtFocus_)
+            Remember(kStatusField);
+    }
     // The focus is leaving for another control: refused while the entry is incomplete.
     bool MayLeave(int field)
     {
@@ -235,17 +249,15 @@ public:
             binding_.ReceiptStateChosen(state);
     }
 
+    // The code asked about (the button, Enter) is described and joins the recent ones.
     void Translate()
     {
-        describedCode_ = ToCp1251(errorCode_.Text());
-        const std::optional<std::string> description = DescribeErrorCode(describedCode_, translate_);
-        if (!description)
-            AddMessage(Translated("TForm1", kInvalidErrorCodeMessage, translate_));
-        description_ = description.value_or(std::string());
+        Describe();
+        Remember(kErrorCodeField);
     }
 
-    // A link's status line and code, put in as a pasted line and a typed,
-    // translated code; nothing is taken from a link with anything unreadable.
+    // A status line and code, put in as a pasted line and a typed,
+    // translated code; nothing is taken from a pair with anything unreadable.
     bool Open(const std::wstring& status, const std::wstring& code)
     {
         const std::u32string line = FromJs(status);
@@ -259,9 +271,17 @@ public:
             status_.Paste(line);
         if (!code.empty()) {
             PutCode(errorCode_, lastErrorCode_, FromCp1251(codeText));
-            Translate();
+            Describe();
         }
         return true;
+    }
+    // What a link names is opened and joins the recent ones.
+    void OpenLink(const std::wstring& status, const std::wstring& code)
+    {
+        if (!Open(status, code))
+            return;
+        Remember(kStatusField);
+        Remember(kErrorCodeField);
     }
 
     // What a link to this screen carries: "s=808489808391&e=0501", each part
@@ -276,12 +296,6 @@ public:
         return link;
     }
 
-    // The field's line or code joins the recent ones, first, once.
-    void Remember(int field)
-    {
-        if (const auto value = field == kStatusField ? StatusDigits() : Code())
-            AddRecent(field == kStatusField ? 's' : 'e', *value);
-    }
     // The recent ones as kept between visits: a line each, "s 808489808391" or "e 0501".
     std::string RecentText() const
     {
@@ -358,6 +372,16 @@ public:
 private:
     MaskEditModel& Field(int field) { return field == kStatusField ? status_ : errorCode_; }
 
+    // The description of the code in the field, or the window's message for no code.
+    void Describe()
+    {
+        describedCode_ = ToCp1251(errorCode_.Text());
+        const std::optional<std::string> description = DescribeErrorCode(describedCode_, translate_);
+        if (!description)
+            AddMessage(Translated("TForm1", kInvalidErrorCodeMessage, translate_));
+        description_ = description.value_or(std::string());
+    }
+
     // The window shows each in a box of its own, one after the other.
     void AddMessage(const std::string& text) { message_ += (message_.empty() ? "" : "\n") + text; }
 
@@ -377,6 +401,12 @@ private:
         return IsErrorCode(code) ? std::optional(code) : std::nullopt;
     }
 
+    // The field's line or code joins the recent ones, first, once.
+    void Remember(int field)
+    {
+        if (const auto value = field == kStatusField ? StatusDigits() : Code())
+            AddRecent(field == kStatusField ? 's' : 'e', *value);
+    }
     void AddRecent(char kind, const std::string& value)
     {
         std::erase_if(recent_, [&](const auto& entry) { return entry.first == kind && entry.second == value; });
@@ -401,6 +431,7 @@ private:
     StatusBinding binding_;
     std::string lastErrorCode_;
     std::string clip_;
+    std::optional<std::string> statusAtFocus_;
     std::string describedCode_;
     std::string description_;
     std::string message_;
@@ -493,14 +524,14 @@ EMSCRIPTEN_BINDINGS(regalo)
         .function("cut", &Page::Cut)
         .function("select", &Page::Select)
         .function("focusEntered", &Page::FocusEntered)
+        .function("focusLeft", &Page::FocusLeft)
         .function("mayLeave", &Page::MayLeave)
         .function("setBox", &Page::SetBox)
         .function("chooseReceiptState", &Page::ChooseReceiptState)
         .function("translate", &Page::Translate)
         .function("setEnglish", &Page::SetEnglish)
         .function("open", &Page::Open)
-        .function("link", &Page::Link)
-        .function("remember", &Page::Remember)
+        .function("openLink", &Page::OpenLink)
         .function("recentText", &Page::RecentText)
         .function("restoreRecent", &Page::RestoreRecent)
         .function("clearRecent", &Page::ClearRecent)

@@ -26,7 +26,6 @@
   let page;
   let shown = {};
   let shownRecent = null;
-  let linkAtFocus = null;
   let addressTimer = 0;
   // Nothing is kept where the browser refuses storage.
   let storage = null;
@@ -152,12 +151,7 @@
     const fragment = location.hash.slice(1);
     if (!fragment || fragment === shown.link) return null;
     const parts = new URLSearchParams(fragment);
-    return () => {
-      if (page.open(parts.get('s') || '', parts.get('e') || '')) {
-        page.remember(STATUS);
-        page.remember(ERROR_CODE);
-      }
-    };
+    return () => page.openLink(parts.get('s') || '', parts.get('e') || '');
   }
 
   // A paste arrives as the browser's own insertion, which the page takes over:
@@ -168,7 +162,6 @@
       const bytes = new TextEncoder().encode(text);
       page.clipBuffer(bytes.length).set(bytes);
       page.pasteClip(number);
-      page.remember(number);
     };
   }
 
@@ -208,11 +201,7 @@
     const number = fieldNumber(field);
     field.addEventListener('keydown', (e) => {
       if (e.isComposing || e.key === 'Unidentified' || e.key === 'Process') return;
-      const press = () => {
-        const handled = page.keyDown(number, e.key, e.shiftKey, e.ctrlKey || e.metaKey, e.altKey);
-        if (e.key === 'Enter') page.remember(number);
-        return handled;
-      };
+      const press = () => page.keyDown(number, e.key, e.shiftKey, e.ctrlKey || e.metaKey, e.altKey);
       if (!page) {
         if (e.key !== 'Tab') {
           e.preventDefault();
@@ -275,7 +264,6 @@
       const [anchor, active] = backward ? [field.selectionEnd, field.selectionStart] : [field.selectionStart, field.selectionEnd];
       return () => page.select(number, anchor, active, true);
     }));
-    field.addEventListener('focus', () => { linkAtFocus = page ? page.link() : null; });
     field.addEventListener('focus', act((e) => {
       showKeypad(field);
       const fromAnotherControl = e.relatedTarget !== null;
@@ -290,9 +278,8 @@
         return;
       }
       hideKeypad(field);
-      // A line the user changed is remembered on leaving the field.
-      if (page && number === STATUS && page.link() !== linkAtFocus) {
-        page.remember(STATUS);
+      if (page) {
+        page.focusLeft(number);
         render();
       }
     });
@@ -347,8 +334,6 @@
   function start(module) {
     page = new module.Page(language === 'en');
     $('loading').textContent = '';
-    // The field took the focus before the rules came: what it held then.
-    if (document.activeElement === fields[STATUS]) linkAtFocus = page.link();
     if (storage) page.restoreRecent(storage.getItem(RECENT_KEY) || '');
     for (const call of waiting.splice(0)) call();
     const opened = fromAddress();
@@ -381,10 +366,7 @@
     const state = e.target.selectedIndex;
     return () => page.chooseReceiptState(state);
   }));
-  $('Button2').addEventListener('click', act(() => () => {
-    page.translate();
-    page.remember(ERROR_CODE);
-  }));
+  $('Button2').addEventListener('click', act(() => () => page.translate()));
   window.addEventListener('hashchange', act(fromAddress));
   $('copy').addEventListener('click', () => copy(shown.explanation || $('Explanation').textContent));
   $('copy-link').addEventListener('click', () => copy(location.href));
