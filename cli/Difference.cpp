@@ -7,19 +7,6 @@
 
 namespace {
 
-// Each flag that differs, set (true) or cleared (false), in catalogue order.
-template <class Visit>
-void ForEachChange(const StatusBytes& before, const StatusBytes& after, Visit visit)
-{
-    for (const StatusFlag& flag : StatusFlagCatalogue) {
-        const auto index = static_cast<std::size_t>(flag.byteIndex);
-        const bool was = before[index] & flag.Value();
-        const bool is = after[index] & flag.Value();
-        if (was != is)
-            visit(flag, is);
-    }
-}
-
 int StateOf(const StatusBytes& bytes)
 {
     return ReceiptStateOf(bytes[kReceiptStateByte]);
@@ -31,7 +18,7 @@ std::string DifferenceJson(const StatusBytes& before, const StatusBytes& after)
     JsonWriter json(out);
     json.BeginObject().Key("after").String(StatusHexText(after)).Key("before").String(StatusHexText(before));
     json.Key("changes").BeginArray();
-    ForEachChange(before, after, [&](const StatusFlag& flag, bool set) {
+    ForEachFlagChange(before, after, [&](const StatusFlag& flag, bool set) {
         json.BeginObject()
             .Key("bit").Number(flag.bit)
             .Key("byte").Number(flag.byteIndex)
@@ -52,7 +39,7 @@ std::string DifferenceCsv(const StatusBytes& before, const StatusBytes& after, c
 {
     std::string out;
     AppendCsvHeader(out, {"change", "byte", "bit", "value", "caption"}, style);
-    ForEachChange(before, after, [&](const StatusFlag& flag, bool set) {
+    ForEachFlagChange(before, after, [&](const StatusFlag& flag, bool set) {
         AppendCsvRow(out,
                      {set ? "set" : "cleared", CsvNumber(std::to_string(flag.byteIndex)), CsvNumber(std::to_string(flag.bit)),
                       CsvNumber(std::to_string(flag.Value())), Caption(flag.caption)},

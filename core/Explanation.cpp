@@ -3,6 +3,8 @@
 #include "core/ErrorCodes.h"
 #include "core/HexText.h"
 
+#include <array>
+
 namespace {
 
 constexpr char kReceiptStateLine[] = QT_TRANSLATE_NOOP("Explanation", "Состояние чека: %1");
@@ -99,18 +101,14 @@ std::optional<std::string> ExplainErrorCode(const std::string& code, TextTransla
 std::string ExplainChange(const StatusBytes& before, const StatusBytes& after, TextTranslation translate)
 {
     std::string text = StatusHexText(before) + kArrow + StatusHexText(after) + '\n';
+    std::array<std::string, kStatusByteCount> flags;
+    ForEachFlagChange(before, after, [&](const StatusFlag& flag, bool set) {
+        AppendFlag(flags[static_cast<std::size_t>(flag.byteIndex)], set ? "+ " : "- ", flag, translate);
+    });
     bool changed = false;
     for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex) {
-        const auto index = static_cast<std::size_t>(byteIndex);
-        std::string flags;
-        for (int bit = 0; bit < kBitsPerByte; ++bit) {
-            const bool was = (before[index] >> bit) & 1u;
-            const bool is = (after[index] >> bit) & 1u;
-            if (was != is)
-                AppendFlag(flags, is ? "+ " : "- ", FlagOf(byteIndex, bit), translate);
-        }
-        changed = changed || !flags.empty();
-        text += ByteLine(byteIndex, flags, translate);
+        changed = changed || !flags[static_cast<std::size_t>(byteIndex)].empty();
+        text += ByteLine(byteIndex, flags[static_cast<std::size_t>(byteIndex)], translate);
     }
     if (!changed)
         text += Words(kNoChange, translate) + '\n';

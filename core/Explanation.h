@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/StatusFlagCatalogue.h"
 #include "core/StatusLine.h"
 #include "core/Translatable.h"
 
@@ -20,6 +21,20 @@ std::string ExplainStatus(const StatusBytes& bytes, TextTranslation translate);
 // or the note that names a code the catalogue has no text for; nothing for a
 // text that is no code.
 std::optional<std::string> ExplainErrorCode(const std::string& code, TextTranslation translate);
+
+// Each flag that differs from one reading to the next, set (true) or
+// cleared (false), in catalogue order (byte by byte, bit by bit).
+template <class Visit>
+void ForEachFlagChange(const StatusBytes& before, const StatusBytes& after, Visit visit)
+{
+    for (const StatusFlag& flag : StatusFlagCatalogue) {
+        const auto index = static_cast<std::size_t>(flag.byteIndex);
+        const bool was = before[index] & flag.Value();
+        const bool is = after[index] & flag.Value();
+        if (was != is)
+            visit(flag, is);
+    }
+}
 
 // What changed from one reading to the next: both lines, then byte by byte
 // each flag set ("+ caption") and cleared ("- caption"), then the receipt
