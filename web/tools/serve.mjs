@@ -1,7 +1,7 @@
 // A static server for dist/web on 127.0.0.1, for trying the page and for its
 // tests: node serve.mjs <folder> [port]; prints the address. Port 0 takes any.
 // It answers GET and HEAD with the folder's files and nothing outside it,
-// compressed where the browser takes gzip, with ETags for revalidation and
+// compressed where the browser takes brotli or gzip, with ETags for revalidation and
 // the headers the folder's _headers file lists (what static hosts read).
 import { createHash } from 'node:crypto';
 import { createServer } from 'node:http';
@@ -9,13 +9,27 @@ import { readFile, realpath, stat } from 'node:fs/promises';
 import { realpathSync } from 'node:fs';
 import { extname, join, resolve, sep } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { gzipSync } from 'node:zlib';
+import { brotliCompressSync, constants, gzipSync } from 'node:zlib';
 
 const TYPES = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8', '.css': 'text/css; charset=utf-8',
   '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.png': 'image/png', '.webmanifest': 'application/manifest+json',
 };
 const COMPRESSED = new Set(['.html', '.js', '.css', '.wasm', '.svg', '.webmanifest']);
+// Brotli first, as hosts serve it: the page carries its WebAssembly, and on a
+// slow link every kilobyte shows.
+const CODINGS = [
+  ['br', (body) => brotliCompressSync(body, { params: { [constants.BROTLI_PARAM_QUALITY]: 11, [constants.BROTLI_PARAM_SIZE_HINT]: body.length } })],
+  ['gzip', (body) => gzipSync(body, { level: 9 })],
+];
+
+// Whether an Accept-Encoding header takes `coding` (named, and not with q=0).
+function accepts(header, coding) {
+  return (header || '').split(',').some((item) => {
+    const [name, ...parameters] = item.trim().toLowerCase().split(';');
+    return name.trim() === coding && !parameters.some((parameter) => /^\s*q\s*=\s*0(\.0*)?\s*$/.test(parameter));
+  });
+}
 
 // The headers of a Netlify/Cloudflare-style _headers file's "/*" block.
 async function headersOf(root) {
@@ -45,7 +59,7 @@ async function fileFor(root, url) {
 export async function serve(folder, port = 0, { cacheControl = 'no-cache' } = {}) {
   const root = realpathSync(resolve(folder));
   const common = { 'X-Content-Type-Options': 'nosniff', 'Cache-Control': cacheControl, ...(await headersOf(root)) };
-  const cache = new Map(); // file -> { mtime, body, gzip, etag }
+  const cache = new Map(); // file -> { mtime, body, compressed: { coding -> body }, etag }
   const server = createServer(async (request, response) => {
     try {
       await answer(request, response);
@@ -69,16 +83,17 @@ export async function serve(folder, port = 0, { cacheControl = 'no-cache' } = {}
     let entry = cache.get(file);
     if (!entry || entry.mtime !== mtimeMs) {
       const body = await readFile(file);
-      entry = { mtime: mtimeMs, body, gzip: COMPRESSED.has(extname(file)) ? gzipSync(body) : null,
+      entry = { mtime: mtimeMs, body, compressed: {},
         etag: `"${createHash('sha256').update(body).digest('base64url').slice(0, 22)}"` };
       cache.set(file, entry);
     }
     const headers = { ...common, 'Content-Type': TYPES[extname(file)] || 'application/octet-stream', ETag: entry.etag,
       'Last-Modified': mtime.toUTCString(), Vary: 'Accept-Encoding' };
     if (request.headers['if-none-match'] === entry.etag) return refuse(304, { ETag: entry.etag });
-    const gzip = entry.gzip && /\bgzip\b/.test(request.headers['accept-encoding'] || '');
-    const body = gzip ? entry.gzip : entry.body;
-    response.writeHead(200, { ...headers, 'Content-Length': body.length, ...(gzip ? { 'Content-Encoding': 'gzip' } : {}) });
+    const [coding, compress] = (COMPRESSED.has(extname(file)) && CODINGS.find(([name]) => accepts(request.headers['accept-encoding'], name))) || [];
+    if (coding && !entry.compressed[coding]) entry.compressed[coding] = compress(entry.body);
+    const body = coding ? entry.compressed[coding] : entry.body;
+    response.writeHead(200, { ...headers, 'Content-Length': body.length, ...(coding ? { 'Content-Encoding': coding } : {}) });
     response.end(request.method === 'HEAD' ? undefined : body);
   }
   return new Promise((done, fail) => {
