@@ -5,6 +5,7 @@ import { createHash } from 'node:crypto';
 import { execFileSync } from 'node:child_process';
 import { copyFileSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
+import { minify } from 'terser';
 import { prerender } from './prerender.mjs';
 
 const [root, moduleDir, out, single] = process.argv.slice(2);
@@ -44,8 +45,10 @@ const controls = await prerender(moduleDir);
 // page's script, which starts them: the page is drawn and takes keys at
 // once, and a phone on a slow link waits for one answer, not two.
 const inline = (text) => text.replace(/<\/(script|style)/gi, '<\\/$1');
+// Every first visit carries both scripts: shortened, about a third less on the wire.
+const script = async (path) => inline((await minify(read(path), { compress: { passes: 2 }, format: { comments: false } })).code);
 const style = inline(read(join(staticDir, 'app.css')));
-const scripts = [inline(read(join(staticDir, 'app.js'))), inline(read(join(moduleDir, 'regalo_web.js')))];
+const scripts = [await script(join(staticDir, 'app.js')), await script(join(moduleDir, 'regalo_web.js'))];
 const wasm = readFileSync(join(moduleDir, 'regalo_web.wasm'));
 // The build's identity: everything the page is made of, in one file, so a
 // page and a module of different builds never meet.
