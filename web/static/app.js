@@ -422,16 +422,16 @@
   }
   // The module and its WebAssembly come in the page after this script:
   // started once the parser has read them.
-  const fromBase64 = (text) => {
-    if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
-    const chars = atob(text);
-    const bytes = new Uint8Array(chars.length);
-    for (let i = 0; i < chars.length; ++i) bytes[i] = chars.charCodeAt(i);
+  // A character per byte of the WebAssembly; the build moved the three the
+  // HTML parser would alter up by 256, so each character's low byte is it.
+  const fromText = (text) => {
+    const bytes = new Uint8Array(text.length);
+    for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
     return bytes;
   };
   const startRules = () => {
     if (typeof RegaloModule !== 'function') return failed();
-    return RegaloModule({ wasmBinary: fromBase64($('rules').textContent) }).then(start, failed);
+    return RegaloModule({ wasmBinary: fromText($('rules').textContent) }).then(start, failed);
   };
   if (typeof WebAssembly !== 'object') failed();
   else if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', startRules);

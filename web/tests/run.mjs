@@ -131,7 +131,7 @@ const suites = {
         input: codes.join('\n') + '\n', maxBuffer: 1 << 26, encoding: 'utf8', stdio: ['pipe', 'pipe', 'ignore'] });
       const expected = output.trim().split('\n').map((line) => JSON.parse(line).message);
       const actual = await tab.evaluate(async (english) => {
-        const module = await RegaloModule({ wasmBinary: Uint8Array.fromBase64(document.getElementById('rules').textContent) });
+        const module = await RegaloModule({ wasmBinary: Uint8Array.from(document.getElementById('rules').textContent, (c) => c.charCodeAt(0)) });
         const all = [];
         for (let n = 0; n < 65536; ++n) all.push(module.decodeCode(n.toString(16).toUpperCase().padStart(4, '0'), english));
         return all;
