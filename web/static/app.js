@@ -54,26 +54,22 @@
   const allTexts = JSON.parse($('texts').textContent);
 
   // The controls' own texts are written into the page in Russian.
-  function applyTexts(language, controls = true) {
+  function applyTexts(language) {
     const texts = allTexts[language];
     document.documentElement.lang = language;
     document.title = texts.title;
     $('title').textContent = texts.title;
     const words = texts.page;
-    for (const [id, key] of [['explanation-caption', 'explanation'], ['copy', 'copy'], ['copy-link', 'copyLink'], ['share', 'share'],
-      ['recent-caption', 'recent'], ['clear-recent', 'clear'], ['no-storage', 'noStorage']]) $(id).textContent = words[key];
+    for (const element of document.querySelectorAll('[data-text]')) element.textContent = words[element.dataset.text];
     $('copied').textContent = '';
     $('build').textContent = words.build.replace('%1', BUILD);
     if (!page) $('loading').textContent = document.body.dataset.failed ? words.failed : words.loading;
-    $('update-text').textContent = words.update;
-    $('update-reload').textContent = words.reload;
     for (const button of $('keypad').querySelectorAll('[data-key^=A], [data-key=Backspace]')) {
       if (words[button.dataset.key]) button.setAttribute('aria-label', words[button.dataset.key]);
     }
     shownRecent = null;
     $('lang-ru').setAttribute('aria-pressed', String(language === 'ru'));
     $('lang-en').setAttribute('aria-pressed', String(language === 'en'));
-    if (!controls) return;
     for (const id of ['Label3', 'Label2', 'Button2']) $(id).textContent = texts[id];
     $('GroupBox7').querySelector('legend').textContent = texts.GroupBox7;
     texts.groups.forEach((caption, i) => { $(`GroupBox${i + 1}Caption`).textContent = caption; });
@@ -344,15 +340,17 @@
     keepForOffline();
   }
 
-  // The page takes keys at once; the rules follow.
+  // The page takes keys at once; the rules follow. It comes written in
+  // Russian: another language is put in before anything else.
   let language = storedLanguage();
   if (language !== 'ru') applyTexts(language);
-  else applyTexts('ru', false);
   buildKeypad();
-  // How much the sticky status strip covers, for scrolling focused controls clear of it.
+  // A control that takes the focus is never hidden under the sticky status
+  // strip: the page scrolls it clear of what the strip covers. (Set as the
+  // property itself: a custom property on the root would restyle every element.)
   new ResizeObserver(() => {
     const sticky = getComputedStyle($('top')).position === 'sticky';
-    document.documentElement.style.setProperty('--strip-height', `${sticky ? $('top').offsetHeight + 4 : 0}px`);
+    document.documentElement.style.scrollPaddingTop = `${sticky ? $('top').offsetHeight + 4 : 0}px`;
   }).observe($('top'));
   wireField(fields[STATUS]);
   wireField(fields[ERROR_CODE]);
@@ -420,8 +418,10 @@
     $('loading').className = 'failed';
     document.body.dataset.failed = 'true';
   }
-  // The module and its WebAssembly come in the page after this script:
-  // started once the parser has read them.
+  // The WebAssembly, then the module's script, come in the page after this
+  // one. The WebAssembly is compiled as soon as the parser has read it, while
+  // the module's script may still be on its way; the module takes it over
+  // once the page has been read.
   // A character per byte of the WebAssembly; the build moved the three the
   // HTML parser would alter up by 256, so each character's low byte is it.
   const fromText = (text) => {
@@ -429,11 +429,30 @@
     for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
     return bytes;
   };
+  let compiled = null;
+  const compile = () => {
+    compiled = compiled || WebAssembly.compile(fromText($('rules').textContent));
+    return compiled;
+  };
+  // Whatever the parser puts after the WebAssembly's element says that it is whole.
+  const rulesRead = new MutationObserver(() => {
+    if ($('rules') && $('rules').nextSibling) {
+      rulesRead.disconnect();
+      compile().catch(() => { /* reported when the module asks for it */ });
+    }
+  });
   const startRules = () => {
-    if (typeof RegaloModule !== 'function') return failed();
-    return RegaloModule({ wasmBinary: fromText($('rules').textContent) }).then(start, failed);
+    rulesRead.disconnect();
+    if (typeof RegaloModule !== 'function' || !$('rules')) return failed();
+    const instantiateWasm = (imports, done) => {
+      compile().then((module) => WebAssembly.instantiate(module, imports)).then((instance) => done(instance), failed);
+      return {};
+    };
+    return RegaloModule({ instantiateWasm }).then(start, failed);
   };
   if (typeof WebAssembly !== 'object') failed();
-  else if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', startRules);
-  else startRules();
+  else if (document.readyState === 'loading') {
+    rulesRead.observe(document.body, { childList: true });
+    document.addEventListener('DOMContentLoaded', startRules);
+  } else startRules();
 })();

@@ -38,12 +38,16 @@ writeFileSync(maskable, '<svg xmlns="http://www.w3.org/2000/svg" width="80" heig
 execFileSync('rsvg-convert', ['-w', '512', '-h', '512', '-o', join(out, 'icon-maskable-512.png'), maskable]);
 writeFileSync(join(out, 'manifest.webmanifest'), fill(read(join(staticDir, 'manifest.webmanifest')), { DESCRIPTION: JSON.stringify(description).slice(1, -1) }));
 
-const page = read(join(staticDir, 'index.html'));
 const controls = await prerender(moduleDir);
+const { ru: { page: pageTexts }, en: { page: englishPageTexts } } = JSON.parse(controls.TEXTS);
+// The page comes written in Russian whole, so that its first drawing is its last.
+const page = read(join(staticDir, 'index.html'))
+  .replace(/(<[^>]* data-text="(\w+)"[^>]*>)(?=<)/g, (all, tag, key) => tag + attribute(pageTexts[key]));
 // The page's own style and script go inside it, allowed by their hashes, and
-// so do the module and its WebAssembly (a data block, a character per byte), after the
-// page's script, which starts them: the page is drawn and takes keys at
-// once, and a phone on a slow link waits for one answer, not two.
+// so do the WebAssembly (a data block, a character per byte) and the module,
+// after the page's script, which starts them: the page is drawn and takes
+// keys at once, a phone on a slow link waits for one answer, not two, and
+// the WebAssembly is compiled while the module's script is still arriving.
 const inline = (text) => text.replace(/<\/(script|style)/gi, '<\\/$1');
 // Every first visit carries both scripts: shortened, about a third less on the wire.
 const script = async (path) => inline((await minify(read(path), { compress: { passes: 2 }, format: { comments: false } })).code);
@@ -59,7 +63,6 @@ const wasmText = Array.from(wasm, (b) => String.fromCharCode(b === 0 || b === 13
 // page and a module of different builds never meet.
 const build = createHash('sha256').update(page).update(style).update(scripts.join('\n')).update(wasm)
   .update(JSON.stringify(controls)).digest('hex').slice(0, 12);
-const { ru: { page: pageTexts }, en: { page: englishPageTexts } } = JSON.parse(controls.TEXTS);
 const shared = { ...controls, BUILD: build, BUILDTEXT: pageTexts.build.replace('%1', build), LOADING: pageTexts.loading,
   DESCRIPTION: attribute(description),
   BODY: [`<script>${scripts[0]}</script>`, `<script type="application/octet-stream" id="rules">${wasmText}</script>`,
