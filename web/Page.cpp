@@ -20,6 +20,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -508,36 +509,49 @@ val DecodeCode(const std::string& code, bool english)
     return val(message);
 }
 
+// The page has one Page: its script starts it, then calls it by name.
+std::optional<Page> thePage;
+
+template <auto Method>
+struct OnThePage;
+template <typename Result, typename... Args, Result (Page::*Method)(Args...)>
+struct OnThePage<Method> {
+    static Result Call(Args... args) { return ((*thePage).*Method)(std::forward<Args>(args)...); }
+};
+template <typename Result, typename... Args, Result (Page::*Method)(Args...) const>
+struct OnThePage<Method> {
+    static Result Call(Args... args) { return ((*thePage).*Method)(std::forward<Args>(args)...); }
+};
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(regalo)
 {
-    emscripten::class_<Page>("Page")
-        .constructor<bool>()
-        .function("keyDown", &Page::KeyDown)
-        .function("keyUp", &Page::KeyUp)
-        .function("type", &Page::Type)
-        .function("clipBuffer", &Page::ClipBuffer)
-        .function("acceptsPaste", &Page::AcceptsPaste)
-        .function("pasteClip", &Page::PasteClip)
-        .function("copy", &Page::Copy)
-        .function("cut", &Page::Cut)
-        .function("select", &Page::Select)
-        .function("focusEntered", &Page::FocusEntered)
-        .function("focusLeft", &Page::FocusLeft)
-        .function("mayLeave", &Page::MayLeave)
-        .function("setBox", &Page::SetBox)
-        .function("chooseReceiptState", &Page::ChooseReceiptState)
-        .function("translate", &Page::Translate)
-        .function("setEnglish", &Page::SetEnglish)
-        .function("open", &Page::Open)
-        .function("openLink", &Page::OpenLink)
-        .function("recentText", &Page::RecentText)
-        .function("restoreRecent", &Page::RestoreRecent)
-        .function("clearRecent", &Page::ClearRecent)
-        .function("recent", &Page::Recent)
-        .function("compare", &Page::Compare)
-        .function("view", &Page::View);
+    emscripten::function("start", +[](bool english) { thePage.emplace(english); });
+    emscripten::function("keyDown", &OnThePage<&Page::KeyDown>::Call);
+    emscripten::function("keyUp", &OnThePage<&Page::KeyUp>::Call);
+    emscripten::function("type", &OnThePage<&Page::Type>::Call);
+    emscripten::function("clipBuffer", &OnThePage<&Page::ClipBuffer>::Call);
+    emscripten::function("acceptsPaste", &OnThePage<&Page::AcceptsPaste>::Call);
+    emscripten::function("pasteClip", &OnThePage<&Page::PasteClip>::Call);
+    emscripten::function("copy", &OnThePage<&Page::Copy>::Call);
+    emscripten::function("cut", &OnThePage<&Page::Cut>::Call);
+    emscripten::function("select", &OnThePage<&Page::Select>::Call);
+    emscripten::function("focusEntered", &OnThePage<&Page::FocusEntered>::Call);
+    emscripten::function("focusLeft", &OnThePage<&Page::FocusLeft>::Call);
+    emscripten::function("mayLeave", &OnThePage<&Page::MayLeave>::Call);
+    emscripten::function("setBox", &OnThePage<&Page::SetBox>::Call);
+    emscripten::function("chooseReceiptState", &OnThePage<&Page::ChooseReceiptState>::Call);
+    emscripten::function("translate", &OnThePage<&Page::Translate>::Call);
+    emscripten::function("setEnglish", &OnThePage<&Page::SetEnglish>::Call);
+    emscripten::function("open", &OnThePage<&Page::Open>::Call);
+    emscripten::function("openLink", &OnThePage<&Page::OpenLink>::Call);
+    emscripten::function("recentText", &OnThePage<&Page::RecentText>::Call);
+    emscripten::function("restoreRecent", &OnThePage<&Page::RestoreRecent>::Call);
+    emscripten::function("clearRecent", &OnThePage<&Page::ClearRecent>::Call);
+    emscripten::function("recent", &OnThePage<&Page::Recent>::Call);
+    emscripten::function("compare", &OnThePage<&Page::Compare>::Call);
+    emscripten::function("view", &OnThePage<&Page::View>::Call);
     emscripten::function("texts", &Texts);
     emscripten::function("controls", &Controls);
     emscripten::function("decodeCode", &DecodeCode);

@@ -328,7 +328,8 @@
   }
 
   function start(module) {
-    page = new module.Page(language === 'en');
+    module.start(language === 'en');
+    page = module;
     $('loading').textContent = '';
     if (storage) page.restoreRecent(storage.getItem(RECENT_KEY) || '');
     for (const call of waiting.splice(0)) call();

@@ -14,7 +14,8 @@ export async function prerender(moduleDir) {
   const module = await factory({ wasmBinary: readFileSync(join(moduleDir, 'regalo_web_node.wasm')) });
   const ru = module.texts(false);
   const en = module.texts(true);
-  const view = new module.Page(false).view();
+  module.start(false);
+  const view = module.view();
   const groups = module.controls().map((group) => {
     const boxes = group.boxes.map((box) => {
       const checked = view.boxes[box - 1] === '1' ? ' checked' : '';
