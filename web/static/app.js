@@ -419,41 +419,62 @@
     $('loading').className = 'failed';
     document.body.dataset.failed = 'true';
   }
-  // The WebAssembly, then the module's script, come in the page after this
-  // one. The WebAssembly is compiled as soon as the parser has read it, while
-  // the module's script may still be on its way; the module takes it over
-  // once the page has been read.
-  // A character per byte of the WebAssembly; the build moved the three the
-  // HTML parser would alter up by 256, so each character's low byte is it.
+  // After this script come the module's, then the WebAssembly in blocks of
+  // text, a character per byte: the build moved the three the HTML parser
+  // would alter up by 256, so each character's low byte is it. Each block is
+  // read as soon as the parser has it, and the module starts as soon as the
+  // last is in: a busy phone has little left to do once the page has arrived.
   const fromText = (text) => {
     const bytes = new Uint8Array(text.length);
     for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
     return bytes;
   };
-  let compiled = null;
-  const compile = () => {
-    compiled = compiled || WebAssembly.compile(fromText($('rules').textContent));
-    return compiled;
-  };
-  // Whatever the parser puts after the WebAssembly's element says that it is whole.
-  const rulesRead = new MutationObserver(() => {
-    if ($('rules') && $('rules').nextSibling) {
-      rulesRead.disconnect();
-      compile().catch(() => { /* reported when the module asks for it */ });
-    }
-  });
-  const startRules = () => {
-    rulesRead.disconnect();
-    if (typeof RegaloModule !== 'function' || !$('rules')) return failed();
-    const instantiateWasm = (imports, done) => {
-      compile().then((module) => WebAssembly.instantiate(module, imports)).then((instance) => done(instance), failed);
-      return {};
+  function readRules() {
+    const blocks = document.getElementsByClassName('rules');
+    const parts = [];
+    // Whatever the parser puts after a block says that the block is whole;
+    // the end of the page says it of every block there is.
+    const read = (pageRead) => {
+      while (parts.length < blocks.length && (pageRead || blocks[parts.length].nextSibling)) {
+        parts.push(fromText(blocks[parts.length].textContent));
+      }
+      if (!pageRead && !(parts.length && 'last' in blocks[parts.length - 1].dataset)) return;
+      blocksRead.disconnect();
+      document.removeEventListener('DOMContentLoaded', atEnd);
+      const bytes = new Uint8Array(parts.reduce((size, part) => size + part.length, 0));
+      parts.reduce((at, part) => (bytes.set(part, at), at + part.length), 0);
+      startRules(bytes);
     };
-    return RegaloModule({ instantiateWasm }).then(start, failed);
-  };
+    const atEnd = () => read(true);
+    const blocksRead = new MutationObserver(() => read(false));
+    blocksRead.observe(document.body, { childList: true });
+    document.addEventListener('DOMContentLoaded', atEnd);
+  }
+  // Compiled and instantiated at once where the browser allows it: on a busy
+  // phone the asynchronous calls wait behind the page's own work.
+  function startRules(bytes) {
+    if (typeof RegaloModule !== 'function') return failed();
+    let compiled;
+    try {
+      compiled = Promise.resolve(new WebAssembly.Module(bytes));
+    } catch (e) {
+      compiled = WebAssembly.compile(bytes);
+    }
+    compiled.then((module) => {
+      const instantiateWasm = (imports, done) => {
+        let instance;
+        try {
+          instance = new WebAssembly.Instance(module, imports);
+        } catch (e) {
+          WebAssembly.instantiate(module, imports).then(done, failed);
+          return {};
+        }
+        done(instance);
+        return {};
+      };
+      RegaloModule({ instantiateWasm }).then(start, failed);
+    }, failed);
+  }
   if (typeof WebAssembly !== 'object') failed();
-  else if (document.readyState === 'loading') {
-    rulesRead.observe(document.body, { childList: true });
-    document.addEventListener('DOMContentLoaded', startRules);
-  } else startRules();
+  else readRules();
 })();

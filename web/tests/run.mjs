@@ -138,7 +138,7 @@ const suites = {
         input: codes.join('\n') + '\n', maxBuffer: 1 << 26, encoding: 'utf8', stdio: ['pipe', 'pipe', 'ignore'] });
       const expected = output.trim().split('\n').map((line) => JSON.parse(line).message);
       const actual = await tab.evaluate(async (english) => {
-        const module = await RegaloModule({ wasmBinary: Uint8Array.from(document.getElementById('rules').textContent, (c) => c.charCodeAt(0)) });
+        const module = await RegaloModule({ wasmBinary: Uint8Array.from([...document.getElementsByClassName('rules')].map((block) => block.textContent).join(''), (c) => c.charCodeAt(0)) });
         const all = [];
         for (let n = 0; n < 65536; ++n) all.push(module.decodeCode(n.toString(16).toUpperCase().padStart(4, '0'), english));
         return all;
@@ -425,11 +425,14 @@ const suites = {
   async loading({ browser, url }) {
     const context = await browser.createBrowserContext();
     const tab = await openTab(browser, { context });
-    // The rules held back until the test lets them go.
+    // The rules held back until the test lets them go, in a browser that
+    // compiles nothing at once (the page then waits for the browser).
     await tab.evaluateOnNewDocument(() => {
-      const instantiate = WebAssembly.instantiate;
+      const compile = WebAssembly.compile;
       const held = new Promise((done) => { globalThis.releaseRules = done; });
-      WebAssembly.instantiate = (...what) => held.then(() => instantiate(...what));
+      const refused = () => { throw new RangeError('too large to compile at once'); };
+      [WebAssembly.Module, WebAssembly.Instance] = [refused, refused];
+      WebAssembly.compile = (...what) => held.then(() => compile(...what));
     });
     await tab.goto(url);
     await tab.waitForSelector('body[data-ready]');
@@ -447,7 +450,10 @@ const suites = {
     // Each in a context of its own: a worker from an earlier visit would answer for the network.
     for (const breakIt of [
       () => { globalThis.WebAssembly = undefined; },
-      () => { WebAssembly.instantiate = () => Promise.reject(new WebAssembly.CompileError('refused')); },
+      () => {
+        WebAssembly.Module = function Module() { throw new WebAssembly.CompileError('refused'); };
+        WebAssembly.compile = () => Promise.reject(new WebAssembly.CompileError('refused'));
+      },
     ]) {
       const fresh = await browser.createBrowserContext();
       const broken = await openTab(browser, { context: fresh });

@@ -44,10 +44,10 @@ const { ru: { page: pageTexts }, en: { page: englishPageTexts } } = JSON.parse(c
 const page = read(join(staticDir, 'index.html'))
   .replace(/(<[^>]* data-text="(\w+)"[^>]*>)(?=<)/g, (all, tag, key) => tag + attribute(pageTexts[key]));
 // The page's own style and script go inside it, allowed by their hashes, and
-// so do the WebAssembly (a data block, a character per byte) and the module,
-// after the page's script, which starts them: the page is drawn and takes
-// keys at once, a phone on a slow link waits for one answer, not two, and
-// the WebAssembly is compiled while the module's script is still arriving.
+// so do the module's script and the WebAssembly (data blocks, a character
+// per byte), after the page's script, which starts them: the page is drawn
+// and takes keys at once, a phone on a slow link waits for one answer, not
+// two, and the module's script has run before the WebAssembly is in.
 const inline = (text) => text.replace(/<\/(script|style)/gi, '<\\/$1');
 // Every first visit carries both scripts: shortened, about a third less on the wire.
 const script = async (path) => inline((await minify(read(path), { compress: { passes: 2 }, format: { comments: false } })).code);
@@ -59,14 +59,17 @@ const wasm = readFileSync(join(moduleDir, 'regalo_web.wasm'));
 // markup, and so are U+01bb; the page takes each character's low byte.
 // Compressed it costs what the bytes do, where base64 costs a third more.
 const wasmText = Array.from(wasm, (b) => String.fromCharCode(b === 0 || b === 13 || b === 60 ? 0x100 + b : b)).join('');
+// In blocks, each read by the page as soon as the parser has it.
+const BLOCK = 8192;
+const wasmBlocks = Array.from({ length: Math.ceil(wasmText.length / BLOCK) }, (_, n) => wasmText.slice(n * BLOCK, (n + 1) * BLOCK));
 // The build's identity: everything the page is made of, in one file, so a
 // page and a module of different builds never meet.
 const build = createHash('sha256').update(page).update(style).update(scripts.join('\n')).update(wasm)
   .update(JSON.stringify(controls)).digest('hex').slice(0, 12);
 const shared = { ...controls, BUILD: build, BUILDTEXT: pageTexts.build.replace('%1', build), LOADING: pageTexts.loading,
   DESCRIPTION: attribute(description),
-  BODY: [`<script>${scripts[0]}</script>`, `<script type="application/octet-stream" id="rules">${wasmText}</script>`,
-    `<script>${scripts[1]}</script>`].join('\n') };
+  BODY: [`<script>${scripts[0]}</script>`, `<script>${scripts[1]}</script>`,
+    ...wasmBlocks.map((block, n) => `<script type="application/octet-stream" class="rules"${n === wasmBlocks.length - 1 ? ' data-last' : ''}>${block}</script>`)].join('\n') };
 const allowed = (texts) => texts.map((text) => `'sha256-${hash(text)}'`).join(' ');
 const policy = (rules) => [...rules, "object-src 'none'", "base-uri 'none'", "form-action 'none'"].join('; ');
 const scriptRules = [`script-src ${allowed(scripts)} 'wasm-unsafe-eval'`, `style-src ${allowed([style])}`];
