@@ -420,14 +420,23 @@
     document.body.dataset.failed = 'true';
   }
   // After this script come the module's, then the WebAssembly in blocks of
-  // text, a character per byte: the build moved the three the HTML parser
-  // would alter up by 256, so each character's low byte is it. Each block is
-  // read as soon as the parser has it, and the module starts as soon as the
-  // last is in: a busy phone has little left to do once the page has arrived.
+  // text. Each block is read as soon as the parser has it, and the module
+  // starts as soon as the last is in: a busy phone has little left to do
+  // once the page has arrived. A character below U+0400 is its low byte (the
+  // build moved the three the HTML parser would alter up by 256); a Cyrillic
+  // letter is its two bytes of UTF-8.
   const fromText = (text) => {
-    const bytes = new Uint8Array(text.length);
-    for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
-    return bytes;
+    const bytes = new Uint8Array(2 * text.length);
+    let size = 0;
+    for (let i = 0; i < text.length; ++i) {
+      const c = text.charCodeAt(i);
+      if (c < 0x400) bytes[size++] = c;
+      else {
+        bytes[size++] = 0xc0 | (c >> 6);
+        bytes[size++] = 0x80 | (c & 0x3f);
+      }
+    }
+    return bytes.subarray(0, size);
   };
   function readRules() {
     const blocks = document.getElementsByClassName('rules');

@@ -56,12 +56,20 @@ const scripts = [await script(join(staticDir, 'app.js')), await script(join(modu
 const wasm = readFileSync(join(moduleDir, 'regalo_web.wasm'));
 // The WebAssembly as text the HTML parser keeps as it stands: byte b is
 // U+00bb, save NUL, CR and "<", which the parser would alter or read as
-// markup, and so are U+01bb; the page takes each character's low byte.
-// Compressed it costs what the bytes do, where base64 costs a third more.
-const wasmText = Array.from(wasm, (b) => String.fromCharCode(b === 0 || b === 13 || b === 60 ? 0x100 + b : b)).join('');
+// markup, and so are U+01bb. A Cyrillic letter in UTF-8 (two bytes, D0-D3
+// then 80-BF), as the module's Russian texts are, is that letter: it
+// compresses as the page's own Russian does, and the same captions once.
+const wasmText = [];
+for (let i = 0; i < wasm.length; ++i) {
+  const [b, next] = [wasm[i], wasm[i + 1]];
+  if (b >= 0xd0 && b <= 0xd3 && next >= 0x80 && next <= 0xbf) {
+    wasmText.push(String.fromCharCode(((b & 0x1f) << 6) | (next & 0x3f)));
+    ++i;
+  } else wasmText.push(String.fromCharCode(b === 0 || b === 13 || b === 60 ? 0x100 + b : b));
+}
 // In blocks, each read by the page as soon as the parser has it.
 const BLOCK = 8192;
-const wasmBlocks = Array.from({ length: Math.ceil(wasmText.length / BLOCK) }, (_, n) => wasmText.slice(n * BLOCK, (n + 1) * BLOCK));
+const wasmBlocks = Array.from({ length: Math.ceil(wasmText.length / BLOCK) }, (_, n) => wasmText.slice(n * BLOCK, (n + 1) * BLOCK).join(''));
 // The build's identity: everything the page is made of, in one file, so a
 // page and a module of different builds never meet.
 const build = createHash('sha256').update(page).update(style).update(scripts.join('\n')).update(wasm)
