@@ -59,38 +59,6 @@ std::u32string Latin(std::string_view text)
 
 enum FieldNumber { kStatusField = 1, kErrorCodeField = 2 };
 
-// The page's own words, beyond the window's: by the key the page's script
-// knows them by.
-constexpr std::pair<const char*, const char*> kPageWords[] = {
-    {"explanation", QT_TRANSLATE_NOOP("Page", "Расшифровка")},
-    {"copy", QT_TRANSLATE_NOOP("Page", "Копировать")},
-    {"copyLink", QT_TRANSLATE_NOOP("Page", "Копировать ссылку")},
-    {"share", QT_TRANSLATE_NOOP("Page", "Поделиться")},
-    {"copied", QT_TRANSLATE_NOOP("Page", "Скопировано")},
-    {"recent", QT_TRANSLATE_NOOP("Page", "Недавние")},
-    {"compare", QT_TRANSLATE_NOOP("Page", "Сравнить с текущей")},
-    {"clear", QT_TRANSLATE_NOOP("Page", "Очистить")},
-    {"noStorage", QT_TRANSLATE_NOOP("Page", "Браузер не даёт хранить данные: недавние значения не сохраняются.")},
-    {"loading", QT_TRANSLATE_NOOP("Page", "Загружаю правила…")},
-    {"failed", QT_TRANSLATE_NOOP("Page", "Правила страницы не загрузились: обновите её; без сети откройте её один раз со связью.")},
-    {"build", QT_TRANSLATE_NOOP("Page", "сборка %1")},
-    {"update", QT_TRANSLATE_NOOP("Page", "Готова новая версия страницы.")},
-    {"reload", QT_TRANSLATE_NOOP("Page", "Обновить")},
-    {"ArrowLeft", QT_TRANSLATE_NOOP("Page", "Влево")},
-    {"ArrowRight", QT_TRANSLATE_NOOP("Page", "Вправо")},
-    {"Backspace", QT_TRANSLATE_NOOP("Page", "Стереть")},
-};
-
-// A caption in another script than the page's language: Latin letters and
-// no Cyrillic one, in a Russian page. Screen readers speak it as English.
-bool IsEnglishIn(bool englishPage, std::string_view utf8Caption)
-{
-    const auto latin = [](unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
-    // U+0400-U+04FF begin with these bytes in UTF-8.
-    const auto cyrillic = [](unsigned char c) { return c >= 0xD0 && c <= 0xD3; };
-    return !englishPage && std::any_of(utf8Caption.begin(), utf8Caption.end(), latin)
-           && std::none_of(utf8Caption.begin(), utf8Caption.end(), cyrillic);
-}
 constexpr char kBadLink[] =
     QT_TRANSLATE_NOOP("Page", "Ссылка не открыта: в ней нет строки статуса (s=) или кода ошибки (e=), которые можно прочитать.");
 
@@ -439,67 +407,6 @@ private:
     std::deque<std::pair<char, std::string>> recent_;
 };
 
-val Array(auto&& items)
-{
-    val array = val::array();
-    for (const auto& item : items)
-        array.call<void>("push", std::string(item));
-    return array;
-}
-
-// Every text the page shows, in the language asked for.
-val Texts(bool english)
-{
-    const TextTranslation translate = english ? &TranslateToEnglish : nullptr;
-    const auto form = [&](const char* name) { return std::string(Translated("TForm1", Form1Text(name), translate)); };
-    val texts = val::object();
-    texts.set("title", std::string(kForm1Caption));
-    for (const char* name : {"Label3", "GroupBox7", "Label2", "Button2"})
-        texts.set(name, form(name));
-    std::string groups[kStatusByteCount];
-    std::string boxes[kStatusByteCount * kBitsPerByte];
-    for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex) {
-        groups[GroupBoxNumberOf(byteIndex) - 1] = Translated(kStatusFlagsContext, ByteCaption(byteIndex), translate);
-        for (int bit = 0; bit < kBitsPerByte; ++bit)
-            boxes[CheckBoxNumberOf(byteIndex, bit) - 1] = Translated(kStatusFlagsContext, FlagOf(byteIndex, bit).caption, translate);
-    }
-    texts.set("groups", Array(groups));
-    texts.set("boxes", Array(boxes));
-    val boxLanguages = val::array();
-    for (const std::string& caption : boxes)
-        boxLanguages.call<void>("push", std::string(IsEnglishIn(english, caption) ? "en" : ""));
-    texts.set("boxLanguages", boxLanguages);
-    std::string states[kReceiptStateCount];
-    for (int state = 0; state < kReceiptStateCount; ++state)
-        states[state] = Translated(kStatusFlagsContext, ReceiptStateList[static_cast<std::size_t>(state)], translate);
-    texts.set("states", Array(states));
-    val words = val::object();
-    for (const auto& [key, text] : kPageWords)
-        words.set(key, std::string(Translated("Page", text, translate)));
-    texts.set("page", words);
-    return texts;
-}
-
-// How the page's controls are numbered, as the window's are: per byte, in
-// byte order (the page's reading and tab order), its group box's number and
-// its check boxes' numbers by bit.
-val Controls()
-{
-    val groups = val::array();
-    for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex) {
-        val boxes = val::array();
-        for (int bit = 0; bit < kBitsPerByte; ++bit)
-            boxes.call<void>("push", CheckBoxNumberOf(byteIndex, bit));
-        val group = val::object();
-        group.set("number", GroupBoxNumberOf(byteIndex));
-        group.set("byte", byteIndex);
-        group.set("boxes", boxes);
-        group.set("hasReceiptState", byteIndex == kReceiptStateByte);
-        groups.call<void>("push", group);
-    }
-    return groups;
-}
-
 // What the core says of a code, as regalo-decode prints it: null for a text that is no code.
 val DecodeCode(const std::string& code, bool english)
 {
@@ -552,7 +459,5 @@ EMSCRIPTEN_BINDINGS(regalo)
     emscripten::function("recent", &OnThePage<&Page::Recent>::Call);
     emscripten::function("compare", &OnThePage<&Page::Compare>::Call);
     emscripten::function("view", &OnThePage<&Page::View>::Call);
-    emscripten::function("texts", &Texts);
-    emscripten::function("controls", &Controls);
     emscripten::function("decodeCode", &DecodeCode);
 }
