@@ -1,7 +1,6 @@
 // The page's bindings: the window's rules, run on the page's events. The
 // JavaScript side reads DOM events into these calls and draws view().
 #include "core/Cp1251.h"
-#include "core/Diagnostics.h"
 #include "core/ErrorCodes.h"
 #include "core/Explanation.h"
 #include "core/StatusFlagCatalogue.h"
@@ -12,9 +11,9 @@
 #include "form/MaskEditModel.h"
 #include "form/StatusBinding.h"
 #include "web/EnglishTexts.h"
+#include "web/ScriptText.h"
 
-#include <emscripten/bind.h>
-#include <emscripten/val.h>
+#include <emscripten/emscripten.h>
 
 #include <algorithm>
 #include <deque>
@@ -24,33 +23,21 @@
 
 namespace {
 
-using emscripten::val;
-
 // The field's keys by the browser's names (KeyboardEvent.key); a name of
 // one character is the character it types.
-FieldKey FieldKeyNamed(const std::wstring& key)
+FieldKey FieldKeyNamed(std::string_view key)
 {
-    static const std::pair<const wchar_t*, FieldKey> kNames[] = {
-        {L"ArrowLeft", FieldKey::Left}, {L"ArrowRight", FieldKey::Right}, {L"Home", FieldKey::Home},
-        {L"End", FieldKey::End}, {L"ArrowUp", FieldKey::Up}, {L"ArrowDown", FieldKey::Down},
-        {L"Backspace", FieldKey::Backspace}, {L"Delete", FieldKey::Delete}, {L"Enter", FieldKey::Enter},
-        {L"Escape", FieldKey::Escape},
+    static const std::pair<std::string_view, FieldKey> kNames[] = {
+        {"ArrowLeft", FieldKey::Left}, {"ArrowRight", FieldKey::Right}, {"Home", FieldKey::Home},
+        {"End", FieldKey::End}, {"ArrowUp", FieldKey::Up}, {"ArrowDown", FieldKey::Down},
+        {"Backspace", FieldKey::Backspace}, {"Delete", FieldKey::Delete}, {"Enter", FieldKey::Enter},
+        {"Escape", FieldKey::Escape},
     };
     for (const auto& [name, fieldKey] : kNames) {
         if (key == name)
             return fieldKey;
     }
-    return key.size() == 1 ? FieldKey::Text : FieldKey::Other;
-}
-
-// wchar_t holds a whole code point here, and embind passes std::wstring as a JS string.
-std::u32string FromJs(const std::wstring& text)
-{
-    return {text.begin(), text.end()};
-}
-std::wstring ToJs(std::u32string_view text)
-{
-    return {text.begin(), text.end()};
+    return FromUtf8(key).size() == 1 ? FieldKey::Text : FieldKey::Other;
 }
 std::u32string Latin(std::string_view text)
 {
@@ -97,14 +84,14 @@ public:
 
     // A key pressed in a field, by the browser's key name and modifiers;
     // false leaves it to the browser (Tab, say).
-    bool KeyDown(int field, const std::wstring& key, bool shift, bool control, bool alt)
+    bool KeyDown(int field, std::string_view key, bool shift, bool control, bool alt)
     {
         MaskEditModel& model = Field(field);
-        const bool selectAll = control && !alt && (key == L"a" || key == L"A");
+        const bool selectAll = control && !alt && (key == "a" || key == "A");
         const FieldKey fieldKey = selectAll ? FieldKey::SelectAll : FieldKeyNamed(key);
         if (fieldKey == FieldKey::Enter && field == kErrorCodeField)
             Translate();
-        const std::u32string text = fieldKey == FieldKey::Text ? FromJs(key) : std::u32string();
+        const std::u32string text = fieldKey == FieldKey::Text ? FromUtf8(key) : std::u32string();
         const FieldKeyOutcome outcome = PressKey(model, {fieldKey, text, shift, control, alt});
         if (outcome.incompleteAt)
             AddMessage(MaskEditModel::kInvalidInputMessage);
@@ -113,23 +100,23 @@ public:
         return outcome.handled || fieldKey == FieldKey::Enter;
     }
 
-    void KeyUp(int field, const std::wstring& key)
+    void KeyUp(int field, std::string_view key)
     {
         if (field == kStatusField)
             binding_.FieldKeyUp();
         else
             AcceptFieldChange(errorCode_, lastErrorCode_);
         // The word-wise move leaves a bare caret until the key comes up.
-        if (key == L"ArrowLeft" || key == L"ArrowRight")
+        if (key == "ArrowLeft" || key == "ArrowRight")
             Field(field).EnsureHighlight();
     }
 
     // Text committed by an on-screen keyboard or an input method, as typed keys.
-    void Type(int field, const std::wstring& text)
+    void Type(int field, std::string_view text)
     {
-        for (char32_t c : FromJs(text))
+        for (char32_t c : FromUtf8(text))
             Field(field).TypeChar(c);
-        KeyUp(field, L"");
+        KeyUp(field, "");
     }
 
     // Whether a paste of `length` UTF-16 units is taken; a larger one is
@@ -144,33 +131,13 @@ public:
         return false;
     }
 
-    // A pasted text arrives as UTF-8 in a buffer the page fills natively.
-    val ClipBuffer(int size)
+    void Paste(int field, std::string_view text)
     {
-        clip_.resize(static_cast<std::size_t>(std::max(size, 0)));
-        return val(emscripten::typed_memory_view(clip_.size(), reinterpret_cast<unsigned char*>(clip_.data())));
-    }
-    void PasteClip(int field)
-    {
-        std::u32string text;
-        text.reserve(clip_.size());
-        for (std::size_t offset = 0; offset < clip_.size();) {
-            if (const auto byte = static_cast<unsigned char>(clip_[offset]); byte < 0x80) {
-                text.push_back(byte);
-                ++offset;
-                continue;
-            }
-            char32_t c = 0;
-            const std::size_t length = DecodeUtf8(clip_, offset, c);
-            text.push_back(length > 0 ? c : U'\uFFFD');
-            offset += std::max<std::size_t>(length, 1);
-        }
-        std::string().swap(clip_);
-        Field(field).Paste(text);
+        Field(field).Paste(FromUtf8(text));
         Remember(field);
     }
-    std::wstring Copy(int field) { return ToJs(Field(field).Copy()); }
-    std::wstring Cut(int field) { return ToJs(Field(field).Cut()); }
+    std::string Copy(int field) { return ToUtf8(Field(field).Copy()); }
+    std::string Cut(int field) { return ToUtf8(Field(field).Cut()); }
 
     // A selection made with the mouse or a finger; the highlight follows when the button comes up.
     void Select(int field, int anchor, int active, bool released)
@@ -227,10 +194,10 @@ public:
 
     // A status line and code, put in as a pasted line and a typed,
     // translated code; nothing is taken from a pair with anything unreadable.
-    bool Open(const std::wstring& status, const std::wstring& code)
+    bool Open(std::string_view status, std::string_view code)
     {
-        const std::u32string line = FromJs(status);
-        const std::string codeText = ToCp1251(FromJs(code));
+        const std::u32string line = FromUtf8(status);
+        const std::string codeText = ToCp1251(FromUtf8(code));
         if ((status.empty() && code.empty()) || (!status.empty() && !WholeStatusLine(line))
             || (!code.empty() && !IsErrorCode(codeText))) {
             AddMessage(Translated("Page", kBadLink, translate_));
@@ -245,7 +212,7 @@ public:
         return true;
     }
     // What a link names is opened and joins the recent ones.
-    void OpenLink(const std::wstring& status, const std::wstring& code)
+    void OpenLink(std::string_view status, std::string_view code)
     {
         if (!Open(status, code))
             return;
@@ -273,12 +240,12 @@ public:
             text += std::string(1, kind) + ' ' + value + '\n';
         return text;
     }
-    void RestoreRecent(const std::string& text)
+    void RestoreRecent(std::string_view text)
     {
         recent_.clear();
         for (std::size_t start = 0; start < text.size() && recent_.size() < kRecentCount;) {
             const std::size_t end = std::min(text.find('\n', start), text.size());
-            const std::string_view line = std::string_view(text).substr(start, end - start);
+            const std::string_view line = text.substr(start, end - start);
             start = end + 1;
             if (line.size() < 3 || line[1] != ' ')
                 continue;
@@ -288,20 +255,19 @@ public:
         }
     }
     void ClearRecent() { recent_.clear(); }
-    val Recent() const
+    std::string Recent() const
     {
-        val list = val::array();
-        for (const auto& [kind, value] : recent_) {
-            val entry = val::object();
-            entry.set("kind", std::string(1, kind));
-            entry.set("value", kind == 's' ? StatusHexText(ReadStatusLine(value)->bytes) : value);
-            list.call<void>("push", entry);
-        }
-        return list;
+        return JsonArray(recent_, [](const auto& entry) {
+            const auto& [kind, value] = entry;
+            return JsonObject()
+                .AddText("kind", std::string(1, kind))
+                .AddText("value", kind == 's' ? StatusHexText(ReadStatusLine(value)->bytes) : value)
+                .Json();
+        });
     }
     // What changed from an earlier status line to the one in the field, in
     // regalo-decode diff's words; empty while the field holds no whole line.
-    std::string Compare(const std::string& earlier) const
+    std::string Compare(std::string_view earlier) const
     {
         const auto before = ReadStatusLine(earlier);
         const auto now = WholeStatusLine(status_.Text());
@@ -319,23 +285,23 @@ public:
     // Everything the page shows, in one call: fields with their selection,
     // the boxes by number ("0"/"1"), the list's entry, the description, and a
     // message to show once.
-    val View()
+    std::string View()
     {
-        val view = val::object();
-        ViewField(view, "status", status_);
-        ViewField(view, "errorCode", errorCode_);
         std::string boxes(kStatusByteCount * kBitsPerByte, '0');
         for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex) {
             for (int bit = 0; bit < kBitsPerByte; ++bit)
                 boxes[static_cast<std::size_t>(CheckBoxNumberOf(byteIndex, bit) - 1)] = binding_.Checked(byteIndex, bit) ? '1' : '0';
         }
-        view.set("boxes", boxes);
-        view.set("receiptState", binding_.ReceiptState());
-        view.set("description", description_);
-        view.set("explanation", ExplainFields(status_, errorCode_, translate_));
-        view.set("link", Link());
-        view.set("message", std::exchange(message_, std::string()));
-        return view;
+        return JsonObject()
+            .Add("status", FieldView(status_))
+            .Add("errorCode", FieldView(errorCode_))
+            .AddText("boxes", boxes)
+            .AddNumber("receiptState", binding_.ReceiptState())
+            .AddText("description", description_)
+            .AddText("explanation", ExplainFields(status_, errorCode_, translate_))
+            .AddText("link", Link())
+            .AddText("message", std::exchange(message_, std::string()))
+            .Json();
     }
 
 private:
@@ -384,14 +350,14 @@ private:
             recent_.pop_back();
     }
 
-    static void ViewField(val& view, const char* name, const MaskEditModel& model)
+    static std::string FieldView(const MaskEditModel& model)
     {
-        val field = val::object();
-        field.set("text", ToJs(model.DisplayText()));
-        field.set("start", model.SelStart());
-        field.set("end", model.SelStart() + model.SelLength());
-        field.set("backward", model.Active() < model.Anchor());
-        view.set(name, field);
+        return JsonObject()
+            .AddText("text", ToUtf8(model.DisplayText()))
+            .AddNumber("start", model.SelStart())
+            .AddNumber("end", model.SelStart() + model.SelLength())
+            .AddFlag("backward", model.Active() < model.Anchor())
+            .Json();
     }
 
     TextTranslation translate_;
@@ -399,7 +365,6 @@ private:
     MaskEditModel errorCode_;
     StatusBinding binding_;
     std::string lastErrorCode_;
-    std::string clip_;
     std::optional<std::string> statusAtFocus_;
     std::string describedCode_;
     std::string description_;
@@ -407,57 +372,70 @@ private:
     std::deque<std::pair<char, std::string>> recent_;
 };
 
-// What the core says of a code, as regalo-decode prints it: null for a text that is no code.
-val DecodeCode(const std::string& code, bool english)
-{
-    std::string message;
-    if (!DecodeErrorCode(code, message, english ? &TranslateToEnglish : nullptr))
-        return val::null();
-    return val(message);
-}
-
 // The page has one Page: its script starts it, then calls it by name.
 std::optional<Page> thePage;
 
-template <auto Method>
-struct OnThePage;
-template <typename Result, typename... Args, Result (Page::*Method)(Args...)>
-struct OnThePage<Method> {
-    static Result Call(Args... args) { return ((*thePage).*Method)(std::forward<Args>(args)...); }
-};
-template <typename Result, typename... Args, Result (Page::*Method)(Args...) const>
-struct OnThePage<Method> {
-    static Result Call(Args... args) { return ((*thePage).*Method)(std::forward<Args>(args)...); }
-};
+std::string_view Text(const char* utf8, int size)
+{
+    return {utf8, static_cast<std::size_t>(size)};
+}
 
 } // namespace
 
-EMSCRIPTEN_BINDINGS(regalo)
+// The calls the page's script makes, by these names; a text comes as its
+// UTF-8 bytes and their count.
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void page_start(bool english) { thePage.emplace(english); }
+EMSCRIPTEN_KEEPALIVE bool page_keyDown(int field, const char* key, int keySize, bool shift, bool control, bool alt)
 {
-    emscripten::function("start", +[](bool english) { thePage.emplace(english); });
-    emscripten::function("keyDown", &OnThePage<&Page::KeyDown>::Call);
-    emscripten::function("keyUp", &OnThePage<&Page::KeyUp>::Call);
-    emscripten::function("type", &OnThePage<&Page::Type>::Call);
-    emscripten::function("clipBuffer", &OnThePage<&Page::ClipBuffer>::Call);
-    emscripten::function("acceptsPaste", &OnThePage<&Page::AcceptsPaste>::Call);
-    emscripten::function("pasteClip", &OnThePage<&Page::PasteClip>::Call);
-    emscripten::function("copy", &OnThePage<&Page::Copy>::Call);
-    emscripten::function("cut", &OnThePage<&Page::Cut>::Call);
-    emscripten::function("select", &OnThePage<&Page::Select>::Call);
-    emscripten::function("focusEntered", &OnThePage<&Page::FocusEntered>::Call);
-    emscripten::function("focusLeft", &OnThePage<&Page::FocusLeft>::Call);
-    emscripten::function("mayLeave", &OnThePage<&Page::MayLeave>::Call);
-    emscripten::function("setBox", &OnThePage<&Page::SetBox>::Call);
-    emscripten::function("chooseReceiptState", &OnThePage<&Page::ChooseReceiptState>::Call);
-    emscripten::function("translate", &OnThePage<&Page::Translate>::Call);
-    emscripten::function("setEnglish", &OnThePage<&Page::SetEnglish>::Call);
-    emscripten::function("open", &OnThePage<&Page::Open>::Call);
-    emscripten::function("openLink", &OnThePage<&Page::OpenLink>::Call);
-    emscripten::function("recentText", &OnThePage<&Page::RecentText>::Call);
-    emscripten::function("restoreRecent", &OnThePage<&Page::RestoreRecent>::Call);
-    emscripten::function("clearRecent", &OnThePage<&Page::ClearRecent>::Call);
-    emscripten::function("recent", &OnThePage<&Page::Recent>::Call);
-    emscripten::function("compare", &OnThePage<&Page::Compare>::Call);
-    emscripten::function("view", &OnThePage<&Page::View>::Call);
-    emscripten::function("decodeCode", &DecodeCode);
+    return thePage->KeyDown(field, Text(key, keySize), shift, control, alt);
 }
+EMSCRIPTEN_KEEPALIVE void page_keyUp(int field, const char* key, int keySize) { thePage->KeyUp(field, Text(key, keySize)); }
+EMSCRIPTEN_KEEPALIVE void page_type(int field, const char* text, int size) { thePage->Type(field, Text(text, size)); }
+EMSCRIPTEN_KEEPALIVE bool page_acceptsPaste(int length) { return thePage->AcceptsPaste(length); }
+EMSCRIPTEN_KEEPALIVE void page_paste(int field, const char* text, int size) { thePage->Paste(field, Text(text, size)); }
+EMSCRIPTEN_KEEPALIVE const char* page_copy(int field) { return Answer(thePage->Copy(field)); }
+EMSCRIPTEN_KEEPALIVE const char* page_cut(int field) { return Answer(thePage->Cut(field)); }
+EMSCRIPTEN_KEEPALIVE void page_select(int field, int anchor, int active, bool released)
+{
+    thePage->Select(field, anchor, active, released);
+}
+EMSCRIPTEN_KEEPALIVE void page_focusEntered(int field, bool fromAnotherControl)
+{
+    thePage->FocusEntered(field, fromAnotherControl);
+}
+EMSCRIPTEN_KEEPALIVE void page_focusLeft(int field) { thePage->FocusLeft(field); }
+EMSCRIPTEN_KEEPALIVE bool page_mayLeave(int field) { return thePage->MayLeave(field); }
+EMSCRIPTEN_KEEPALIVE void page_setBox(int number, bool checked) { thePage->SetBox(number, checked); }
+EMSCRIPTEN_KEEPALIVE void page_chooseReceiptState(int state) { thePage->ChooseReceiptState(state); }
+EMSCRIPTEN_KEEPALIVE void page_translate() { thePage->Translate(); }
+EMSCRIPTEN_KEEPALIVE void page_setEnglish(bool english) { thePage->SetEnglish(english); }
+EMSCRIPTEN_KEEPALIVE bool page_open(const char* status, int statusSize, const char* code, int codeSize)
+{
+    return thePage->Open(Text(status, statusSize), Text(code, codeSize));
+}
+EMSCRIPTEN_KEEPALIVE void page_openLink(const char* status, int statusSize, const char* code, int codeSize)
+{
+    thePage->OpenLink(Text(status, statusSize), Text(code, codeSize));
+}
+EMSCRIPTEN_KEEPALIVE const char* page_recentText() { return Answer(thePage->RecentText()); }
+EMSCRIPTEN_KEEPALIVE void page_restoreRecent(const char* text, int size) { thePage->RestoreRecent(Text(text, size)); }
+EMSCRIPTEN_KEEPALIVE void page_clearRecent() { thePage->ClearRecent(); }
+EMSCRIPTEN_KEEPALIVE const char* page_recent() { return Answer(thePage->Recent()); }
+EMSCRIPTEN_KEEPALIVE const char* page_compare(const char* earlier, int size)
+{
+    return Answer(thePage->Compare(Text(earlier, size)));
+}
+EMSCRIPTEN_KEEPALIVE const char* page_view() { return Answer(thePage->View()); }
+
+// What the core says of a code, as regalo-decode prints it: JSON null for a text that is no code.
+EMSCRIPTEN_KEEPALIVE const char* page_decodeCode(const char* code, int size, bool english)
+{
+    std::string message;
+    if (!DecodeErrorCode(std::string(Text(code, size)), message, english ? &TranslateToEnglish : nullptr))
+        return Answer("null");
+    return Answer(JsonQuoted(message));
+}
+
+} // extern "C"

@@ -5,9 +5,9 @@
 #include "core/Translatable.h"
 #include "form/Form1Controls.h"
 #include "web/EnglishTexts.h"
+#include "web/ScriptText.h"
 
-#include <emscripten/bind.h>
-#include <emscripten/val.h>
+#include <emscripten/emscripten.h>
 
 #include <algorithm>
 #include <string>
@@ -15,8 +15,6 @@
 #include <utility>
 
 namespace {
-
-using emscripten::val;
 
 // The page's own words, beyond the window's: by the key the page's script
 // knows them by.
@@ -50,23 +48,19 @@ bool IsEnglishIn(bool englishPage, std::string_view utf8Caption)
     return !englishPage && std::any_of(utf8Caption.begin(), utf8Caption.end(), latin)
            && std::none_of(utf8Caption.begin(), utf8Caption.end(), cyrillic);
 }
-val Array(auto&& items)
+std::string TextArray(const auto& texts)
 {
-    val array = val::array();
-    for (const auto& item : items)
-        array.call<void>("push", std::string(item));
-    return array;
+    return JsonArray(texts, [](const std::string& text) { return JsonQuoted(text); });
 }
 
 // Every text the page shows, in the language asked for.
-val Texts(bool english)
+std::string Texts(bool english)
 {
     const TextTranslation translate = english ? &TranslateToEnglish : nullptr;
-    const auto form = [&](const char* name) { return std::string(Translated("TForm1", Form1Text(name), translate)); };
-    val texts = val::object();
-    texts.set("title", std::string(kForm1Caption));
+    JsonObject texts;
+    texts.AddText("title", kForm1Caption);
     for (const char* name : {"Label3", "GroupBox7", "Label2", "Button2"})
-        texts.set(name, form(name));
+        texts.AddText(name, Translated("TForm1", Form1Text(name), translate));
     std::string groups[kStatusByteCount];
     std::string boxes[kStatusByteCount * kBitsPerByte];
     for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex) {
@@ -74,47 +68,45 @@ val Texts(bool english)
         for (int bit = 0; bit < kBitsPerByte; ++bit)
             boxes[CheckBoxNumberOf(byteIndex, bit) - 1] = Translated(kStatusFlagsContext, FlagOf(byteIndex, bit).caption, translate);
     }
-    texts.set("groups", Array(groups));
-    texts.set("boxes", Array(boxes));
-    val boxLanguages = val::array();
-    for (const std::string& caption : boxes)
-        boxLanguages.call<void>("push", std::string(IsEnglishIn(english, caption) ? "en" : ""));
-    texts.set("boxLanguages", boxLanguages);
+    texts.Add("groups", TextArray(groups));
+    texts.Add("boxes", TextArray(boxes));
+    texts.Add("boxLanguages", JsonArray(boxes, [&](const std::string& caption) {
+        return JsonQuoted(IsEnglishIn(english, caption) ? "en" : "");
+    }));
     std::string states[kReceiptStateCount];
     for (int state = 0; state < kReceiptStateCount; ++state)
         states[state] = Translated(kStatusFlagsContext, ReceiptStateList[static_cast<std::size_t>(state)], translate);
-    texts.set("states", Array(states));
-    val words = val::object();
+    texts.Add("states", TextArray(states));
+    JsonObject words;
     for (const auto& [key, text] : kPageWords)
-        words.set(key, std::string(Translated("Page", text, translate)));
-    texts.set("page", words);
-    return texts;
+        words.AddText(key, Translated("Page", text, translate));
+    texts.Add("page", words.Json());
+    return texts.Json();
 }
 
 // How the page's controls are numbered, as the window's are: per byte, in
 // byte order (the page's reading and tab order), its group box's number and
 // its check boxes' numbers by bit.
-val Controls()
+std::string Controls()
 {
-    val groups = val::array();
+    std::string groups[kStatusByteCount];
     for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex) {
-        val boxes = val::array();
+        int bits[kBitsPerByte];
         for (int bit = 0; bit < kBitsPerByte; ++bit)
-            boxes.call<void>("push", CheckBoxNumberOf(byteIndex, bit));
-        val group = val::object();
-        group.set("number", GroupBoxNumberOf(byteIndex));
-        group.set("byte", byteIndex);
-        group.set("boxes", boxes);
-        group.set("hasReceiptState", byteIndex == kReceiptStateByte);
-        groups.call<void>("push", group);
+            bits[bit] = CheckBoxNumberOf(byteIndex, bit);
+        groups[byteIndex] = JsonObject()
+                                .AddNumber("number", GroupBoxNumberOf(byteIndex))
+                                .AddNumber("byte", byteIndex)
+                                .Add("boxes", JsonArray(bits, [](int box) { return std::to_string(box); }))
+                                .AddFlag("hasReceiptState", byteIndex == kReceiptStateByte)
+                                .Json();
     }
-    return groups;
+    return JsonArray(groups, [](const std::string& group) { return group; });
 }
 
 } // namespace
 
-EMSCRIPTEN_BINDINGS(prerender)
-{
-    emscripten::function("texts", &Texts);
-    emscripten::function("controls", &Controls);
+extern "C" {
+EMSCRIPTEN_KEEPALIVE const char* page_texts(bool english) { return Answer(Texts(english)); }
+EMSCRIPTEN_KEEPALIVE const char* page_controls() { return Answer(Controls()); }
 }

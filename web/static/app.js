@@ -37,11 +37,6 @@
   // What the user does before the rules have arrived, done once they have.
   const waiting = [];
 
-  // A lone surrogate would be paired with the character after it on its way
-  // to the rules: it goes as one character that is no letter or digit.
-  const wellFormed = (text) => (text.toWellFormed ? text.toWellFormed()
-    : text.replace(/[\uD800-\uDBFF](?![\uDC00-\uDFFF])|(?<![\uD800-\uDBFF])[\uDC00-\uDFFF]/g, '\uFFFD'));
-
   function storedLanguage() {
     try {
       const stored = localStorage.getItem(LANGUAGE_KEY);
@@ -154,10 +149,7 @@
   // the paste itself is never refused.
   function pasted(number, text) {
     return () => {
-      if (!page.acceptsPaste(text.length)) return;
-      const bytes = new TextEncoder().encode(text);
-      page.clipBuffer(bytes.length).set(bytes);
-      page.pasteClip(number);
+      if (page.acceptsPaste(text.length)) page.paste(number, text);
     };
   }
 
@@ -215,7 +207,7 @@
       e.preventDefault();
       act(() => {
         const data = e.data || '';
-        if (e.inputType === 'insertText' || e.inputType === 'insertReplacementText') return () => page.type(number, wellFormed(data));
+        if (e.inputType === 'insertText' || e.inputType === 'insertReplacementText') return () => page.type(number, data);
         if (e.inputType === 'deleteContentBackward') return () => page.keyDown(number, 'Backspace', false, false, false);
         if (e.inputType === 'deleteContentForward') return () => page.keyDown(number, 'Delete', false, false, false);
         // A text field's paste carries its text as data; a rich one's as a transfer.
@@ -239,7 +231,7 @@
       const inserted = after.slice(start, after.length - end);
       return () => {
         page.select(number, start, start, true);
-        if (inserted) page.type(number, wellFormed(inserted));
+        if (inserted) page.type(number, inserted);
         else page.keyDown(number, 'Delete', false, false, false);
       };
     }));
@@ -327,9 +319,45 @@
     field.removeAttribute('inputmode');
   }
 
+  // The rules' calls by name, and what each answers: a yes or no, text, or
+  // JSON. Text goes as UTF-8, in which a lone surrogate is U+FFFD: one
+  // character that is no letter or digit, not a half paired with the next.
+  const CALLS = {
+    start: null, keyDown: 'yes', keyUp: null, type: null, acceptsPaste: 'yes', paste: null, copy: 'text', cut: 'text',
+    select: null, focusEntered: null, focusLeft: null, mayLeave: 'yes', setBox: null, chooseReceiptState: null,
+    translate: null, setEnglish: null, open: 'yes', openLink: null, recentText: 'text', restoreRecent: null,
+    clearRecent: null, recent: 'json', compare: 'text', view: 'json',
+  };
+  function bindRules(module) {
+    const encoder = new TextEncoder();
+    const text = (pointer) => module.UTF8ToString(pointer);
+    const answers = { yes: (result) => result !== 0, text, json: (pointer) => JSON.parse(text(pointer)) };
+    const rules = {};
+    for (const [name, answer] of Object.entries(CALLS)) {
+      rules[name] = (...args) => {
+        const taken = [];
+        const values = args.flatMap((arg) => {
+          if (typeof arg !== 'string') return [arg];
+          const bytes = encoder.encode(arg);
+          const pointer = module._malloc(bytes.length + 1);
+          module.HEAPU8.set(bytes, pointer);
+          taken.push(pointer);
+          return [pointer, bytes.length];
+        });
+        try {
+          const result = module[`_page_${name}`](...values);
+          return answer ? answers[answer](result) : undefined;
+        } finally {
+          taken.forEach((pointer) => module._free(pointer));
+        }
+      };
+    }
+    return rules;
+  }
+
   function start(module) {
-    module.start(language === 'en');
-    page = module;
+    page = bindRules(module);
+    page.start(language === 'en');
     $('loading').textContent = '';
     if (storage) page.restoreRecent(storage.getItem(RECENT_KEY) || '');
     for (const call of waiting.splice(0)) call();

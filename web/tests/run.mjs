@@ -145,8 +145,12 @@ const suites = {
           return c < 0x400 ? [c & 0xff] : [0xc0 | (c >> 6), 0x80 | (c & 0x3f)];
         }));
         const module = await RegaloModule({ wasmBinary });
+        const code = module._malloc(4);
         const all = [];
-        for (let n = 0; n < 65536; ++n) all.push(module.decodeCode(n.toString(16).toUpperCase().padStart(4, '0'), english));
+        for (let n = 0; n < 65536; ++n) {
+          module.HEAPU8.set(new TextEncoder().encode(n.toString(16).toUpperCase().padStart(4, '0')), code);
+          all.push(JSON.parse(module.UTF8ToString(module._page_decodeCode(code, 4, english))));
+        }
         return all;
       }, language === 'en');
       const differ = codes.filter((_, n) => actual[n] !== expected[n]);

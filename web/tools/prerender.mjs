@@ -12,11 +12,12 @@ export async function prerender(moduleDir) {
   // Handed the WebAssembly: this module would fetch() it, which node does not do for files.
   const factory = createRequire(import.meta.url)(join(moduleDir, 'regalo_web_node.js'));
   const module = await factory({ wasmBinary: readFileSync(join(moduleDir, 'regalo_web_node.wasm')) });
-  const ru = module.texts(false);
-  const en = module.texts(true);
-  module.start(false);
-  const view = module.view();
-  const groups = module.controls().map((group) => {
+  const answer = (pointer) => JSON.parse(module.UTF8ToString(pointer));
+  const ru = answer(module._page_texts(false));
+  const en = answer(module._page_texts(true));
+  module._page_start(false);
+  const view = answer(module._page_view());
+  const groups = answer(module._page_controls()).map((group) => {
     const boxes = group.boxes.map((box) => {
       const checked = view.boxes[box - 1] === '1' ? ' checked' : '';
       const lang = ru.boxLanguages[box - 1] ? ` lang="${ru.boxLanguages[box - 1]}"` : '';
