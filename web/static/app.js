@@ -37,21 +37,14 @@
   // What the user does before the rules have arrived, done once they have.
   const waiting = [];
 
-  function storedLanguage() {
-    try {
-      const stored = localStorage.getItem(LANGUAGE_KEY);
-      if (stored === 'ru' || stored === 'en') return stored;
-    } catch (e) { /* storage may be off; the browser's language then */ }
-    return /^en\b/i.test((navigator.languages && navigator.languages[0]) || navigator.language || '') ? 'en' : 'ru';
-  }
-
   // Both languages' texts come with the page, made from the program's tables when it was built.
   const allTexts = JSON.parse($('texts').textContent);
 
   // The controls' own texts are written into the page in Russian.
   function applyTexts(language) {
     const texts = allTexts[language];
-    document.documentElement.lang = language;
+    // The same language again would restyle every element for nothing.
+    if (document.documentElement.lang !== language) document.documentElement.lang = language;
     document.title = texts.title;
     $('title').textContent = texts.title;
     const words = texts.page;
@@ -305,9 +298,11 @@
     if (!touch()) return;
     const keypad = $('keypad');
     keypad.field = field;
-    (field === fields[STATUS] ? $('top') : $('GroupBox7')).append(keypad);
-    keypad.hidden = false;
-    field.inputMode = 'none';
+    // Where it already is, as it is: nothing is laid out again for it.
+    const place = field === fields[STATUS] ? $('top') : $('GroupBox7');
+    if (keypad.parentElement !== place) place.append(keypad);
+    if (keypad.hidden) keypad.hidden = false;
+    if (field.inputMode !== 'none') field.inputMode = 'none';
     requestAnimationFrame(() => {
       keypad.scrollIntoView({ block: 'nearest' });
       field.scrollIntoView({ block: 'nearest' });
@@ -371,8 +366,11 @@
 
   // The page takes keys at once; the rules follow. It comes written in
   // Russian: another language is put in before anything else.
-  let language = storedLanguage();
+  // Chosen in the page's head (language.js), which also kept another
+  // language out of sight until it is written in.
+  let language = document.documentElement.lang === 'en' ? 'en' : 'ru';
   if (language !== 'ru') applyTexts(language);
+  delete document.documentElement.dataset.writing;
   buildKeypad();
   // A control that takes the focus is never hidden under the sticky status
   // strip: the page scrolls it clear of what the strip covers. (Set as the
@@ -422,6 +420,9 @@
       return () => page.setEnglish(choice === 'en');
     }));
   }
+  // On a touch screen the keypad is there before the field takes the focus,
+  // so that the page is laid out once, with it.
+  showKeypad(fields[STATUS]);
   fields[STATUS].focus();
   document.body.dataset.ready = 'true';
   performance.mark('regalo-ready');

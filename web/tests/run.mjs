@@ -595,7 +595,16 @@ const suites = {
 
   // English for an English browser; the switch is remembered.
   async english({ tab, url }) {
+    // The page comes written in Russian: none of it is drawn before the English is in.
+    await tab.evaluateOnNewDocument(() => {
+      new MutationObserver((_, observer) => {
+        if (!document.getElementById('Label3')) return;
+        observer.disconnect();
+        globalThis.russianDrawn = getComputedStyle(document.body).display !== 'none';
+      }).observe(document, { childList: true, subtree: true });
+    });
     await ready(tab, url);
+    assert.equal(await tab.evaluate(() => globalThis.russianDrawn), false);
     const label = () => tab.$eval('#Label3', (e) => e.textContent);
     assert.equal(await label(), 'Register status bytes');
     await tab.focus('#MaskEdit2');
