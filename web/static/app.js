@@ -366,11 +366,9 @@
 
   // The page takes keys at once; the rules follow. It comes written in
   // Russian: another language is put in before anything else.
-  // Chosen in the page's head (language.js), which also kept another
-  // language out of sight until it is written in.
+  // Chosen in the page's head (head.js).
   let language = document.documentElement.lang === 'en' ? 'en' : 'ru';
   if (language !== 'ru') applyTexts(language);
-  delete document.documentElement.dataset.writing;
   buildKeypad();
   // A control that takes the focus is never hidden under the sticky status
   // strip: the page scrolls it clear of what the strip covers. (Set as the
@@ -423,6 +421,8 @@
   // On a touch screen the keypad is there before the field takes the focus,
   // so that the page is laid out once, with it.
   showKeypad(fields[STATUS]);
+  // Set up: the page, kept out of sight till now (head.js), is laid out once.
+  delete document.documentElement.dataset.starting;
   fields[STATUS].focus();
   document.body.dataset.ready = 'true';
   performance.mark('regalo-ready');

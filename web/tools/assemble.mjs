@@ -53,8 +53,8 @@ const inline = (text) => text.replace(/<\/(script|style)/gi, '<\\/$1');
 const script = async (path) => inline((await minify(read(path), { compress: { passes: 2 }, format: { comments: false } })).code);
 const style = inline(read(join(staticDir, 'app.css')));
 const scripts = [await script(join(staticDir, 'app.js')), await script(join(moduleDir, 'regalo_web.js'))];
-// The language is chosen in the head, before the page is drawn.
-const languageScript = await script(join(staticDir, 'language.js'));
+// The head's script, before the page is drawn.
+const headScript = await script(join(staticDir, 'head.js'));
 const wasm = readFileSync(join(moduleDir, 'regalo_web.wasm'));
 // The WebAssembly as text the HTML parser keeps as it stands: byte b is
 // U+00bb, save NUL, CR and "<", which the parser would alter or read as
@@ -74,7 +74,7 @@ const BLOCK = 8192;
 const wasmBlocks = Array.from({ length: Math.ceil(wasmText.length / BLOCK) }, (_, n) => wasmText.slice(n * BLOCK, (n + 1) * BLOCK).join(''));
 // The build's identity: everything the page is made of, in one file, so a
 // page and a module of different builds never meet.
-const build = createHash('sha256').update(page).update(style).update([languageScript, ...scripts].join('\n')).update(wasm)
+const build = createHash('sha256').update(page).update(style).update([headScript, ...scripts].join('\n')).update(wasm)
   .update(JSON.stringify(controls)).digest('hex').slice(0, 12);
 const shared = { ...controls, BUILD: build, BUILDTEXT: pageTexts.build.replace('%1', build), LOADING: pageTexts.loading,
   DESCRIPTION: attribute(description),
@@ -82,7 +82,7 @@ const shared = { ...controls, BUILD: build, BUILDTEXT: pageTexts.build.replace('
     ...wasmBlocks.map((block, n) => `<script type="application/octet-stream" class="rules"${n === wasmBlocks.length - 1 ? ' data-last' : ''}>${block}</script>`)].join('\n') };
 const allowed = (texts) => texts.map((text) => `'sha256-${hash(text)}'`).join(' ');
 const policy = (rules) => [...rules, "object-src 'none'", "base-uri 'none'", "form-action 'none'"].join('; ');
-const scriptRules = [`script-src ${allowed([languageScript, ...scripts])} 'wasm-unsafe-eval'`, `style-src ${allowed([style])}`];
+const scriptRules = [`script-src ${allowed([headScript, ...scripts])} 'wasm-unsafe-eval'`, `style-src ${allowed([style])}`];
 
 // Nothing but the page's own files, and no code but its own.
 const csp = policy(["default-src 'self'", ...scriptRules, "img-src 'self'", "connect-src 'self'", "manifest-src 'self'",
@@ -90,7 +90,7 @@ const csp = policy(["default-src 'self'", ...scriptRules, "img-src 'self'", "con
 writeFileSync(join(out, 'index.html'), fill(page, {
   ...shared,
   CSP: csp,
-  HEAD: [`<style>${style}</style>`, `<script>${languageScript}</script>`, '<link rel="icon" href="icon.svg" type="image/svg+xml">',
+  HEAD: [`<style>${style}</style>`, `<script>${headScript}</script>`, '<link rel="icon" href="icon.svg" type="image/svg+xml">',
     '<link rel="manifest" href="manifest.webmanifest">', '<link rel="apple-touch-icon" href="icon-192.png">'].join('\n'),
 }));
 
@@ -117,5 +117,5 @@ const icon = readFileSync(join(root, 'ui/resources/icon.svg')).toString('base64'
 writeFileSync(single, fill(page, {
   ...shared,
   CSP: policy(["default-src 'none'", ...scriptRules, 'img-src data:']),
-  HEAD: `<style>${style}</style>\n<script>${languageScript}</script>\n<link rel="icon" href="data:image/svg+xml;base64,${icon}" type="image/svg+xml">`,
+  HEAD: `<style>${style}</style>\n<script>${headScript}</script>\n<link rel="icon" href="data:image/svg+xml;base64,${icon}" type="image/svg+xml">`,
 }));
