@@ -24,7 +24,8 @@
   const touch = () => matchMedia('(pointer: coarse)').matches || navigator.maxTouchPoints > 0;
 
   let page;
-  let shown = {};
+  // What the page shows, as its rules last said it; at first, as it was written.
+  let shown = { description: $('Label1').textContent, explanation: $('Explanation').textContent };
   let shownRecent = null;
   let addressTimer = 0;
   // Nothing is kept where the browser refuses storage.
@@ -87,7 +88,7 @@
     if (list.selectedIndex !== view.receiptState) list.selectedIndex = view.receiptState;
     if (view.description !== shown.description) $('Label1').textContent = view.description;
     if (view.explanation !== shown.explanation) $('Explanation').textContent = view.explanation;
-    $('message').textContent = view.message;
+    if ($('message').textContent !== view.message) $('message').textContent = view.message;
     // The address carries what is on screen, replacing the entry once the
     // user pauses: browsers throttle a replacement on every key.
     clearTimeout(addressTimer);
