@@ -17,6 +17,7 @@
   const STATUS = 1;
   const ERROR_CODE = 2;
   const BUILD = document.documentElement.dataset.build;
+  // Read before the page is drawn by its head's script (head.js) too.
   const LANGUAGE_KEY = 'regalo-vespera.language';
   const RECENT_KEY = 'regalo-vespera.recent';
   const fields = { [STATUS]: $('MaskEdit1'), [ERROR_CODE]: $('MaskEdit2') };
