@@ -1,6 +1,7 @@
 #include "cli/Streams.h"
 
 #include "cli/Surroundings.h"
+#include "core/Diagnostics.h"
 
 #include <algorithm>
 #include <utility>
@@ -196,31 +197,6 @@ void LineReader::TakeByteOrderMark()
         encoding_ = Encoding::Utf8;
     }
 }
-
-namespace {
-
-// A unit as UTF-8; a lone surrogate keeps its own (invalid) three bytes, so
-// that a note shows it as \xNN.
-void AppendUtf8(std::string& out, char32_t code)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
-} // namespace
 
 void LineReader::DecodeUtf16()
 {

@@ -33,3 +33,5 @@ std::string CountOf(std::size_t count, std::string_view singular, std::string_vi
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t offset);
 // The same, and the sequence's code point in `code`.
 std::size_t DecodeUtf8(std::string_view text, std::size_t offset, char32_t& code);
+// A code point as UTF-8; a lone surrogate keeps its own (invalid) three bytes.
+void AppendUtf8(std::string& out, char32_t code);

@@ -12,7 +12,7 @@ std::string ToUtf8(std::u32string_view text);
 // A call's answer to the script, kept until the next call: the script reads it at once.
 const char* Answer(std::string text);
 
-// A JSON string: quoted, with quotes, backslashes and control characters escaped.
+// A JSON string of text that is valid UTF-8, as the rules' texts are.
 std::string JsonQuoted(std::string_view utf8);
 
 // A JSON object written field by field; each value is given as JSON.
