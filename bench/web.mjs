@@ -50,7 +50,7 @@ const firstVisit = async (server) => {
   return time;
 };
 // The order turns every round: a visit straight after a browser context
-// closed starts 10-15 ms later than one after a visit, whichever page it is,
+// closed starts 5-15 ms later than one after a visit, whichever page it is,
 // and a fixed order gave that to the same page every time.
 const rotated = (names, round) => names.map((_, i) => names[(i + round) % names.length]);
 const servers = { page: pageServer, floor: floorServer };
