@@ -325,9 +325,16 @@
     translate: null, setEnglish: null, open: 'yes', openLink: null, recentText: 'text', restoreRecent: null,
     clearRecent: null, recent: 'json', compare: 'text', view: 'json',
   };
-  function bindRules(module) {
+  // The WebAssembly's exports: the page_ functions, malloc, free and its
+  // memory, which may grow (and so get a new buffer) on any call.
+  function bindRules(exports) {
     const encoder = new TextEncoder();
-    const text = (pointer) => module.UTF8ToString(pointer);
+    const decoder = new TextDecoder();
+    const memory = () => new Uint8Array(exports.memory.buffer);
+    const text = (pointer) => {
+      const bytes = memory();
+      return decoder.decode(bytes.subarray(pointer, bytes.indexOf(0, pointer)));
+    };
     const answers = { yes: (result) => result !== 0, text, json: (pointer) => JSON.parse(text(pointer)) };
     const rules = {};
     for (const [name, answer] of Object.entries(CALLS)) {
@@ -336,24 +343,24 @@
         const values = args.flatMap((arg) => {
           if (typeof arg !== 'string') return [arg];
           const bytes = encoder.encode(arg);
-          const pointer = module._malloc(bytes.length + 1);
-          module.HEAPU8.set(bytes, pointer);
+          const pointer = exports.malloc(bytes.length + 1);
+          memory().set(bytes, pointer);
           taken.push(pointer);
           return [pointer, bytes.length];
         });
         try {
-          const result = module[`_page_${name}`](...values);
+          const result = exports[`page_${name}`](...values);
           return answer ? answers[answer](result) : undefined;
         } finally {
-          taken.forEach((pointer) => module._free(pointer));
+          taken.forEach((pointer) => exports.free(pointer));
         }
       };
     }
     return rules;
   }
 
-  function start(module) {
-    page = bindRules(module);
+  function start(exports) {
+    page = bindRules(exports);
     page.start(language === 'en');
     $('loading').textContent = '';
     if (storage) page.restoreRecent(storage.getItem(RECENT_KEY) || '');
@@ -450,12 +457,12 @@
     $('loading').className = 'failed';
     document.body.dataset.failed = 'true';
   }
-  // After this script come the module's, then the WebAssembly in blocks of
-  // text. Each block is read as soon as the parser has it, and the module
-  // starts as soon as the last is in: a busy phone has little left to do
-  // once the page has arrived. A character below U+0400 is its low byte (the
-  // build moved the three the HTML parser would alter up by 256); a Cyrillic
-  // letter is its two bytes of UTF-8.
+  // After this script comes the WebAssembly, in blocks of text. Each block
+  // is read as soon as the parser has it, and the rules start as soon as the
+  // last is in: a busy phone has little left to do once the page has arrived.
+  // A character below U+0400 is its low byte (the build moved the three the
+  // HTML parser would alter up by 256); a Cyrillic letter is its two bytes of
+  // UTF-8.
   const fromText = (text) => {
     const bytes = new Uint8Array(2 * text.length);
     let size = 0;
@@ -490,10 +497,15 @@
     blocksRead.observe(document.body, { childList: true });
     document.addEventListener('DOMContentLoaded', atEnd);
   }
+  // What the WebAssembly asks of its host: to be told when its memory grew
+  // (the page takes a new view of it on every call), and to stop.
+  const imports = {
+    env: { emscripten_notify_memory_growth: () => {} },
+    wasi_snapshot_preview1: { proc_exit: (code) => { throw new Error(`the rules stopped (${code})`); } },
+  };
   // Compiled and instantiated at once where the browser allows it: on a busy
   // phone the asynchronous calls wait behind the page's own work.
   function startRules(bytes) {
-    if (typeof RegaloModule !== 'function') return failed();
     let compiled;
     try {
       compiled = Promise.resolve(new WebAssembly.Module(bytes));
@@ -501,19 +513,15 @@
       compiled = WebAssembly.compile(bytes);
     }
     compiled.then((module) => {
-      const instantiateWasm = (imports, done) => {
-        let instance;
-        try {
-          instance = new WebAssembly.Instance(module, imports);
-        } catch (e) {
-          WebAssembly.instantiate(module, imports).then(done, failed);
-          return {};
-        }
-        done(instance);
-        return {};
-      };
-      RegaloModule({ instantiateWasm }).then(start, failed);
-    }, failed);
+      try {
+        return new WebAssembly.Instance(module, imports);
+      } catch (e) {
+        return WebAssembly.instantiate(module, imports);
+      }
+    }).then(({ exports }) => {
+      exports._initialize();
+      return exports;
+    }).then(start, failed);
   }
   if (typeof WebAssembly !== 'object') failed();
   else readRules();

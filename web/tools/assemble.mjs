@@ -44,15 +44,14 @@ const { ru: { page: pageTexts }, en: { page: englishPageTexts } } = JSON.parse(c
 const page = read(join(staticDir, 'index.html'))
   .replace(/(<[^>]* data-text="(\w+)"[^>]*>)(?=<)/g, (all, tag, key) => tag + attribute(pageTexts[key]));
 // The page's own style and script go inside it, allowed by their hashes, and
-// so do the module's script and the WebAssembly (data blocks, a character
-// per byte), after the page's script, which starts them: the page is drawn
-// and takes keys at once, a phone on a slow link waits for one answer, not
-// two, and the module's script has run before the WebAssembly is in.
+// so does the WebAssembly (data blocks, a character per byte), after the
+// page's script, which starts it: the page is drawn and takes keys at once,
+// and a phone on a slow link waits for one answer, not two.
 const inline = (text) => text.replace(/<\/(script|style)/gi, '<\\/$1');
-// Every first visit carries both scripts: shortened, about a third less on the wire.
+// Every first visit carries the scripts: shortened, about a third less on the wire.
 const script = async (path) => inline((await minify(read(path), { compress: { passes: 2 }, format: { comments: false } })).code);
 const style = inline(read(join(staticDir, 'app.css')));
-const scripts = [await script(join(staticDir, 'app.js')), await script(join(moduleDir, 'regalo_web.js'))];
+const scripts = [await script(join(staticDir, 'app.js'))];
 // The head's script, before the page is drawn.
 const headScript = await script(join(staticDir, 'head.js'));
 const wasm = readFileSync(join(moduleDir, 'regalo_web.wasm'));
@@ -78,7 +77,7 @@ const build = createHash('sha256').update(page).update(style).update([headScript
   .update(JSON.stringify(controls)).digest('hex').slice(0, 12);
 const shared = { ...controls, BUILD: build, BUILDTEXT: pageTexts.build.replace('%1', build), LOADING: pageTexts.loading,
   DESCRIPTION: attribute(description),
-  BODY: [`<script>${scripts[0]}</script>`, `<script>${scripts[1]}</script>`,
+  BODY: [`<script>${scripts[0]}</script>`,
     ...wasmBlocks.map((block, n) => `<script type="application/octet-stream" class="rules"${n === wasmBlocks.length - 1 ? ' data-last' : ''}>${block}</script>`)].join('\n') };
 const allowed = (texts) => texts.map((text) => `'sha256-${hash(text)}'`).join(' ');
 const policy = (rules) => [...rules, "object-src 'none'", "base-uri 'none'", "form-action 'none'"].join('; ');
