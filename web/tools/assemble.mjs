@@ -51,7 +51,7 @@ const inline = (text) => text.replace(/<\/(script|style)/gi, '<\\/$1');
 // Every first visit carries the scripts: shortened, about a third less on the wire.
 const script = async (path) => inline((await minify(read(path), { compress: { passes: 2 }, format: { comments: false } })).code);
 const style = inline(read(join(staticDir, 'app.css')));
-const scripts = [await script(join(staticDir, 'app.js'))];
+const pageScript = await script(join(staticDir, 'app.js'));
 // The head's script, before the page is drawn.
 const headScript = await script(join(staticDir, 'head.js'));
 const wasm = readFileSync(join(moduleDir, 'regalo_web.wasm'));
@@ -73,15 +73,15 @@ const BLOCK = 8192;
 const wasmBlocks = Array.from({ length: Math.ceil(wasmText.length / BLOCK) }, (_, n) => wasmText.slice(n * BLOCK, (n + 1) * BLOCK).join(''));
 // The build's identity: everything the page is made of, in one file, so a
 // page and a module of different builds never meet.
-const build = createHash('sha256').update(page).update(style).update([headScript, ...scripts].join('\n')).update(wasm)
+const build = createHash('sha256').update(page).update(style).update([headScript, pageScript].join('\n')).update(wasm)
   .update(JSON.stringify(controls)).digest('hex').slice(0, 12);
 const shared = { ...controls, BUILD: build, BUILDTEXT: pageTexts.build.replace('%1', build), LOADING: pageTexts.loading,
   DESCRIPTION: attribute(description),
-  BODY: [`<script>${scripts[0]}</script>`,
+  BODY: [`<script>${pageScript}</script>`,
     ...wasmBlocks.map((block, n) => `<script type="application/octet-stream" class="rules"${n === wasmBlocks.length - 1 ? ' data-last' : ''}>${block}</script>`)].join('\n') };
 const allowed = (texts) => texts.map((text) => `'sha256-${hash(text)}'`).join(' ');
 const policy = (rules) => [...rules, "object-src 'none'", "base-uri 'none'", "form-action 'none'"].join('; ');
-const scriptRules = [`script-src ${allowed([headScript, ...scripts])} 'wasm-unsafe-eval'`, `style-src ${allowed([style])}`];
+const scriptRules = [`script-src ${allowed([headScript, pageScript])} 'wasm-unsafe-eval'`, `style-src ${allowed([style])}`];
 
 // Nothing but the page's own files, and no code but its own.
 const csp = policy(["default-src 'self'", ...scriptRules, "img-src 'self'", "connect-src 'self'", "manifest-src 'self'",
