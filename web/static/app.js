@@ -462,38 +462,61 @@
   // last is in: a busy phone has little left to do once the page has arrived.
   // A character below U+0400 is its low byte (the build moved the three the
   // HTML parser would alter up by 256); a Cyrillic letter is its two bytes of
-  // UTF-8.
-  const fromText = (text) => {
-    const bytes = new Uint8Array(2 * text.length);
+  // UTF-8. A block's UTF-8 is written at native speed and a small
+  // WebAssembly routine (Unpack.wat) folds it back; where the browser
+  // compiles nothing at once, this script reads it a character at a time.
+  const UNPACKER = '@UNPACKER@';
+  function blockReader() {
+    let unpack = null;
+    try {
+      unpack = new WebAssembly.Instance(new WebAssembly.Module(Uint8Array.from(atob(UNPACKER), (c) => c.charCodeAt(0)))).exports;
+    } catch (e) { /* a character at a time, below */ }
+    const encoder = new TextEncoder();
+    let bytes = new Uint8Array(0);
     let size = 0;
-    for (let i = 0; i < text.length; ++i) {
-      const c = text.charCodeAt(i);
-      if (c < 0x400) bytes[size++] = c;
-      else {
-        bytes[size++] = 0xc0 | (c >> 6);
-        bytes[size++] = 0x80 | (c & 0x3f);
-      }
-    }
-    return bytes.subarray(0, size);
-  };
+    return {
+      add(text) {
+        // Two bytes a character at most, after what is read so far.
+        const needed = size + 2 * text.length;
+        if (unpack) {
+          const short = needed - unpack.memory.buffer.byteLength;
+          if (short > 0) unpack.memory.grow(Math.ceil(short / 65536));
+          size = unpack.unpack(size, size + encoder.encodeInto(text, new Uint8Array(unpack.memory.buffer, size)).written);
+          return;
+        }
+        if (needed > bytes.length) {
+          const larger = new Uint8Array(2 * needed);
+          larger.set(bytes.subarray(0, size));
+          bytes = larger;
+        }
+        for (let i = 0; i < text.length; ++i) {
+          const c = text.charCodeAt(i);
+          if (c < 0x400) bytes[size++] = c;
+          else {
+            bytes[size++] = 0xc0 | (c >> 6);
+            bytes[size++] = 0x80 | (c & 0x3f);
+          }
+        }
+      },
+      // Compiling takes a copy of them.
+      bytes: () => (unpack ? new Uint8Array(unpack.memory.buffer, 0, size) : bytes.subarray(0, size)),
+    };
+  }
   function readRules() {
     const blocks = document.getElementsByClassName('rules');
-    const parts = [];
+    const reader = blockReader();
+    let read = 0;
     // Whatever the parser puts after a block says that the block is whole;
     // the end of the page says it of every block there is.
-    const read = (pageRead) => {
-      while (parts.length < blocks.length && (pageRead || blocks[parts.length].nextSibling)) {
-        parts.push(fromText(blocks[parts.length].textContent));
-      }
-      if (!pageRead && !(parts.length && 'last' in blocks[parts.length - 1].dataset)) return;
+    const readBlocks = (pageRead) => {
+      while (read < blocks.length && (pageRead || blocks[read].nextSibling)) reader.add(blocks[read++].textContent);
+      if (!pageRead && !(read && 'last' in blocks[read - 1].dataset)) return;
       blocksRead.disconnect();
       document.removeEventListener('DOMContentLoaded', atEnd);
-      const bytes = new Uint8Array(parts.reduce((size, part) => size + part.length, 0));
-      parts.reduce((at, part) => (bytes.set(part, at), at + part.length), 0);
-      startRules(bytes);
+      startRules(reader.bytes());
     };
-    const atEnd = () => read(true);
-    const blocksRead = new MutationObserver(() => read(false));
+    const atEnd = () => readBlocks(true);
+    const blocksRead = new MutationObserver(() => readBlocks(false));
     blocksRead.observe(document.body, { childList: true });
     document.addEventListener('DOMContentLoaded', atEnd);
   }

@@ -49,11 +49,13 @@ const page = read(join(staticDir, 'index.html'))
 // and a phone on a slow link waits for one answer, not two.
 const inline = (text) => text.replace(/<\/(script|style)/gi, '<\\/$1');
 // Every first visit carries the scripts: shortened, about a third less on the wire.
-const script = async (path) => inline((await minify(read(path), { compress: { passes: 2 }, format: { comments: false } })).code);
+const script = async (text) => inline((await minify(text, { compress: { passes: 2 }, format: { comments: false } })).code);
 const style = inline(read(join(staticDir, 'app.css')));
-const pageScript = await script(join(staticDir, 'app.js'));
+// It carries the small routine that unpacks the WebAssembly (Unpack.wat).
+const unpacker = readFileSync(join(moduleDir, 'unpack.wasm')).toString('base64');
+const pageScript = await script(read(join(staticDir, 'app.js')).replace("'@UNPACKER@'", `'${unpacker}'`));
 // The head's script, before the page is drawn.
-const headScript = await script(join(staticDir, 'head.js'));
+const headScript = await script(read(join(staticDir, 'head.js')));
 const wasm = readFileSync(join(moduleDir, 'regalo_web.wasm'));
 // The WebAssembly as text the HTML parser keeps as it stands: byte b is
 // U+00bb, save NUL, CR and "<", which the parser would alter or read as
