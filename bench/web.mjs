@@ -88,8 +88,10 @@ const phoneVisit = async (name) => {
   return shown;
 };
 const phoneTimes = { page: [], english: [], floor: [] };
-// Fifteen rounds: a phone visit varies by 100 ms from one to the next here.
-const phoneRounds = 15;
+// Twenty-five rounds: a phone visit varies by 100 ms from one to the next
+// here, and over fifteen the median itself still moved by some 30 ms from
+// one run to the next.
+const phoneRounds = 25;
 for (let round = 0; round < phoneRounds; ++round) {
   for (const name of rotated(['page', 'floor', 'english'], round)) phoneTimes[name].push(await phoneVisit(name));
 }
