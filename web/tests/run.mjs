@@ -55,6 +55,16 @@ const suites = {
         return measure.measureText(list.options[5].text).width <= room * Math.max(lines, 1);
       });
       assert.ok(whole, `entry 5 cut at ${width} px`);
+      // And the fields their widest text, "D" being the widest hex digit.
+      const cut = await tab.evaluate(() => [['MaskEdit1', 'DD DD DD DD DD DD'], ['MaskEdit2', 'DDDD']].filter(([id, text]) => {
+        const field = document.getElementById(id);
+        const kept = field.value;
+        field.value = text;
+        const over = field.scrollWidth > field.clientWidth;
+        field.value = kept;
+        return over;
+      }).map(([id]) => id));
+      assert.deepEqual(cut, [], `cut at ${width} px`);
     }
     assert.deepEqual(requests.filter((address) => !address.startsWith(url)), []);
     // Written whole in Russian: the script has nothing to fill in, so the first drawing is the last.
