@@ -51,7 +51,7 @@ const inline = (text) => text.replace(/<\/(script|style)/gi, '<\\/$1');
 // Every first visit carries the scripts: shortened, about a third less on the wire.
 const script = async (text) => inline((await minify(text, { compress: { passes: 2 }, format: { comments: false } })).code);
 const style = inline(read(join(staticDir, 'app.css')));
-// It carries the small routine that unpacks the WebAssembly (Unpack.wat).
+// The page's script carries the small routine that unpacks the WebAssembly (Unpack.wat).
 const unpacker = readFileSync(join(moduleDir, 'unpack.wasm')).toString('base64');
 const pageScript = await script(read(join(staticDir, 'app.js')).replace("'@UNPACKER@'", `'${unpacker}'`));
 // The head's script, before the page is drawn.
