@@ -53,7 +53,7 @@ const script = async (text) => inline((await minify(text, { compress: { passes: 
 const style = inline(read(join(staticDir, 'app.css')));
 // The page's script carries the small routine that unpacks the WebAssembly (Unpack.wat).
 const unpacker = readFileSync(join(moduleDir, 'unpack.wasm')).toString('base64');
-const pageScript = await script(read(join(staticDir, 'app.js')).replace("'@UNPACKER@'", `'${unpacker}'`));
+const pageScript = await script(fill(read(join(staticDir, 'app.js')), { UNPACKER: unpacker }));
 // The head's script, before the page is drawn.
 const headScript = await script(read(join(staticDir, 'head.js')));
 const wasm = readFileSync(join(moduleDir, 'regalo_web.wasm'));
