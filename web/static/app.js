@@ -466,40 +466,39 @@
   // WebAssembly routine (Unpack.wat) folds it back; where the browser
   // compiles nothing at once, this script reads it a character at a time.
   const UNPACKER = '@UNPACKER@';
+  const fromText = (text) => {
+    const bytes = new Uint8Array(2 * text.length);
+    let size = 0;
+    for (let i = 0; i < text.length; ++i) {
+      const c = text.charCodeAt(i);
+      if (c < 0x400) bytes[size++] = c;
+      else {
+        bytes[size++] = 0xc0 | (c >> 6);
+        bytes[size++] = 0x80 | (c & 0x3f);
+      }
+    }
+    return bytes.subarray(0, size);
+  };
   function blockReader() {
-    let unpack = null;
+    let unpack;
     try {
       unpack = new WebAssembly.Instance(new WebAssembly.Module(Uint8Array.from(atob(UNPACKER), (c) => c.charCodeAt(0)))).exports;
-    } catch (e) { /* a character at a time, below */ }
+    } catch (e) {
+      // Read at the end, a character at a time.
+      const texts = [];
+      return { add: (text) => texts.push(text), bytes: () => fromText(texts.join('')) };
+    }
     const encoder = new TextEncoder();
-    let bytes = new Uint8Array(0);
     let size = 0;
     return {
       add(text) {
         // Two bytes a character at most, after what is read so far.
-        const needed = size + 2 * text.length;
-        if (unpack) {
-          const short = needed - unpack.memory.buffer.byteLength;
-          if (short > 0) unpack.memory.grow(Math.ceil(short / 65536));
-          size = unpack.unpack(size, size + encoder.encodeInto(text, new Uint8Array(unpack.memory.buffer, size)).written);
-          return;
-        }
-        if (needed > bytes.length) {
-          const larger = new Uint8Array(2 * needed);
-          larger.set(bytes.subarray(0, size));
-          bytes = larger;
-        }
-        for (let i = 0; i < text.length; ++i) {
-          const c = text.charCodeAt(i);
-          if (c < 0x400) bytes[size++] = c;
-          else {
-            bytes[size++] = 0xc0 | (c >> 6);
-            bytes[size++] = 0x80 | (c & 0x3f);
-          }
-        }
+        const short = size + 2 * text.length - unpack.memory.buffer.byteLength;
+        if (short > 0) unpack.memory.grow(Math.ceil(short / 65536));
+        size = unpack.unpack(size, size + encoder.encodeInto(text, new Uint8Array(unpack.memory.buffer, size)).written);
       },
       // Compiling takes a copy of them.
-      bytes: () => (unpack ? new Uint8Array(unpack.memory.buffer, 0, size) : bytes.subarray(0, size)),
+      bytes: () => new Uint8Array(unpack.memory.buffer, 0, size),
     };
   }
   function readRules() {
