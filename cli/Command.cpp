@@ -1,12 +1,9 @@
 #include "cli/Command.h"
 
 #include "cli/Decoder.h"
-#include "cli/Difference.h"
-#include "cli/Input.h"
-#include "cli/Listings.h"
-#include "cli/Output.h"
 #include "cli/Words.h"
 #include "core/Diagnostics.h"
+#include "core/Utf8.h"
 #include "translations/Language.h"
 
 #include <QCommandLineParser>
@@ -273,9 +270,17 @@ std::optional<Request> Parse(const std::vector<std::string>& arguments, const QS
     return Request{decoded, format, ArgumentBytes(positional.join(QLatin1Char(' '))), false, {}};
 }
 
+std::unique_ptr<FormatWriter> WriterFor(const Request& request)
+{
+    return MakeFormatWriter(request.format, ValueKind::Status, ValueSource::Arguments, CurrentTranslation());
+}
+
 ExitCode List(const Request& request, FdWriter& out)
 {
-    out.Append(request.command == Request::Command::ListErrors ? ListErrors(request.format) : ListFlags(request.format));
+    if (request.command == Request::Command::ListErrors)
+        WriterFor(request)->Errors(out.Buffer());
+    else
+        WriterFor(request)->Flags(out.Buffer());
     return ExitCode::Ok;
 }
 
@@ -300,13 +305,13 @@ ExitCode Diff(const Request& request, FdWriter& out, FdWriter& err)
             std::string& note = err.Buffer();
             note += "regalo-decode: ";
             AppendQuoted(note, value);
-            note += ": " + Phrased(problem) + '\n';
+            note += ": " + Phrased(problem, OwnWordsTranslation()) + '\n';
             read = false;
         }
     }
     if (!read)
         return ExitCode::Usage;
-    out.Append(WriteDifference(lines[0], lines[1], request.format));
+    WriterFor(request)->Difference(out.Buffer(), lines[0], lines[1]);
     return lines[0] == lines[1] ? ExitCode::Ok : ExitCode::Failed;
 }
 

@@ -7,7 +7,7 @@
 #include <charconv>
 
 Decoder::Decoder(ValueKind kind, Format format, ValueSource source, FdWriter& out, FdWriter& err)
-    : kind_(kind), writer_(MakeValueWriter(format, kind, source)), out_(out), err_(err),
+    : kind_(kind), writer_(MakeFormatWriter(format, kind, source, CurrentTranslation())), out_(out), err_(err),
       noDescription_(Words(QT_TRANSLATE_NOOP("regalo-decode", "описания нет")))
 {
     // "строка %1: " split around its number, once: a log may need many.
@@ -48,7 +48,7 @@ const Decoder::Message& Decoder::MessageOf(const ErrorCode& code)
     if (index < 0) {
         index = static_cast<int>(messages_.size());
         const std::string text = BuildErrorMessage(code.errorClass, code.detail, CurrentTranslation());
-        std::string rendered = writer_->Message(text);
+        std::string rendered = writer_->Message(code, text);
         messages_.push_back({std::move(rendered), text.empty()});
     }
     return messages_[static_cast<std::size_t>(index)];
@@ -73,7 +73,7 @@ bool Decoder::DecodeTrimmed(std::string_view input, std::uint64_t lineNumber)
     if (kind_ == ValueKind::Status) {
         StatusBytes bytes{};
         if (!ParseStatusLine(input, bytes, problem)) {
-            Refuse(input, lineNumber, Phrased(problem));
+            Refuse(input, lineNumber, Phrased(problem, OwnWordsTranslation()));
             return false;
         }
         writer_->Status(out, input, bytes);
@@ -81,7 +81,7 @@ bool Decoder::DecodeTrimmed(std::string_view input, std::uint64_t lineNumber)
     }
     ErrorCode code{};
     if (!ParseErrorCode(input, code, problem)) {
-        Refuse(input, lineNumber, Phrased(problem));
+        Refuse(input, lineNumber, Phrased(problem, OwnWordsTranslation()));
         return false;
     }
     const Message& message = MessageOf(code);

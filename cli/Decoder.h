@@ -1,9 +1,8 @@
 #pragma once
 
-#include "cli/Format.h"
-#include "cli/Input.h"
 #include "cli/Streams.h"
-#include "cli/ValueWriters.h"
+#include "core/Formats.h"
+#include "core/Reading.h"
 
 #include <cstdint>
 #include <memory>
@@ -40,7 +39,7 @@ private:
     const Message& MessageOf(const ErrorCode& code);
 
     ValueKind kind_;
-    std::unique_ptr<ValueWriter> writer_;
+    std::unique_ptr<FormatWriter> writer_;
     FdWriter& out_;
     FdWriter& err_;
     // The words of notes, translated once: a log may need many.

@@ -2,6 +2,7 @@
 
 #include "cli/Surroundings.h"
 #include "core/Diagnostics.h"
+#include "core/Utf8.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "cli/Input.h"
 #include "cli/Streams.h"
 #include "core/Translatable.h"
 
@@ -12,7 +11,5 @@
 std::string Words(const char* text);
 std::string Words(const char* text, std::size_t count);
 
-// What is wrong with a value.
-std::string Phrased(const InputProblem& problem);
 // "ошибка записи: No space left on device": the reason is the system's.
 std::string IoErrorWords(const IoError& failure);

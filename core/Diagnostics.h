@@ -28,10 +28,3 @@ void AppendQuoted(std::string& out, std::string_view value);
 
 // "1 character", "2 characters".
 std::string CountOf(std::size_t count, std::string_view singular, std::string_view plural);
-
-// Length of the valid UTF-8 sequence starting at `offset`, or 0.
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t offset);
-// The same, and the sequence's code point in `code`.
-std::size_t DecodeUtf8(std::string_view text, std::size_t offset, char32_t& code);
-// A code point as UTF-8; a lone surrogate keeps its own (invalid) three bytes.
-void AppendUtf8(std::string& out, char32_t code);

@@ -250,12 +250,53 @@ bool DecodeErrorCode(const std::string& code, std::string& message, TextTranslat
     return true;
 }
 
-std::string DescriptionOrNote(const std::string& code, std::string message, TextTranslation translate)
+std::optional<std::string> DescribeErrorCode(const std::string& code, TextTranslation translate)
 {
+    std::string message;
+    const std::string upper = UpperCaseHexLetters(code);
+    if (!DecodeErrorCode(upper, message, translate))
+        return std::nullopt;
     if (!message.empty())
         return message;
-    std::string note = Translated(kErrorCodesContext, kNoDescriptionNote, translate);
-    if (const std::size_t at = note.find("%1"); at != std::string::npos)
-        note.replace(at, 2, code);
-    return note;
+    return NoDescriptionNote(upper, translate);
+}
+
+std::string NoDescriptionNote(const std::string& code, TextTranslation translate)
+{
+    return Filled(Translated(kErrorCodesContext, kNoDescriptionNote, translate), {code});
+}
+
+std::string ErrorCodeText(const ErrorCode& code)
+{
+    std::string text;
+    AppendHexByte(text, static_cast<unsigned>(code.detail));
+    AppendHexByte(text, static_cast<unsigned>(code.errorClass));
+    return text;
+}
+
+std::vector<int> ListedDetails(const ErrorClass& errorClass)
+{
+    std::vector<int> details;
+    for (const ErrorDetail& detail : errorClass.details)
+        details.push_back(detail.number);
+    if (details.empty())
+        details.push_back(0);
+    return details;
+}
+
+const char* FormName(ErrorClassForm form)
+{
+    switch (form) {
+    case ErrorClassForm::NoError:
+        return "no error";
+    case ErrorClassForm::HeaderAndDetail:
+        return "header and detail";
+    case ErrorClassForm::DetailOnly:
+        return "detail only";
+    case ErrorClassForm::HeaderOnly:
+        return "header only";
+    case ErrorClassForm::NumberedField:
+        return "numbered field";
+    }
+    return "";
 }

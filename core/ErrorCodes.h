@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The register's error codes: four hexadecimal characters, detail number
 // first ("05" in "0501"), error class second ("01"). Messages are UTF-8.
@@ -57,6 +58,16 @@ inline constexpr std::size_t kErrorCodeLength = 4;
 // The window upper-cases a-f before it decodes; logs write either case.
 enum class CodeLetters { UpperCase, EitherCase };
 
+// The code as four upper-case digits, detail number first: "0501".
+std::string ErrorCodeText(const ErrorCode& code);
+
+// The details a class gives a message of its own for: its listed details,
+// or detail 0 for a class whose message does not depend on one.
+std::vector<int> ListedDetails(const ErrorClass& errorClass);
+
+// The form's name, as programs read it: "header and detail".
+const char* FormName(ErrorClassForm form);
+
 // Reads four hexadecimal digits, detail number first. For any other text
 // returns nothing and, when asked, the offset of the first character that is
 // no digit (the text's length when the length alone is wrong).
@@ -69,7 +80,10 @@ bool DecodeErrorCode(const std::string& code, std::string& message, TextTranslat
 
 inline constexpr char kNoDescriptionNote[] = QT_TRANSLATE_NOOP("ErrorCodes", "Код %1: описания нет");
 
-// What the window shows for a decoded code: its message, or, where the
-// catalogue has no text for it, a line that names the code, so that no
-// answer reads as if nothing had happened.
-std::string DescriptionOrNote(const std::string& code, std::string message, TextTranslation translate = nullptr);
+// What the window shows for a code text in either case: its message, or,
+// where the catalogue has no text for it, a line that names the code, so
+// that no answer reads as if nothing had happened; nothing for a text that
+// is no code.
+std::optional<std::string> DescribeErrorCode(const std::string& code, TextTranslation translate = nullptr);
+// "Код 5010: описания нет", for a code in upper case.
+std::string NoDescriptionNote(const std::string& code, TextTranslation translate);

@@ -18,10 +18,7 @@ std::string Words(const char* source, TextTranslation translate)
 
 std::string WithValue(const char* source, const std::string& value, TextTranslation translate)
 {
-    std::string text = Words(source, translate);
-    if (const std::size_t at = text.find("%1"); at != std::string::npos)
-        text.replace(at, 2, value);
-    return text;
+    return Filled(Words(source, translate), {value});
 }
 
 std::string Caption(const char* source, TextTranslation translate)
@@ -50,18 +47,6 @@ void AppendFlag(std::string& flags, std::string_view mark, const StatusFlag& fla
 
 } // namespace
 
-std::string StatusHexText(const StatusBytes& bytes)
-{
-    std::string text;
-    for (const unsigned value : bytes) {
-        if (!text.empty())
-            text += ' ';
-        text += UpperHexDigit(value >> 4);
-        text += UpperHexDigit(value);
-    }
-    return text;
-}
-
 std::string ExplainStatus(const StatusBytes& bytes, TextTranslation translate)
 {
     std::string text = StatusHexText(bytes) + '\n';
@@ -83,7 +68,7 @@ std::optional<std::string> ExplainErrorCode(const std::string& code, TextTransla
     if (!DecodeErrorCode(upper, message, translate))
         return std::nullopt;
     if (message.empty())
-        return DescriptionOrNote(upper, message, translate);
+        return NoDescriptionNote(upper, translate);
     // The description's lines, and the blanks that indent them, as one line.
     std::string line = upper + ": ";
     for (std::size_t i = 0; i < message.size(); ++i) {

@@ -10,7 +10,6 @@
 // A reading in a few lines of words, to read out to a customer, paste into
 // a ticket or compare with the next one. The catalogue's texts stand as
 // they are; the few words around them are marked for translation here.
-inline constexpr char kExplanationContext[] = "Explanation";
 
 // The bytes as the status field shows them; then, for each byte with a flag
 // set besides the always-set bit 7, the byte's caption and its set flags'
@@ -40,6 +39,3 @@ void ForEachFlagChange(const StatusBytes& before, const StatusBytes& after, Visi
 // each flag set ("+ caption") and cleared ("- caption"), then the receipt
 // state before and after; "no change" when nothing did.
 std::string ExplainChange(const StatusBytes& before, const StatusBytes& after, TextTranslation translate);
-
-// The status bytes as "HH HH HH HH HH HH", upper case.
-std::string StatusHexText(const StatusBytes& bytes);

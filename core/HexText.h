@@ -45,3 +45,10 @@ constexpr char UpperHexDigit(unsigned nibble)
 
 // Upper-cases a-f, leaves every other byte as it is.
 std::string UpperCaseHexLetters(std::string text);
+
+// Two upper-case hexadecimal digits.
+inline void AppendHexByte(std::string& out, unsigned value)
+{
+    out += UpperHexDigit(value >> 4);
+    out += UpperHexDigit(value);
+}

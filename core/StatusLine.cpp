@@ -74,3 +74,23 @@ std::optional<StatusLine> ReadStatusLine(std::string_view input, StatusLineError
         return fail(StatusLineError::Kind::ByteCount, 0, count);
     return line;
 }
+
+void AppendStatusHex(std::string& out, const StatusBytes& bytes)
+{
+    char text[kStatusTextLength];
+    for (std::size_t k = 0; k < bytes.size(); ++k) {
+        char* at = text + StatusFieldOffset(static_cast<int>(k));
+        at[0] = UpperHexDigit(bytes[k] >> 4);
+        at[1] = UpperHexDigit(bytes[k]);
+        if (k + 1 < bytes.size())
+            at[2] = ' ';
+    }
+    out.append(text, sizeof text);
+}
+
+std::string StatusHexText(const StatusBytes& bytes)
+{
+    std::string text;
+    AppendStatusHex(text, bytes);
+    return text;
+}

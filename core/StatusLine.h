@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // A status line as people copy it from driver logs, terminals and
@@ -35,3 +36,7 @@ struct StatusLineError {
 
 // The line, or nothing and, when asked, what is wrong with it.
 std::optional<StatusLine> ReadStatusLine(std::string_view input, StatusLineError* error = nullptr);
+
+// The status bytes as the window's field shows them: "80 80 89 80 80 80".
+std::string StatusHexText(const StatusBytes& bytes);
+void AppendStatusHex(std::string& out, const StatusBytes& bytes);

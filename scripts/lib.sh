@@ -6,7 +6,7 @@ BUILD_DIR=${BUILD_DIR:-"$PROJECT_ROOT/build"}
 
 # Debian packages the build and the tests need.
 REQUIRED_PACKAGES=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config python3
   qt6-base-dev qt6-qpa-plugins libgl-dev libqt6svg6
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev

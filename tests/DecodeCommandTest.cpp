@@ -1,8 +1,7 @@
 #include "CommandRun.h"
 #include "cli/Command.h"
-#include "cli/Input.h"
-#include "cli/Listings.h"
-#include "cli/Output.h"
+#include "core/Reading.h"
+#include "core/Csv.h"
 #include "core/ErrorCodes.h"
 
 #include <gtest/gtest.h>

@@ -7,9 +7,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include <map>
 #include <memory>
-#include <string>
 #include <utility>
 
 namespace {
@@ -37,19 +35,6 @@ void Replace(std::unique_ptr<QTranslator>& slot, std::unique_ptr<QTranslator> tr
     slot = std::move(translator);
     if (slot)
         QCoreApplication::installTranslator(slot.get());
-}
-
-// A marked text in the current language, UTF-8; the text itself in Russian.
-const char* TranslateText(const char* context, const char* source)
-{
-    if (catalogue == Language::Russian)
-        return source;
-    // Each translated text is kept, so that the core may hold on to it.
-    static std::map<std::pair<std::string, std::string>, std::string> translated;
-    auto [entry, added] = translated.try_emplace({context, source});
-    if (added)
-        entry->second = QCoreApplication::translate(context, source).toStdString();
-    return entry->second.c_str();
 }
 
 } // namespace
@@ -100,5 +85,10 @@ Language CatalogueLanguage()
 
 TextTranslation CurrentTranslation()
 {
-    return catalogue == Language::Russian ? nullptr : &TranslateText;
+    return catalogue == Language::Russian ? nullptr : &TranslateToEnglish;
+}
+
+TextTranslation OwnWordsTranslation()
+{
+    return current == Language::Russian ? nullptr : &TranslateToEnglish;
 }

@@ -32,3 +32,6 @@ Language CatalogueLanguage();
 // The translation of the catalogue's marked texts into its language, UTF-8;
 // nullptr for Russian, so the core takes its texts as they are.
 TextTranslation CurrentTranslation();
+// The same for the core's words that are the program's own (what is wrong
+// with a value): in the program's language.
+TextTranslation OwnWordsTranslation();

@@ -669,6 +669,40 @@ since the last emergency RAM reset!</translation>
     </message>
 </context>
 <context>
+    <name>Reading</name>
+    <message numerus="yes">
+        <source>неверная длина: %n символ(ов) вместо 4</source>
+        <translation>
+            <numerusform>wrong length: %n character instead of 4</numerusform>
+            <numerusform>wrong length: %n characters instead of 4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>недопустимый символ «%1» на позиции %2</source>
+        <translation>non-hexadecimal character &apos;%1&apos; at position %2</translation>
+    </message>
+    <message>
+        <source>недопустимый символ на позиции %1</source>
+        <translation>a non-hexadecimal character at position %1</translation>
+    </message>
+    <message>
+        <source>у байта одна цифра вместо двух (позиция %1)</source>
+        <translation>a byte needs two hexadecimal digits (position %1)</translation>
+    </message>
+    <message>
+        <source>неверное число байтов: %1 вместо 6</source>
+        <translation>wrong number of bytes: %1 instead of 6</translation>
+    </message>
+    <message>
+        <source>кириллическая «%1» на позиции %2 — нужна цифра %3</source>
+        <translation>Cyrillic &apos;%1&apos; at position %2: the digit %3 is needed</translation>
+    </message>
+    <message>
+        <source>кириллическая «%1» на позиции %2 — нужна латинская %3</source>
+        <translation>Cyrillic &apos;%1&apos; at position %2: a Latin %3 is needed</translation>
+    </message>
+</context>
+<context>
     <name>Regalo_Vespera</name>
     <message>
         <source>неизвестный параметр %1</source>
@@ -731,6 +765,45 @@ Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
     <message>
         <source>--code ждёт четырёхзначный шестнадцатеричный код ошибки, например 0501, а не %1</source>
         <translation>--code takes a four-digit hexadecimal error code, such as 0501, not %1</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>без ошибки</source>
+        <translation>no error</translation>
+    </message>
+    <message>
+        <source>заголовок и деталь</source>
+        <translation>header and detail</translation>
+    </message>
+    <message>
+        <source>только деталь</source>
+        <translation>detail only</translation>
+    </message>
+    <message>
+        <source>только заголовок</source>
+        <translation>header only</translation>
+    </message>
+    <message>
+        <source>номер поля</source>
+        <translation>numbered field</translation>
+    </message>
+    <message>
+        <source>состояние чека: %1</source>
+        <translation>receipt state: %1</translation>
+    </message>
+    <message>
+        <source>класс %1 (%2), %3</source>
+        <translation>class %1 (%2), %3</translation>
+    </message>
+    <message>
+        <source>байт %1 бит %2 (%3)</source>
+        <translation>byte %1 bit %2 (%3)</translation>
+    </message>
+    <message>
+        <source>состояние чека %1</source>
+        <translation>receipt state %1</translation>
     </message>
 </context>
 <context>
@@ -1139,65 +1212,6 @@ Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
         </translation>
     </message>
     <message>
-        <source>без ошибки</source>
-        <translation>no error</translation>
-    </message>
-    <message>
-        <source>заголовок и деталь</source>
-        <translation>header and detail</translation>
-    </message>
-    <message>
-        <source>только деталь</source>
-        <translation>detail only</translation>
-    </message>
-    <message>
-        <source>только заголовок</source>
-        <translation>header only</translation>
-    </message>
-    <message>
-        <source>номер поля</source>
-        <translation>numbered field</translation>
-    </message>
-    <message>
-        <source>состояние чека: %1</source>
-        <translation>receipt state: %1</translation>
-    </message>
-    <message>
-        <source>класс %1 (%2), %3</source>
-        <translation>class %1 (%2), %3</translation>
-    </message>
-    <message>
-        <source>байт %1 бит %2 (%3)</source>
-        <translation>byte %1 bit %2 (%3)</translation>
-    </message>
-    <message>
-        <source>состояние чека %1</source>
-        <translation>receipt state %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>неверная длина: %n символ(ов) вместо 4</source>
-        <translation>
-            <numerusform>wrong length: %n character instead of 4</numerusform>
-            <numerusform>wrong length: %n characters instead of 4</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>недопустимый символ «%1» на позиции %2</source>
-        <translation>non-hexadecimal character &apos;%1&apos; at position %2</translation>
-    </message>
-    <message>
-        <source>недопустимый символ на позиции %1</source>
-        <translation>a non-hexadecimal character at position %1</translation>
-    </message>
-    <message>
-        <source>у байта одна цифра вместо двух (позиция %1)</source>
-        <translation>a byte needs two hexadecimal digits (position %1)</translation>
-    </message>
-    <message>
-        <source>неверное число байтов: %1 вместо 6</source>
-        <translation>wrong number of bytes: %1 instead of 6</translation>
-    </message>
-    <message>
         <source>строка %1: </source>
         <translation>line %1: </translation>
     </message>
@@ -1212,14 +1226,6 @@ Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
     <message>
         <source>в строке нулевые байты: это не UTF-8 (UTF-16 без метки порядка байтов?); сохраните файл в UTF-8</source>
         <translation>the line holds NUL bytes: this is not UTF-8 (UTF-16 without a byte-order mark?); save the file as UTF-8</translation>
-    </message>
-    <message>
-        <source>кириллическая «%1» на позиции %2 — нужна цифра %3</source>
-        <translation>Cyrillic &apos;%1&apos; at position %2: the digit %3 is needed</translation>
-    </message>
-    <message>
-        <source>кириллическая «%1» на позиции %2 — нужна латинская %3</source>
-        <translation>Cyrillic &apos;%1&apos; at position %2: a Latin %3 is needed</translation>
     </message>
     <message>
         <source>Нажмите Enter, чтобы закрыть это окно.</source>

@@ -654,6 +654,41 @@
     </message>
 </context>
 <context>
+    <name>Reading</name>
+    <message numerus="yes">
+        <source>неверная длина: %n символ(ов) вместо 4</source>
+        <translation>
+            <numerusform>неверная длина: %n символ вместо 4</numerusform>
+            <numerusform>неверная длина: %n символа вместо 4</numerusform>
+            <numerusform>неверная длина: %n символов вместо 4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>недопустимый символ «%1» на позиции %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>недопустимый символ на позиции %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>у байта одна цифра вместо двух (позиция %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>неверное число байтов: %1 вместо 6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>кириллическая «%1» на позиции %2 — нужна цифра %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>кириллическая «%1» на позиции %2 — нужна латинская %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Regalo_Vespera</name>
     <message>
         <source>неизвестный параметр %1</source>
@@ -700,6 +735,45 @@
     </message>
     <message>
         <source>--code ждёт четырёхзначный шестнадцатеричный код ошибки, например 0501, а не %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>без ошибки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>заголовок и деталь</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>только деталь</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>только заголовок</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>номер поля</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>состояние чека: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>класс %1 (%2), %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>байт %1 бит %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>состояние чека %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1110,66 +1184,6 @@
         </translation>
     </message>
     <message>
-        <source>без ошибки</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>заголовок и деталь</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>только деталь</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>только заголовок</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>номер поля</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>состояние чека: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>класс %1 (%2), %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>байт %1 бит %2 (%3)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>состояние чека %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>неверная длина: %n символ(ов) вместо 4</source>
-        <translation>
-            <numerusform>неверная длина: %n символ вместо 4</numerusform>
-            <numerusform>неверная длина: %n символа вместо 4</numerusform>
-            <numerusform>неверная длина: %n символов вместо 4</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>недопустимый символ «%1» на позиции %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>недопустимый символ на позиции %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>у байта одна цифра вместо двух (позиция %1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>неверное число байтов: %1 вместо 6</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>строка %1: </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1183,14 +1197,6 @@
     </message>
     <message>
         <source>в строке нулевые байты: это не UTF-8 (UTF-16 без метки порядка байтов?); сохраните файл в UTF-8</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>кириллическая «%1» на позиции %2 — нужна цифра %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>кириллическая «%1» на позиции %2 — нужна латинская %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

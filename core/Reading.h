@@ -2,14 +2,17 @@
 
 #include "core/ErrorCodes.h"
 #include "core/StatusLine.h"
+#include "core/Translatable.h"
 
 #include <array>
 #include <string>
 #include <string_view>
 
-// Reading status lines and error codes the way driver logs write them.
+// Reading one status line or error code the way driver logs write them,
+// and saying what is wrong with one that cannot be read: the same words in
+// every face.
 
-// What is wrong with a value, as data; Words phrases it.
+// What is wrong with a value, as data; Phrased says it.
 struct InputProblem {
     enum class Kind {
         WrongLength,    // an error code of `count` characters
@@ -42,3 +45,7 @@ inline std::string_view Trimmed(std::string_view input)
         --end;
     return input.substr(first, end - first);
 }
+
+// What is wrong, in words: "неверная длина: 5 символов вместо 4",
+// "кириллическая «С» на позиции 3 — нужна латинская C".
+std::string Phrased(const InputProblem& problem, TextTranslation translate);

@@ -1,4 +1,4 @@
-#include "cli/Csv.h"
+#include "core/Csv.h"
 
 #include "core/Diagnostics.h"
 
@@ -12,50 +12,64 @@ bool StartsLikeAFormula(std::string_view text)
     return !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
 }
 
-std::string Quoted(std::string_view text, const CsvStyle& style)
+void AppendQuoted(std::string& out, std::string_view text, const CsvStyle& style)
 {
     const char special[] = {style.separator, '"', '\n', '\r', '\0'};
-    if (text.find_first_of(std::string_view(special, 4)) == std::string_view::npos)
-        return std::string(text);
-    std::string quoted = "\"";
+    if (text.find_first_of(std::string_view(special, 4)) == std::string_view::npos) {
+        out += text;
+        return;
+    }
+    out += '"';
     for (char c : text) {
         if (c == '"')
-            quoted += '"';
-        quoted += c;
+            out += '"';
+        out += c;
     }
-    return quoted + '"';
+    out += '"';
 }
 
 // Excel takes at most 255 characters of text in a formula; a longer text, or
 // one of several lines, holds letters and stays text as it is.
 bool FitsATextFormula(std::string_view text)
 {
-    return text.find('\n') == std::string_view::npos && CharacterCount(text) <= 255;
+    return text.find('\n') == std::string_view::npos && (text.size() <= 255 || CharacterCount(text) <= 255);
 }
 
 } // namespace
 
-std::string CsvField(const CsvCell& cell, const CsvStyle& style)
+void AppendCsvField(std::string& out, const CsvCell& cell, const CsvStyle& style)
 {
-    if (cell.kind == CsvCell::Kind::Number)
-        return Quoted(cell.text, style);
-    std::string text;
-    if (cell.kind == CsvCell::Kind::Input) {
-        AppendEscaped(text, cell.text, std::numeric_limits<std::size_t>::max());
-        if (StartsLikeAFormula(text))
-            text.insert(0, 1, '\'');
-    } else {
-        text = cell.text;
+    if (cell.kind == CsvCell::Kind::Number) {
+        AppendQuoted(out, cell.text, style);
+        return;
     }
-    if (!style.textAsFormula || text.empty() || !FitsATextFormula(text))
-        return Quoted(text, style);
+    std::string escaped;
+    std::string_view text = cell.text;
+    if (cell.kind == CsvCell::Kind::Input) {
+        AppendEscaped(escaped, text, std::numeric_limits<std::size_t>::max());
+        if (StartsLikeAFormula(escaped))
+            escaped.insert(0, 1, '\'');
+        text = escaped;
+    }
+    if (!style.textAsFormula || text.empty() || !FitsATextFormula(text)) {
+        AppendQuoted(out, text, style);
+        return;
+    }
     std::string formula = "=\"";
     for (char c : text) {
         if (c == '"')
             formula += '"';
         formula += c;
     }
-    return Quoted(formula + '"', style);
+    formula += '"';
+    AppendQuoted(out, formula, style);
+}
+
+std::string CsvField(const CsvCell& cell, const CsvStyle& style)
+{
+    std::string field;
+    AppendCsvField(field, cell, style);
+    return field;
 }
 
 void AppendCsvRow(std::string& out, std::initializer_list<CsvCell> cells, const CsvStyle& style)
@@ -64,7 +78,7 @@ void AppendCsvRow(std::string& out, std::initializer_list<CsvCell> cells, const 
     for (const CsvCell& cell : cells) {
         if (!first)
             out += style.separator;
-        out += CsvField(cell, style);
+        AppendCsvField(out, cell, style);
         first = false;
     }
     out += style.lineEnd;

@@ -32,6 +32,7 @@ public:
         needComma_ = false;
         return *this;
     }
+    // Text that is not UTF-8 has each stray byte as U+FFFD.
     JsonWriter& String(std::string_view utf8);
     JsonWriter& Number(long long value)
     {
@@ -43,6 +44,8 @@ public:
         needComma_ = true;
         return *this;
     }
+    JsonWriter& Bool(bool value) { return Raw(value ? "true" : "false"); }
+    JsonWriter& Null() { return Raw("null"); }
     // JSON written before: a value, or array elements joined by commas;
     // nothing at all when empty.
     JsonWriter& Raw(std::string_view json)
@@ -80,5 +83,6 @@ private:
     bool needComma_ = false;
 };
 
-// A JSON string literal: quotes, escapes, and U+FFFD for what is not UTF-8.
+// A JSON string literal: quotes, escapes, and U+FFFD for each byte that is not UTF-8.
 void AppendJsonString(std::string& out, std::string_view utf8);
+std::string JsonString(std::string_view utf8);

@@ -36,6 +36,7 @@ inline CsvCell CsvInput(std::string_view text) { return {text, CsvCell::Kind::In
 // characters escaped as notes show them, and one that a spreadsheet would
 // take for a formula (=, +, -, @ first) begins with an apostrophe.
 std::string CsvField(const CsvCell& cell, const CsvStyle& style = kCsv);
+void AppendCsvField(std::string& out, const CsvCell& cell, const CsvStyle& style);
 // Fields as above, separated, with the line end.
 void AppendCsvRow(std::string& out, std::initializer_list<CsvCell> cells, const CsvStyle& style);
 // The start of a document: the byte-order mark where the style has one, and

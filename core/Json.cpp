@@ -1,6 +1,10 @@
-#include "core/JsonText.h"
+#include "core/Json.h"
 
-void AppendJsonEscaped(std::string& out, std::string_view utf8)
+#include "core/Utf8.h"
+
+namespace {
+
+void AppendEscaped(std::string& out, std::string_view utf8)
 {
     static constexpr char kHex[] = "0123456789abcdef";
     out += '"';
@@ -31,4 +35,31 @@ void AppendJsonEscaped(std::string& out, std::string_view utf8)
     }
     out.append(utf8.data() + utf8.size() - run, run);
     out += '"';
+}
+
+} // namespace
+
+void AppendJsonString(std::string& out, std::string_view utf8)
+{
+    // Rare: input from a log that is not UTF-8.
+    if (!IsValidUtf8(utf8)) {
+        AppendEscaped(out, ValidUtf8(utf8));
+        return;
+    }
+    AppendEscaped(out, utf8);
+}
+
+std::string JsonString(std::string_view utf8)
+{
+    std::string json;
+    AppendJsonString(json, utf8);
+    return json;
+}
+
+JsonWriter& JsonWriter::String(std::string_view utf8)
+{
+    Separate();
+    AppendJsonString(out_, utf8);
+    needComma_ = true;
+    return *this;
 }

@@ -1,0 +1,155 @@
+// JSON for programs: an object per value, exactly as read; the catalogue
+// and what changed as one document each. Keys in alphabetical order.
+#include "core/Explanation.h"
+#include "core/FormatParts.h"
+#include "core/Formats.h"
+#include "core/Json.h"
+
+namespace {
+
+void WriteFlag(JsonWriter& json, const StatusFlag& flag, TextTranslation translate)
+{
+    json.BeginObject()
+        .Key("bit").Number(flag.bit)
+        .Key("byte").Number(flag.byteIndex)
+        .Key("caption").String(CaptionIn(flag.caption, translate))
+        .Key("value").Number(flag.Value())
+        .EndObject();
+}
+
+void WriteReceiptState(JsonWriter& json, int state, TextTranslation translate)
+{
+    json.BeginObject()
+        .Key("caption").String(CaptionIn(ReceiptStateList[static_cast<std::size_t>(state)], translate))
+        .Key("value").Number(state)
+        .EndObject();
+}
+
+class JsonFormatWriter : public FormatWriter {
+public:
+    explicit JsonFormatWriter(TextTranslation translate) : translate_(translate) {}
+
+    // Written piece by piece, the flags and the state from pieces built once:
+    // a log of status lines is long.
+    void Status(std::string& out, std::string_view input, const StatusBytes& bytes) const override
+    {
+        const TextTranslation translate = translate_;
+        const BytePieces& flags = OncePerLanguage(translate, [translate] {
+            return BytePieces([translate](std::string& text, const StatusFlag& flag, std::size_t start) {
+                if (text.size() > start)
+                    text += ',';
+                JsonWriter json(text);
+                WriteFlag(json, flag, translate);
+            });
+        });
+        using States = std::array<std::string, kReceiptStateCount>;
+        const States& states = OncePerLanguage(translate, [translate] {
+            States written;
+            for (int state = 0; state < kReceiptStateCount; ++state) {
+                JsonWriter json(written[static_cast<std::size_t>(state)]);
+                WriteReceiptState(json, state, translate);
+            }
+            return written;
+        });
+        JsonWriter json(out);
+        json.BeginObject().Key("bytes").BeginArray();
+        for (const unsigned value : bytes)
+            json.Number(value);
+        json.EndArray().Key("flags").BeginArray();
+        for (std::size_t byte = 0; byte < bytes.size(); ++byte)
+            json.Raw(flags.Of(byte, bytes[byte]));
+        json.EndArray()
+            .Key("hex").String(StatusHexText(bytes))
+            .Key("input").String(input)
+            .Key("receiptState").Raw(states[static_cast<std::size_t>(ReceiptStateOf(bytes[kReceiptStateByte]))])
+            .EndObject();
+        out += '\n';
+    }
+    std::string Message(const ErrorCode&, const std::string& text) const override { return JsonString(text); }
+    void Code(std::string& out, std::string_view input, const ErrorCode& code, std::string_view message) const override
+    {
+        JsonWriter(out)
+            .BeginObject()
+            .Key("class").Number(code.errorClass)
+            .Key("detail").Number(code.detail)
+            .Key("input").String(input)
+            .Key("knownClass").Bool(FindErrorClass(code.errorClass) != nullptr)
+            .Key("message").Raw(message)
+            .EndObject();
+        out += '\n';
+    }
+    void Invalid(std::string& out, std::string_view input, std::string_view why) const override
+    {
+        JsonWriter(out).BeginObject().Key("error").String(why).Key("input").String(input).EndObject();
+        out += '\n';
+    }
+    void Blank(std::string& out) const override { out += "{\"input\":\"\"}\n"; }
+
+    void Errors(std::string& out) const override
+    {
+        const auto text = [this](const char* source) { return Translated(kErrorCodesContext, source, translate_); };
+        JsonWriter json(out);
+        json.BeginArray();
+        for (const ErrorClass& errorClass : ErrorCatalogue) {
+            json.BeginObject().Key("class").Number(errorClass.number).Key("details").BeginArray();
+            for (int detail : ListedDetails(errorClass))
+                json.BeginObject()
+                    .Key("code").String(ErrorCodeText({errorClass.number, detail}))
+                    .Key("detail").Number(detail)
+                    .Key("message").String(BuildErrorMessage(errorClass.number, detail, translate_))
+                    .EndObject();
+            json.EndArray().Key("form").String(FormName(errorClass.form)).Key("header").String(text(errorClass.header));
+            if (errorClass.form == ErrorClassForm::NumberedField)
+                json.Key("suffix").String(text(errorClass.suffix));
+            if (errorClass.form == ErrorClassForm::HeaderAndDetail || errorClass.form == ErrorClassForm::DetailOnly)
+                json.Key("unlistedDetail").String(BuildErrorMessage(errorClass.number, 0x100, translate_));
+            json.EndObject();
+        }
+        json.EndArray();
+        out += '\n';
+    }
+    void Flags(std::string& out) const override
+    {
+        JsonWriter json(out);
+        json.BeginObject().Key("flags").BeginArray();
+        for (const StatusFlag& flag : StatusFlagCatalogue)
+            WriteFlag(json, flag, translate_);
+        json.EndArray().Key("receiptStates").BeginArray();
+        for (int state = 0; state < kReceiptStateCount; ++state)
+            WriteReceiptState(json, state, translate_);
+        json.EndArray().EndObject();
+        out += '\n';
+    }
+
+    void Difference(std::string& out, const StatusBytes& before, const StatusBytes& after) const override
+    {
+        JsonWriter json(out);
+        json.BeginObject().Key("after").String(StatusHexText(after)).Key("before").String(StatusHexText(before));
+        json.Key("changes").BeginArray();
+        ForEachFlagChange(before, after, [&](const StatusFlag& flag, bool set) {
+            json.BeginObject()
+                .Key("bit").Number(flag.bit)
+                .Key("byte").Number(flag.byteIndex)
+                .Key("caption").String(CaptionIn(flag.caption, translate_))
+                .Key("set").Bool(set)
+                .Key("value").Number(flag.Value())
+                .EndObject();
+        });
+        json.EndArray().Key("receiptState").BeginObject().Key("after");
+        WriteReceiptState(json, ReceiptStateOf(after[kReceiptStateByte]), translate_);
+        json.Key("before");
+        WriteReceiptState(json, ReceiptStateOf(before[kReceiptStateByte]), translate_);
+        json.EndObject().Key("same").Bool(before == after).EndObject();
+        out += '\n';
+    }
+
+private:
+    TextTranslation translate_;
+};
+
+} // namespace
+
+std::unique_ptr<FormatWriter> MakeJsonWriter(TextTranslation translate)
+{
+    return std::make_unique<JsonFormatWriter>(translate);
+}

@@ -1,0 +1,169 @@
+// Text for people: a value given as arguments in full, a stream one line
+// per value with its fields split by tabs, the catalogue as a list.
+#include "core/Explanation.h"
+#include "core/FormatParts.h"
+#include "core/Formats.h"
+#include "core/HexText.h"
+
+
+namespace {
+
+std::string Label(const char* source, std::initializer_list<std::string_view> values, TextTranslation translate)
+{
+    return Filled(Translated(kReportContext, source, translate), values);
+}
+
+std::string FormLabel(ErrorClassForm form, TextTranslation translate)
+{
+    switch (form) {
+    case ErrorClassForm::NoError:
+        return Label(QT_TRANSLATE_NOOP("Report", "без ошибки"), {}, translate);
+    case ErrorClassForm::HeaderAndDetail:
+        return Label(QT_TRANSLATE_NOOP("Report", "заголовок и деталь"), {}, translate);
+    case ErrorClassForm::DetailOnly:
+        return Label(QT_TRANSLATE_NOOP("Report", "только деталь"), {}, translate);
+    case ErrorClassForm::HeaderOnly:
+        return Label(QT_TRANSLATE_NOOP("Report", "только заголовок"), {}, translate);
+    case ErrorClassForm::NumberedField:
+        return Label(QT_TRANSLATE_NOOP("Report", "номер поля"), {}, translate);
+    }
+    return {};
+}
+
+// The message with its line feeds written as \n, to keep it on one line.
+std::string OnOneLine(std::string_view message)
+{
+    std::string line;
+    line.reserve(message.size() + 4);
+    for (char c : message) {
+        if (c == '\n')
+            line += "\\n";
+        else
+            line += c;
+    }
+    return line;
+}
+
+std::string Hex(unsigned value)
+{
+    std::string hex;
+    AppendHexByte(hex, value);
+    return hex;
+}
+
+class TextWriter : public FormatWriter {
+public:
+    TextWriter(ValueSource source, TextTranslation translate) : lines_(source == ValueSource::Lines), translate_(translate) {}
+
+    void Status(std::string& out, std::string_view, const StatusBytes& bytes) const override
+    {
+        if (lines_)
+            StatusLine(out, bytes);
+        else
+            StatusReport(out, bytes);
+    }
+    std::string Message(const ErrorCode&, const std::string& text) const override
+    {
+        return lines_ ? '\t' + OnOneLine(text) + '\n' : text + '\n';
+    }
+    void Code(std::string& out, std::string_view input, const ErrorCode&, std::string_view message) const override
+    {
+        if (lines_)
+            out += input;
+        out += message;
+    }
+    void Invalid(std::string& out, std::string_view input, std::string_view why) const override
+    {
+        if (lines_)
+            AppendInvalidLine(out, input, why);
+    }
+    void Blank(std::string& out) const override
+    {
+        if (lines_)
+            out += '\n';
+    }
+
+    void Errors(std::string& out) const override
+    {
+        for (const ErrorClass& errorClass : ErrorCatalogue) {
+            const auto number = static_cast<unsigned>(errorClass.number);
+            out += Label(QT_TRANSLATE_NOOP("Report", "класс %1 (%2), %3"),
+                         {Hex(number), std::to_string(number), FormLabel(errorClass.form, translate_)}, translate_)
+                   + '\n';
+            for (int detail : ListedDetails(errorClass))
+                out += "  " + ErrorCodeText({errorClass.number, detail}) + '\t'
+                       + OnOneLine(BuildErrorMessage(errorClass.number, detail, translate_)) + '\n';
+        }
+    }
+    void Flags(std::string& out) const override
+    {
+        for (const StatusFlag& flag : StatusFlagCatalogue)
+            out += Label(QT_TRANSLATE_NOOP("Report", "байт %1 бит %2 (%3)"),
+                         {std::to_string(flag.byteIndex), std::to_string(flag.bit), Hex(flag.Value())}, translate_)
+                   + '\t' + CaptionIn(flag.caption, translate_) + '\n';
+        for (int state = 0; state < kReceiptStateCount; ++state)
+            out += Label(QT_TRANSLATE_NOOP("Report", "состояние чека %1"), {std::to_string(state)}, translate_) + '\t'
+                   + CaptionIn(ReceiptStateList[static_cast<std::size_t>(state)], translate_) + '\n';
+    }
+
+    void Difference(std::string& out, const StatusBytes& before, const StatusBytes& after) const override
+    {
+        out += ExplainChange(before, after, translate_);
+        out += '\n';
+    }
+
+private:
+    // The byte line, each byte's caption with the captions of its set flags,
+    // and the receipt state.
+    void StatusReport(std::string& out, const StatusBytes& bytes) const
+    {
+        AppendStatusHex(out, bytes);
+        out += '\n';
+        for (int byte = 0; byte < kStatusByteCount; ++byte) {
+            const unsigned value = bytes[static_cast<std::size_t>(byte)];
+            out += std::string(CaptionIn(ByteCaption(byte), translate_)) + ": " + Hex(value) + '\n';
+            for (int bit = 0; bit < kBitsPerByte; ++bit) {
+                if ((value >> bit) & 1u)
+                    out += std::string("  ") + CaptionIn(FlagOf(byte, bit).caption, translate_) + '\n';
+            }
+        }
+        out += Label(QT_TRANSLATE_NOOP("Report", "состояние чека: %1"), {ReceiptStateCaption(bytes, translate_)}, translate_);
+        out += '\n';
+    }
+
+    // One line: the bytes, then each set flag as "byte.bit caption" and the
+    // receipt state, separated by tabs. From pieces built once.
+    void StatusLine(std::string& out, const StatusBytes& bytes) const
+    {
+        const TextTranslation translate = translate_;
+        const BytePieces& pieces = OncePerLanguage(translate, [translate] {
+            return BytePieces([translate](std::string& text, const StatusFlag& flag, std::size_t) {
+                text += '\t' + std::to_string(flag.byteIndex) + '.' + std::to_string(flag.bit) + ' ' + CaptionIn(flag.caption, translate);
+            });
+        });
+        const std::string_view state = ReceiptStateCaption(bytes, translate_);
+        std::string_view parts[kStatusByteCount];
+        std::size_t length = kStatusTextLength + 1 + state.size() + 1;
+        for (std::size_t byte = 0; byte < bytes.size(); ++byte) {
+            parts[byte] = pieces.Of(byte, bytes[byte]);
+            length += parts[byte].size();
+        }
+        out.reserve(out.size() + length);
+        AppendStatusHex(out, bytes);
+        for (std::string_view part : parts)
+            out += part;
+        out += '\t';
+        out += state;
+        out += '\n';
+    }
+
+    bool lines_;
+    TextTranslation translate_;
+};
+
+} // namespace
+
+std::unique_ptr<FormatWriter> MakeTextWriter(ValueSource source, TextTranslation translate)
+{
+    return std::make_unique<TextWriter>(source, translate);
+}
