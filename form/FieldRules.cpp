@@ -34,27 +34,6 @@ std::optional<int> AcceptFieldChange(MaskEditModel& field, std::string& lastText
     return changed;
 }
 
-void PutCode(MaskEditModel& field, std::string& lastText, std::u32string_view code)
-{
-    field.PlaceCaret(0);
-    field.Paste(code);
-    AcceptFieldChange(field, lastText);
-}
-
-std::optional<std::string> DescribeErrorField(const MaskEditModel& field, TextTranslation translate)
-{
-    return DescribeErrorCode(ToCp1251(field.Text()), translate);
-}
-
-std::optional<std::string> DescribeErrorCode(const std::string& fieldText, TextTranslation translate)
-{
-    std::string message;
-    const std::string code = UpperCaseHexLetters(fieldText);
-    if (!DecodeErrorCode(code, message, translate))
-        return std::nullopt;
-    return DescriptionOrNote(code, std::move(message), translate);
-}
-
 std::optional<std::u32string> StatusLineText(std::u32string_view clip)
 {
     // Any character past ASCII makes it no line.

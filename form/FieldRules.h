@@ -15,21 +15,9 @@
 // the change taken.
 std::optional<int> AcceptFieldChange(MaskEditModel& field, std::string& lastText);
 
-// A code put into the code field as typed from its first position, then
-// taken as the key-up filter takes a change: what a link or the command line
-// opens the field with.
-void PutCode(MaskEditModel& field, std::string& lastText, std::u32string_view code);
-
 // A clipboard text that is a whole status line, in any form people copy one,
 // as the status field shows it (the status field's WholeTextOf).
 std::optional<std::u32string> StatusLineText(std::u32string_view clip);
-
-// What the error code row shows for the code field's text: the description,
-// or a note naming a code the catalogue has no text for; nothing for a text
-// that is no code.
-std::optional<std::string> DescribeErrorField(const MaskEditModel& field, TextTranslation translate);
-// The same for the field's text in its 8-bit code page.
-std::optional<std::string> DescribeErrorCode(const std::string& fieldText, TextTranslation translate);
 
 // The status field's line and the code field's code explained in words, a
 // blank line between them; what is not a whole line or a code is left out.

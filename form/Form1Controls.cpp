@@ -48,3 +48,11 @@ int CheckBoxNumberOf(int byteIndex, int bit)
 {
     return (GroupBoxNumberOf(byteIndex) - 1) * kBitsPerByte + FlagOf(byteIndex, bit).bit + 1;
 }
+
+std::optional<FlagPlace> FlagOfCheckBox(int number)
+{
+    const int group = (number - 1) / kBitsPerByte;
+    if (number < 1 || group >= kStatusByteCount)
+        return std::nullopt;
+    return FlagPlace{kBytesInGroupOrder[static_cast<std::size_t>(group)], (number - 1) % kBitsPerByte};
+}

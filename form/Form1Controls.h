@@ -4,6 +4,7 @@
 #include "core/Translatable.h"
 
 #include <array>
+#include <optional>
 
 // What every front end of the main window knows of its controls: the
 // designer names, the texts they are created with, the fields' templates,
@@ -31,3 +32,10 @@ inline constexpr std::array<int, kStatusByteCount> kBytesInGroupOrder = {0, 3, 1
 int GroupBoxNumberOf(int byteIndex);
 // N of the CheckBoxN that shows a flag.
 int CheckBoxNumberOf(int byteIndex, int bit);
+
+// The flag CheckBoxN shows, by byte and bit; nothing for a number no box has.
+struct FlagPlace {
+    int byteIndex;
+    int bit;
+};
+std::optional<FlagPlace> FlagOfCheckBox(int number);

@@ -141,6 +141,8 @@ void MaskEditModel::ReplaceDisplay(const std::u32string& text)
 void MaskEditModel::Notify()
 {
     RefreshText();
+    if (rule_)
+        rule_();
     if (OnChange)
         OnChange();
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The masked entry field without the widget: a fixed template of character
@@ -26,7 +27,10 @@ public:
     // as a literal too); an empty blank field means "_".
     explicit MaskEditModel(std::u32string_view editMask);
 
+    // The change event. The rules bound to the field (BindRule) run first,
+    // then OnChange, so whoever listens sees what the rules made of it.
     std::function<void()> OnChange;
+    void BindRule(std::function<void()> rule) { rule_ = std::move(rule); }
     std::function<void()> OnStateChanged;
     std::function<void()> OnBeep;
     // Recognises a clipboard text that stands for the whole field in another
@@ -121,6 +125,7 @@ private:
     void Notify();
     void RefreshText();
 
+    std::function<void()> rule_;
     std::vector<std::optional<char32_t>> literals_; // nullopt: character position
     bool keepLiterals_ = true;
     char32_t blank_ = U'_';

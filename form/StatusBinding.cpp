@@ -11,6 +11,8 @@ StatusBinding::StatusBinding(MaskEditModel& field) : field_(field), lastText_(kI
     // The field is created showing this text, so no handler runs here.
     for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex)
         boxes_[Index(byteIndex, kAlwaysSetBit)] = true;
+    field_.BindRule([this] { FieldChanged(); });
+    field_.WholeTextOf = &StatusLineText;
 }
 
 void StatusBinding::ShowPendingReceiptState()

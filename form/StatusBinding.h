@@ -20,7 +20,8 @@
 // outermost handler returns.
 class StatusBinding {
 public:
-    // `field` is the status field; its changes come back through FieldChanged.
+    // `field` is the status field: its changes run FieldChanged, and a whole
+    // status line pasted in any form people copy one replaces it.
     explicit StatusBinding(MaskEditModel& field);
 
     // A box changed state; the view mirrors it without calling back.

@@ -1,5 +1,6 @@
 #include "ui/Unit1.h"
 
+#include "form/ErrorCodeRow.h"
 #include "form/FieldRules.h"
 #include "form/Form1Controls.h"
 #include "ui/Beep.h"
@@ -34,6 +35,8 @@
 #include <QStyle>
 #include <QWindow>
 
+#include <algorithm>
+#include <optional>
 #include <utility>
 
 TForm1* Form1 = nullptr;
@@ -84,8 +87,6 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     CreateCopyExplanation();
     PlaceOnScreen();
 
-    // The field was created showing this text, so no handler runs here.
-    FLastErrorCodeText = kInitialErrorCodeText;
     ShowReceiptState(FBinding->ReceiptState());
 }
 
@@ -148,7 +149,6 @@ void TForm1::CreateControls()
 
     Button1 = Place(this, new QPushButton, "Button1");
     MaskEdit1 = Place(this, new TMaskEdit(QString::fromLatin1(kStatusEditMask)), "MaskEdit1");
-    MaskEdit1->Model().WholeTextOf = &StatusLineText;
     FBinding = std::make_unique<StatusBinding>(MaskEdit1->Model());
     // The binding sets boxes as a click would and runs the panel's rule itself.
     FBinding->OnBoxChanged = [this](int byteIndex, int bit, bool checked) {
@@ -158,6 +158,7 @@ void TForm1::CreateControls()
     FBinding->OnReceiptStateShown = [this](int state) { ShowReceiptState(state); };
     Button2 = Place(this, new QPushButton, "Button2");
     MaskEdit2 = Place(this, new TMaskEdit(QString::fromLatin1(kErrorCodeEditMask)), "MaskEdit2");
+    FErrorCodeRow = std::make_unique<ErrorCodeRow>(MaskEdit2->Model());
     Button3 = Place(this, new QPushButton, "Button3");
 
     // Screen readers name each field, and its label leads to it.
@@ -268,7 +269,6 @@ void TForm1::ConnectHandlers()
             ComboBox1Change(ComboBox1);
     });
 
-    connect(MaskEdit1, &TMaskEdit::OnChange, this, [this] { MaskEdit1Change(MaskEdit1); });
     connect(MaskEdit1, &TMaskEdit::OnKeyUp, this,
             [this](int& key, Qt::KeyboardModifiers shift) { MaskEdit1KeyUp(MaskEdit1, key, shift); });
     connect(MaskEdit2, &TMaskEdit::OnKeyDown, this,
@@ -333,8 +333,8 @@ void TForm1::OpenWith(const std::string& statusLine, const std::string& code)
     if (!statusLine.empty())
         MaskEdit1->Model().Paste(QString::fromStdString(statusLine).toStdU32String());
     if (!code.empty()) {
-        PutCode(MaskEdit2->Model(), FLastErrorCodeText, QString::fromStdString(code).toStdU32String());
-        Button2Click(Button2);
+        FErrorCodeRow->Open(QString::fromStdString(code).toStdU32String(), CurrentTranslation());
+        ShowDescription();
     }
 }
 
@@ -367,10 +367,9 @@ void TForm1::CheckBox41Click(QObject* Sender) { PanelClick(qobject_cast<QCheckBo
 
 void TForm1::PanelClick(QCheckBox* box, int byteIndex)
 {
-    for (int bit = 0; bit < kBitsPerByte; ++bit) {
-        if (FlagBox(byteIndex, bit) == box)
-            FBinding->SetChecked(byteIndex, bit, box->isChecked());
-    }
+    const auto number = static_cast<int>(std::find(CheckBoxes.begin(), CheckBoxes.end(), box) - CheckBoxes.begin()) + 1;
+    if (const std::optional<FlagPlace> flag = FlagOfCheckBox(number); flag && flag->byteIndex == byteIndex)
+        FBinding->SetChecked(byteIndex, flag->bit, box->isChecked());
 }
 
 void TForm1::ShowReceiptState(int state)
@@ -406,15 +405,19 @@ void TForm1::MaskEdit2KeyDown(QObject*, int& Key, Qt::KeyboardModifiers)
 
 void TForm1::MaskEdit2KeyUp(QObject*, int&, Qt::KeyboardModifiers)
 {
-    AcceptFieldChange(MaskEdit2->Model(), FLastErrorCodeText);
+    FErrorCodeRow->KeyUp();
 }
 
 void TForm1::Button2Click(QObject*)
 {
-    const std::optional<std::string> description = DescribeErrorField(MaskEdit2->Model(), CurrentTranslation());
-    if (!description)
+    if (!FErrorCodeRow->Translate(CurrentTranslation()))
         ShowMessageBox({ProgramTitle(), tr(kInvalidErrorCodeMessage), QMessageBox::NoIcon});
-    ApplyText(Label1, QString::fromStdString(description.value_or(std::string())));
+    ShowDescription();
+}
+
+void TForm1::ShowDescription()
+{
+    ApplyText(Label1, QString::fromStdString(FErrorCodeRow->Description()));
     // Screen readers speak the new description.
     AnnounceNewText(Label1);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/StatusFlagCatalogue.h"
+#include "form/ErrorCodeRow.h"
 #include "form/StatusBinding.h"
 
 #include <QWidget>
@@ -73,7 +74,7 @@ public:
     QAction* CopyExplanationAction = nullptr;
 
     const std::string& LastStatusText() const { return FBinding->LastStatusText(); }
-    const std::string& LastErrorCodeText() const { return FLastErrorCodeText; }
+    const std::string& LastErrorCodeText() const { return FErrorCodeRow->LastText(); }
     bool ComboUpdating() const { return FBinding->ComboUpdating(); }
 
 protected:
@@ -94,9 +95,11 @@ private:
     // The entry whose caption the list's text is, or -1.
     int ChosenReceiptState() const;
 
+    // The label shows the row's description.
+    void ShowDescription();
+
     std::unique_ptr<StatusBinding> FBinding;
-    // The error code field's text in its 8-bit code page, one byte per position.
-    std::string FLastErrorCodeText;
+    std::unique_ptr<ErrorCodeRow> FErrorCodeRow;
     // True while code selects the list's entry, which is no user's choice.
     bool FComboSelecting = false;
     bool FActivated = false;

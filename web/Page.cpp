@@ -1,16 +1,19 @@
 // The page's bindings: the window's rules, run on the page's events. The
-// JavaScript side reads DOM events into these calls and draws view().
+// script reads DOM events into these calls (PageCalls.h) and draws view().
 #include "core/Cp1251.h"
 #include "core/ErrorCodes.h"
 #include "core/Explanation.h"
+#include "core/Json.h"
 #include "core/StatusFlagCatalogue.h"
-#include "core/StatusRecord.h"
+#include "core/Utf8.h"
+#include "form/ErrorCodeRow.h"
 #include "form/FieldKeys.h"
 #include "form/FieldRules.h"
 #include "form/Form1Controls.h"
 #include "form/MaskEditModel.h"
 #include "form/StatusBinding.h"
 #include "web/EnglishTexts.h"
+#include "web/PageCalls.h"
 #include "web/ScriptText.h"
 
 #include <emscripten/emscripten.h>
@@ -44,7 +47,7 @@ std::u32string Latin(std::string_view text)
     return {text.begin(), text.end()};
 }
 
-enum FieldNumber { kStatusField = 1, kErrorCodeField = 2 };
+constexpr char kPageContext[] = "Page";
 
 constexpr char kBadLink[] =
     QT_TRANSLATE_NOOP("Page", "Ссылка не открыта: в ней нет строки статуса (s=) или кода ошибки (e=), которые можно прочитать.");
@@ -69,17 +72,20 @@ bool IsErrorCode(const std::string& text)
     return ReadErrorCode(text, CodeLetters::EitherCase).has_value();
 }
 
+TextTranslation TranslationFor(bool english)
+{
+    return english ? &TranslatePageToEnglish : nullptr;
+}
+
 class Page {
 public:
     explicit Page(bool english)
-        : translate_(english ? &TranslateToEnglish : nullptr), status_(Latin(kStatusEditMask)),
-          errorCode_(Latin(kErrorCodeEditMask)), binding_(status_), lastErrorCode_(kInitialErrorCodeText)
+        : translate_(TranslationFor(english)), status_(Latin(kStatusEditMask)), errorCode_(Latin(kErrorCodeEditMask)),
+          binding_(status_), row_(errorCode_)
     {
         // The fields start showing these texts; no handler runs for them.
         status_.SetText(Latin(kInitialStatusText));
         errorCode_.SetText(Latin(kInitialErrorCodeText));
-        status_.WholeTextOf = &StatusLineText;
-        status_.OnChange = [this] { binding_.FieldChanged(); };
     }
 
     // A key pressed in a field, by the browser's key name and modifiers;
@@ -89,7 +95,7 @@ public:
         MaskEditModel& model = Field(field);
         const bool selectAll = control && !alt && (key == "a" || key == "A");
         const FieldKey fieldKey = selectAll ? FieldKey::SelectAll : FieldKeyNamed(key);
-        if (fieldKey == FieldKey::Enter && field == kErrorCodeField)
+        if (field == kErrorCodeField && ErrorCodeRow::Translates(fieldKey))
             Translate();
         const std::u32string text = fieldKey == FieldKey::Text ? FromUtf8(key) : std::u32string();
         const FieldKeyOutcome outcome = PressKey(model, {fieldKey, text, shift, control, alt});
@@ -105,7 +111,7 @@ public:
         if (field == kStatusField)
             binding_.FieldKeyUp();
         else
-            AcceptFieldChange(errorCode_, lastErrorCode_);
+            row_.KeyUp();
         // The word-wise move leaves a bare caret until the key comes up.
         if (key == "ArrowLeft" || key == "ArrowRight")
             Field(field).EnsureHighlight();
@@ -125,9 +131,7 @@ public:
     {
         if (length <= kLargestPaste)
             return true;
-        std::string message = Translated("Page", kPasteRefused, translate_);
-        message.replace(message.find("%1"), 2, std::to_string(length));
-        AddMessage(message);
+        AddMessage(Filled(Translated(kPageContext, kPasteRefused, translate_), {std::to_string(length)}));
         return false;
     }
 
@@ -171,12 +175,8 @@ public:
     // CheckBoxN was clicked.
     void SetBox(int number, bool checked)
     {
-        for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex) {
-            for (int bit = 0; bit < kBitsPerByte; ++bit) {
-                if (CheckBoxNumberOf(byteIndex, bit) == number)
-                    binding_.SetChecked(byteIndex, bit, checked);
-            }
-        }
+        if (const std::optional<FlagPlace> flag = FlagOfCheckBox(number))
+            binding_.SetChecked(flag->byteIndex, flag->bit, checked);
     }
 
     void ChooseReceiptState(int state)
@@ -188,7 +188,8 @@ public:
     // The code asked about (the button, Enter) is described and joins the recent ones.
     void Translate()
     {
-        Describe();
+        if (!row_.Translate(translate_))
+            AddMessage(Translated("TForm1", kInvalidErrorCodeMessage, translate_));
         Remember(kErrorCodeField);
     }
 
@@ -200,15 +201,13 @@ public:
         const std::string codeText = ToCp1251(FromUtf8(code));
         if ((status.empty() && code.empty()) || (!status.empty() && !WholeStatusLine(line))
             || (!code.empty() && !IsErrorCode(codeText))) {
-            AddMessage(Translated("Page", kBadLink, translate_));
+            AddMessage(Translated(kPageContext, kBadLink, translate_));
             return false;
         }
         if (!status.empty())
             status_.Paste(line);
-        if (!code.empty()) {
-            PutCode(errorCode_, lastErrorCode_, FromCp1251(codeText));
-            Describe();
-        }
+        if (!code.empty())
+            row_.Open(FromCp1251(codeText), translate_);
         return true;
     }
     // What a link names is opened and joins the recent ones.
@@ -257,13 +256,16 @@ public:
     void ClearRecent() { recent_.clear(); }
     std::string Recent() const
     {
-        return JsonArray(recent_, [](const auto& entry) {
-            const auto& [kind, value] = entry;
-            return JsonObject()
-                .AddText("kind", std::string(1, kind))
-                .AddText("value", kind == 's' ? StatusHexText(ReadStatusLine(value)->bytes) : value)
-                .Json();
-        });
+        std::string out;
+        JsonWriter json(out);
+        json.BeginArray();
+        for (const auto& [kind, value] : recent_)
+            json.BeginObject()
+                .Key("kind").String(std::string(1, kind))
+                .Key("value").String(kind == 's' ? StatusHexText(ReadStatusLine(value)->bytes) : value)
+                .EndObject();
+        json.EndArray();
+        return out;
     }
     // What changed from an earlier status line to the one in the field, in
     // regalo-decode diff's words; empty while the field holds no whole line.
@@ -277,9 +279,8 @@ public:
     // The page's language switch: the description shown is said again in the new language.
     void SetEnglish(bool english)
     {
-        translate_ = english ? &TranslateToEnglish : nullptr;
-        if (!description_.empty())
-            description_ = DescribeErrorCode(describedCode_, translate_).value_or(std::string());
+        translate_ = TranslationFor(english);
+        row_.Retranslate(translate_);
     }
 
     // Everything the page shows, in one call: fields with their selection,
@@ -288,34 +289,28 @@ public:
     std::string View()
     {
         std::string boxes(kStatusByteCount * kBitsPerByte, '0');
-        for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex) {
-            for (int bit = 0; bit < kBitsPerByte; ++bit)
-                boxes[static_cast<std::size_t>(CheckBoxNumberOf(byteIndex, bit) - 1)] = binding_.Checked(byteIndex, bit) ? '1' : '0';
+        for (std::size_t box = 0; box < boxes.size(); ++box) {
+            const FlagPlace flag = *FlagOfCheckBox(static_cast<int>(box) + 1);
+            boxes[box] = binding_.Checked(flag.byteIndex, flag.bit) ? '1' : '0';
         }
-        return JsonObject()
-            .Add("status", FieldView(status_))
-            .Add("errorCode", FieldView(errorCode_))
-            .AddText("boxes", boxes)
-            .AddNumber("receiptState", binding_.ReceiptState())
-            .AddText("description", description_)
-            .AddText("explanation", ExplainFields(status_, errorCode_, translate_))
-            .AddText("link", Link())
-            .AddText("message", std::exchange(message_, std::string()))
-            .Json();
+        std::string out;
+        JsonWriter json(out);
+        json.BeginObject().Key("status");
+        WriteField(json, status_);
+        json.Key("errorCode");
+        WriteField(json, errorCode_);
+        json.Key("boxes").String(boxes)
+            .Key("receiptState").Number(binding_.ReceiptState())
+            .Key("description").String(row_.Description())
+            .Key("explanation").String(ExplainFields(status_, errorCode_, translate_))
+            .Key("link").String(Link())
+            .Key("message").String(std::exchange(message_, std::string()))
+            .EndObject();
+        return out;
     }
 
 private:
     MaskEditModel& Field(int field) { return field == kStatusField ? status_ : errorCode_; }
-
-    // The description of the code in the field, or the window's message for no code.
-    void Describe()
-    {
-        describedCode_ = ToCp1251(errorCode_.Text());
-        const std::optional<std::string> description = DescribeErrorCode(describedCode_, translate_);
-        if (!description)
-            AddMessage(Translated("TForm1", kInvalidErrorCodeMessage, translate_));
-        description_ = description.value_or(std::string());
-    }
 
     // The window shows each in a box of its own, one after the other.
     void AddMessage(const std::string& text) { message_ += (message_.empty() ? "" : "\n") + text; }
@@ -350,24 +345,22 @@ private:
             recent_.pop_back();
     }
 
-    static std::string FieldView(const MaskEditModel& model)
+    static void WriteField(JsonWriter& json, const MaskEditModel& model)
     {
-        return JsonObject()
-            .AddText("text", ToUtf8(model.DisplayText()))
-            .AddNumber("start", model.SelStart())
-            .AddNumber("end", model.SelStart() + model.SelLength())
-            .AddFlag("backward", model.Active() < model.Anchor())
-            .Json();
+        json.BeginObject()
+            .Key("backward").Bool(model.Active() < model.Anchor())
+            .Key("end").Number(model.SelStart() + model.SelLength())
+            .Key("start").Number(model.SelStart())
+            .Key("text").String(ToUtf8(model.DisplayText()))
+            .EndObject();
     }
 
     TextTranslation translate_;
     MaskEditModel status_;
     MaskEditModel errorCode_;
     StatusBinding binding_;
-    std::string lastErrorCode_;
+    ErrorCodeRow row_;
     std::optional<std::string> statusAtFocus_;
-    std::string describedCode_;
-    std::string description_;
     std::string message_;
     std::deque<std::pair<char, std::string>> recent_;
 };
@@ -382,8 +375,6 @@ std::string_view Text(const char* utf8, int size)
 
 } // namespace
 
-// The calls the page's script makes, by these names; a text comes as its
-// UTF-8 bytes and their count.
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void page_start(bool english) { thePage.emplace(english); }
@@ -433,9 +424,9 @@ EMSCRIPTEN_KEEPALIVE const char* page_view() { return Answer(thePage->View()); }
 EMSCRIPTEN_KEEPALIVE const char* page_decodeCode(const char* code, int size, bool english)
 {
     std::string message;
-    if (!DecodeErrorCode(std::string(Text(code, size)), message, english ? &TranslateToEnglish : nullptr))
+    if (!DecodeErrorCode(std::string(Text(code, size)), message, TranslationFor(english)))
         return Answer("null");
-    return Answer(JsonQuoted(message));
+    return Answer(JsonString(message));
 }
 
 } // extern "C"

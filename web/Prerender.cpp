@@ -1,10 +1,12 @@
 // What the page's build asks of the rules, beyond what the page itself
 // calls: every text in both languages and how the controls are numbered,
 // written into the page when it is built. Only the build's module has them.
+#include "core/Json.h"
 #include "core/StatusFlagCatalogue.h"
 #include "core/Translatable.h"
 #include "form/Form1Controls.h"
 #include "web/EnglishTexts.h"
+#include "web/PageCalls.h"
 #include "web/ScriptText.h"
 
 #include <emscripten/emscripten.h>
@@ -48,19 +50,24 @@ bool IsEnglishIn(bool englishPage, std::string_view utf8Caption)
     return !englishPage && std::any_of(utf8Caption.begin(), utf8Caption.end(), latin)
            && std::none_of(utf8Caption.begin(), utf8Caption.end(), cyrillic);
 }
-std::string TextArray(const auto& texts)
+template <class Items, class Write>
+void WriteArray(JsonWriter& json, const Items& items, Write write)
 {
-    return JsonArray(texts, [](const std::string& text) { return JsonQuoted(text); });
+    json.BeginArray();
+    for (const auto& item : items)
+        write(item);
+    json.EndArray();
+}
+
+void WriteTexts(JsonWriter& json, const auto& texts)
+{
+    WriteArray(json, texts, [&json](const std::string& text) { json.String(text); });
 }
 
 // Every text the page shows, in the language asked for.
 std::string Texts(bool english)
 {
-    const TextTranslation translate = english ? &TranslateToEnglish : nullptr;
-    JsonObject texts;
-    texts.AddText("title", kForm1Caption);
-    for (const char* name : {"Label3", "GroupBox7", "Label2", "Button2"})
-        texts.AddText(name, Translated("TForm1", Form1Text(name), translate));
+    const TextTranslation translate = english ? &TranslatePageToEnglish : nullptr;
     std::string groups[kStatusByteCount];
     std::string boxes[kStatusByteCount * kBitsPerByte];
     for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex) {
@@ -68,20 +75,28 @@ std::string Texts(bool english)
         for (int bit = 0; bit < kBitsPerByte; ++bit)
             boxes[CheckBoxNumberOf(byteIndex, bit) - 1] = Translated(kStatusFlagsContext, FlagOf(byteIndex, bit).caption, translate);
     }
-    texts.Add("groups", TextArray(groups));
-    texts.Add("boxes", TextArray(boxes));
-    texts.Add("boxLanguages", JsonArray(boxes, [&](const std::string& caption) {
-        return JsonQuoted(IsEnglishIn(english, caption) ? "en" : "");
-    }));
     std::string states[kReceiptStateCount];
     for (int state = 0; state < kReceiptStateCount; ++state)
         states[state] = Translated(kStatusFlagsContext, ReceiptStateList[static_cast<std::size_t>(state)], translate);
-    texts.Add("states", TextArray(states));
-    JsonObject words;
+
+    std::string out;
+    JsonWriter json(out);
+    json.BeginObject();
+    for (const char* name : {"Button2", "GroupBox7", "Label2", "Label3"})
+        json.Key(name).String(Translated("TForm1", Form1Text(name), translate));
+    json.Key("boxLanguages");
+    WriteArray(json, boxes, [&](const std::string& caption) { json.String(IsEnglishIn(english, caption) ? "en" : ""); });
+    json.Key("boxes");
+    WriteTexts(json, boxes);
+    json.Key("groups");
+    WriteTexts(json, groups);
+    json.Key("page").BeginObject();
     for (const auto& [key, text] : kPageWords)
-        words.AddText(key, Translated("Page", text, translate));
-    texts.Add("page", words.Json());
-    return texts.Json();
+        json.Key(key).String(Translated("Page", text, translate));
+    json.EndObject().Key("states");
+    WriteTexts(json, states);
+    json.Key("title").String(kForm1Caption).EndObject();
+    return out;
 }
 
 // How the page's controls are numbered, as the window's are: per byte, in
@@ -89,19 +104,37 @@ std::string Texts(bool english)
 // its check boxes' numbers by bit.
 std::string Controls()
 {
-    std::string groups[kStatusByteCount];
+    std::string out;
+    JsonWriter json(out);
+    json.BeginArray();
     for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex) {
-        int bits[kBitsPerByte];
+        json.BeginObject().Key("boxes").BeginArray();
         for (int bit = 0; bit < kBitsPerByte; ++bit)
-            bits[bit] = CheckBoxNumberOf(byteIndex, bit);
-        groups[byteIndex] = JsonObject()
-                                .AddNumber("number", GroupBoxNumberOf(byteIndex))
-                                .AddNumber("byte", byteIndex)
-                                .Add("boxes", JsonArray(bits, [](int box) { return std::to_string(box); }))
-                                .AddFlag("hasReceiptState", byteIndex == kReceiptStateByte)
-                                .Json();
+            json.Number(CheckBoxNumberOf(byteIndex, bit));
+        json.EndArray()
+            .Key("byte").Number(byteIndex)
+            .Key("hasReceiptState").Bool(byteIndex == kReceiptStateByte)
+            .Key("number").Number(GroupBoxNumberOf(byteIndex))
+            .EndObject();
     }
-    return JsonArray(groups, [](const std::string& group) { return group; });
+    json.EndArray();
+    return out;
+}
+
+// The script's side of the page's boundary (PageCalls.h): each call by name
+// with how its answer is read, how the fields are numbered, how many boxes.
+std::string Boundary()
+{
+    std::string out;
+    JsonWriter json(out);
+    json.BeginObject().Key("boxes").Number(kStatusByteCount * kBitsPerByte).Key("calls").BeginObject();
+#define REGALO_PAGE_CALL_ANSWER(name, result, answer, parameters) json.Key(#name).String(#answer);
+    REGALO_PAGE_CALLS(REGALO_PAGE_CALL_ANSWER)
+#undef REGALO_PAGE_CALL_ANSWER
+    json.EndObject()
+        .Key("fields").BeginObject().Key("errorCode").Number(kErrorCodeField).Key("status").Number(kStatusField).EndObject()
+        .EndObject();
+    return out;
 }
 
 } // namespace
@@ -109,4 +142,5 @@ std::string Controls()
 extern "C" {
 EMSCRIPTEN_KEEPALIVE const char* page_texts(bool english) { return Answer(Texts(english)); }
 EMSCRIPTEN_KEEPALIVE const char* page_controls() { return Answer(Controls()); }
+EMSCRIPTEN_KEEPALIVE const char* page_boundary() { return Answer(Boundary()); }
 }

@@ -1,0 +1,52 @@
+#pragma once
+
+// The page's boundary with its rules, declared once: every call the page's
+// script makes, as the module exports it (page_<name>), with what it takes
+// and what it answers. The module's definitions must agree with these
+// declarations (a C function has one signature), and the build writes the
+// script's table of calls from this same list (page_boundary), so a call
+// one side lacks fails the build, not the page.
+//
+// Order: start comes first, once; every other call after it.
+// Text crosses as UTF-8 with its length in bytes: the script puts it in
+// memory it asks of the module (malloc) and frees it after the call. An
+// answer of text or JSON is the module's, and lives until the next call:
+// the script reads it at once.
+//
+// The answers: none; yes (a bool); text (UTF-8 ending in NUL); json (the
+// same, holding JSON).
+#define REGALO_PAGE_CALLS(CALL)                                                                                     \
+    CALL(start, void, none, (bool english))                                                                         \
+    CALL(keyDown, bool, yes, (int field, const char* key, int keySize, bool shift, bool control, bool alt))         \
+    CALL(keyUp, void, none, (int field, const char* key, int keySize))                                              \
+    CALL(type, void, none, (int field, const char* text, int size))                                                 \
+    CALL(acceptsPaste, bool, yes, (int length))                                                                     \
+    CALL(paste, void, none, (int field, const char* text, int size))                                                \
+    CALL(copy, const char*, text, (int field))                                                                      \
+    CALL(cut, const char*, text, (int field))                                                                       \
+    CALL(select, void, none, (int field, int anchor, int active, bool released))                                    \
+    CALL(focusEntered, void, none, (int field, bool fromAnotherControl))                                            \
+    CALL(focusLeft, void, none, (int field))                                                                        \
+    CALL(mayLeave, bool, yes, (int field))                                                                          \
+    CALL(setBox, void, none, (int number, bool checked))                                                            \
+    CALL(chooseReceiptState, void, none, (int state))                                                               \
+    CALL(translate, void, none, ())                                                                                 \
+    CALL(setEnglish, void, none, (bool english))                                                                    \
+    CALL(open, bool, yes, (const char* status, int statusSize, const char* code, int codeSize))                     \
+    CALL(openLink, void, none, (const char* status, int statusSize, const char* code, int codeSize))                \
+    CALL(recentText, const char*, text, ())                                                                         \
+    CALL(restoreRecent, void, none, (const char* text, int size))                                                   \
+    CALL(clearRecent, void, none, ())                                                                               \
+    CALL(recent, const char*, json, ())                                                                             \
+    CALL(compare, const char*, text, (const char* earlier, int size))                                               \
+    CALL(view, const char*, json, ())                                                                               \
+    CALL(decodeCode, const char*, json, (const char* code, int size, bool english))
+
+// The fields as the calls number them.
+enum PageField { kStatusField = 1, kErrorCodeField = 2 };
+
+#define REGALO_DECLARE_PAGE_CALL(name, result, answer, parameters) result page_##name parameters;
+extern "C" {
+REGALO_PAGE_CALLS(REGALO_DECLARE_PAGE_CALL)
+}
+#undef REGALO_DECLARE_PAGE_CALL
