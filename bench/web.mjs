@@ -9,7 +9,7 @@ import { join } from 'node:path';
 import { serve } from '../web/tools/serve.mjs';
 import { createRequire } from 'node:module';
 import { pathToFileURL } from 'node:url';
-import { distWeb, launch, loadPuppeteer, openTab, projectRoot, ready, singleFile } from '../web/tests/browser.mjs';
+import { distWeb, launch, loadPuppeteer, openTab, projectRoot, ready, singleFile } from '../web/tools/browser.mjs';
 
 const folder = process.argv[2] || distWeb;
 const single = process.argv[3] || singleFile;

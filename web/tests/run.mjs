@@ -10,7 +10,7 @@ import { join } from 'node:path';
 import { createRequire } from 'node:module';
 import { pathToFileURL } from 'node:url';
 import { serve } from '../tools/serve.mjs';
-import { distWeb, launch, loadPuppeteer, openTab, paste, press, projectRoot, ready, shown, singleFile } from './browser.mjs';
+import { distWeb, launch, loadPuppeteer, openTab, paste, press, projectRoot, ready, shown, singleFile } from '../tools/browser.mjs';
 
 const ALWAYS_SET = [8, 16, 24, 32, 40, 48];
 const ticked = (...numbers) => [...new Set([...numbers, ...ALWAYS_SET])].sort((a, b) => a - b);

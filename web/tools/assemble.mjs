@@ -6,6 +6,8 @@ import { execFileSync } from 'node:child_process';
 import { copyFileSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { minify } from 'terser';
+import { encodeWasmText } from '../script/wasmText.js';
+import { joinScript } from './joinScript.mjs';
 import { prerender } from './prerender.mjs';
 
 const [root, moduleDir, out, single] = process.argv.slice(2);
@@ -38,7 +40,7 @@ writeFileSync(maskable, '<svg xmlns="http://www.w3.org/2000/svg" width="80" heig
 execFileSync('rsvg-convert', ['-w', '512', '-h', '512', '-o', join(out, 'icon-maskable-512.png'), maskable]);
 writeFileSync(join(out, 'manifest.webmanifest'), fill(read(join(staticDir, 'manifest.webmanifest')), { DESCRIPTION: JSON.stringify(description).slice(1, -1) }));
 
-const controls = await prerender(moduleDir);
+const { boundary, ...controls } = await prerender(moduleDir);
 const { ru: { page: pageTexts }, en: { page: englishPageTexts } } = JSON.parse(controls.TEXTS);
 // The page comes written in Russian whole, so that its first drawing is its last.
 const page = read(join(staticDir, 'index.html'))
@@ -51,25 +53,20 @@ const inline = (text) => text.replace(/<\/(script|style)/gi, '<\\/$1');
 // Every first visit carries the scripts: shortened, about a third less on the wire.
 const script = async (text) => inline((await minify(text, { compress: { passes: 2 }, format: { comments: false } })).code);
 const style = inline(read(join(staticDir, 'app.css')));
-// The page's script carries the small routine that unpacks the WebAssembly (Unpack.wat).
+// The page's script carries the small routine that unpacks the WebAssembly
+// (Unpack.wat), and its side of the boundary with the rules.
 const unpacker = readFileSync(join(moduleDir, 'unpack.wasm')).toString('base64');
-const pageScript = await script(fill(read(join(staticDir, 'app.js')), { UNPACKER: unpacker }));
+const wasm = readFileSync(join(moduleDir, 'regalo_web.wasm'));
+const exported = new Set(WebAssembly.Module.exports(new WebAssembly.Module(wasm)).map(({ name }) => name));
+const missing = Object.keys(boundary.calls).filter((name) => !exported.has(`page_${name}`));
+if (missing.length > 0) throw new Error(`the page's module lacks the calls ${missing.join(', ')} (web/PageCalls.h)`);
+const joined = joinScript(join(root, 'web/script'))
+  .replace("'@BOUNDARY@'", () => JSON.stringify(boundary)).replace('@UNPACKER@', unpacker);
+const pageScript = await script(joined);
 // The head's script, before the page is drawn.
 const headScript = await script(read(join(staticDir, 'head.js')));
-const wasm = readFileSync(join(moduleDir, 'regalo_web.wasm'));
-// The WebAssembly as text the HTML parser keeps as it stands: byte b is
-// U+00bb, save NUL, CR and "<", which the parser would alter or read as
-// markup, and so are U+01bb. A Cyrillic letter in UTF-8 (two bytes, D0-D3
-// then 80-BF), as the module's Russian texts are, is that letter: it
-// compresses as the page's own Russian does, and the same captions once.
-const wasmText = [];
-for (let i = 0; i < wasm.length; ++i) {
-  const [b, next] = [wasm[i], wasm[i + 1]];
-  if (b >= 0xd0 && b <= 0xd3 && next >= 0x80 && next <= 0xbf) {
-    wasmText.push(String.fromCharCode(((b & 0x1f) << 6) | (next & 0x3f)));
-    ++i;
-  } else wasmText.push(String.fromCharCode(b === 0 || b === 13 || b === 60 ? 0x100 + b : b));
-}
+// The WebAssembly as text the HTML parser keeps as it stands (wasmText.js).
+const wasmText = encodeWasmText(wasm);
 // In blocks, each read by the page as soon as the parser has it.
 const BLOCK = 8192;
 const wasmBlocks = Array.from({ length: Math.ceil(wasmText.length / BLOCK) }, (_, n) => wasmText.slice(n * BLOCK, (n + 1) * BLOCK).join(''));

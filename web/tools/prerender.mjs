@@ -37,6 +37,6 @@ export async function prerender(moduleDir) {
     TITLE: escape(ru.title), LABEL3: escape(ru.Label3), GROUPBOX7: escape(ru.GroupBox7), LABEL2: escape(ru.Label2),
     BUTTON2: escape(ru.Button2), STATUS: escape(view.status.text), ERRORCODE: escape(view.errorCode.text),
     EXPLANATION: escape(view.explanation),
-    PANELS: groups.join('\n'), TEXTS: texts,
+    PANELS: groups.join('\n'), TEXTS: texts, boundary: answer(module._page_boundary()),
   };
 }

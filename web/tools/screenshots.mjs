@@ -1,7 +1,7 @@
 // The README's pictures of the page, and the two an install dialog shows:
 //   node screenshots.mjs <dist/web> <docs folder> <folder of the page's own files>
 import { serve } from './serve.mjs';
-import { launch, loadPuppeteer, openTab, paste, ready } from '../tests/browser.mjs';
+import { launch, loadPuppeteer, openTab, paste, ready } from './browser.mjs';
 
 const [folder, out, pageFiles] = process.argv.slice(2);
 const puppeteer = await loadPuppeteer();
