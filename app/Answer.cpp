@@ -1,7 +1,9 @@
 #include "app/Answer.h"
 
 #include "core/Diagnostics.h"
+#include "core/Options.h"
 #include "core/Translatable.h"
+#include "translations/Language.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -33,10 +35,6 @@ constexpr char kUsage[] = QT_TRANSLATE_NOOP("Regalo_Vespera", R"(Использ�
 
 Параметры самой Qt (-platform, -style, -display и другие) передаются Qt.
 )");
-constexpr char kUnknownOption[] = QT_TRANSLATE_NOOP("Regalo_Vespera", "неизвестный параметр %1");
-constexpr char kUnexpectedArgument[] = QT_TRANSLATE_NOOP("Regalo_Vespera", "лишний аргумент %1");
-constexpr char kMissingValue[] = QT_TRANSLATE_NOOP("Regalo_Vespera", "после %1 нужно значение");
-constexpr char kUnknownLanguage[] = QT_TRANSLATE_NOOP("Regalo_Vespera", "--lang принимает ru или en, а не %1");
 constexpr char kBadStatusLine[] =
     QT_TRANSLATE_NOOP("Regalo_Vespera", "--status ждёт шесть байтов статуса, например \"80 84 89 80 83 91\", а не %1");
 constexpr char kBadErrorCode[] =
@@ -56,31 +54,37 @@ QString Quoted(const std::string& argument)
     return QString::fromStdString(quoted);
 }
 
-QString Refusal(const WindowOptions& options)
+// Why the command line is refused: in the words regalo-decode uses, where it
+// says the same.
+QString Reason(const WindowOptions& options)
 {
-    const char* reason = kUnknownOption;
+    const TextTranslation translate = CurrentLanguage() == Language::English ? &TranslateToEnglish : nullptr;
+    CommandLine line;
+    line.argument = options.argument;
     switch (options.problem) {
-    case WindowOptions::Problem::UnexpectedArgument:
-        reason = kUnexpectedArgument;
-        break;
-    case WindowOptions::Problem::MissingValue:
-        reason = kMissingValue;
-        break;
-    case WindowOptions::Problem::UnknownLanguage:
-        reason = kUnknownLanguage;
-        break;
-    case WindowOptions::Problem::BadStatusLine:
-        reason = kBadStatusLine;
-        break;
-    case WindowOptions::Problem::BadErrorCode:
-        reason = kBadErrorCode;
-        break;
     case WindowOptions::Problem::UnknownOption:
     case WindowOptions::Problem::None:
+        line.problem = CommandLine::Problem::UnknownOption;
         break;
+    case WindowOptions::Problem::UnexpectedArgument:
+        line.problem = CommandLine::Problem::UnexpectedArgument;
+        break;
+    case WindowOptions::Problem::MissingValue:
+        line.problem = CommandLine::Problem::MissingValue;
+        break;
+    case WindowOptions::Problem::UnknownLanguage:
+        return QString::fromStdString(UnknownLanguageWords(options.argument, translate));
+    case WindowOptions::Problem::BadStatusLine:
+        return Translated(kBadStatusLine).arg(Quoted(options.argument));
+    case WindowOptions::Problem::BadErrorCode:
+        return Translated(kBadErrorCode).arg(Quoted(options.argument));
     }
-    return QStringLiteral("Regalo_Vespera: ") + Translated(reason).arg(Quoted(options.argument)) + QLatin1Char('\n')
-           + Translated(kSeeHelp) + QLatin1Char('\n');
+    return QString::fromStdString(CommandLineProblemWords(line, translate));
+}
+
+QString Refusal(const WindowOptions& options)
+{
+    return QStringLiteral("Regalo_Vespera: ") + Reason(options) + QLatin1Char('\n') + Translated(kSeeHelp) + QLatin1Char('\n');
 }
 
 #ifdef _WIN32

@@ -1,94 +1,84 @@
 #include "app/WindowOptions.h"
 
 #include "core/ErrorCodes.h"
+#include "core/Options.h"
 #include "core/StatusLine.h"
 
-#include <algorithm>
 #include <array>
-#include <string_view>
 
 namespace {
 
-// Qt's own options (QApplication and its platforms), with one dash or two.
-constexpr std::array<std::string_view, 15> kQtOptionsWithValue = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle",
-    "display",  "geometry",           "style",         "stylesheet", "session", "name", "title", "qmljsdebugger",
+// The window's own options, then Qt's (QApplication's and its platforms'),
+// which are left to Qt.
+constexpr std::array kOptions = {
+    OptionSpec{"lang", "", true}, OptionSpec{"status", "", true}, OptionSpec{"code", "", true},
+    OptionSpec{"help", "h", false}, OptionSpec{"version", "v", false},
+    OptionSpec{"platform", "", true}, OptionSpec{"platformpluginpath", "", true}, OptionSpec{"platformtheme", "", true},
+    OptionSpec{"plugin", "", true}, OptionSpec{"qwindowgeometry", "", true}, OptionSpec{"qwindowicon", "", true},
+    OptionSpec{"qwindowtitle", "", true}, OptionSpec{"display", "", true}, OptionSpec{"geometry", "", true},
+    OptionSpec{"style", "", true}, OptionSpec{"stylesheet", "", true}, OptionSpec{"session", "", true},
+    OptionSpec{"name", "", true}, OptionSpec{"title", "", true}, OptionSpec{"qmljsdebugger", "", true},
+    OptionSpec{"reverse", "", false}, OptionSpec{"widgetcount", "", false}, OptionSpec{"nograb", "", false},
+    OptionSpec{"dograb", "", false}, OptionSpec{"sync", "", false}, OptionSpec{"testability", "", false},
 };
-constexpr std::array<std::string_view, 6> kQtFlags = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
 
-template <std::size_t N>
-bool Contains(const std::array<std::string_view, N>& names, std::string_view name)
+WindowOptions::Problem ProblemOf(CommandLine::Problem problem)
 {
-    return std::find(names.begin(), names.end(), name) != names.end();
+    switch (problem) {
+    case CommandLine::Problem::UnknownOption:
+        return WindowOptions::Problem::UnknownOption;
+    case CommandLine::Problem::MissingValue:
+        return WindowOptions::Problem::MissingValue;
+    case CommandLine::Problem::UnexpectedArgument:
+        return WindowOptions::Problem::UnexpectedArgument;
+    case CommandLine::Problem::None:
+        break;
+    }
+    return WindowOptions::Problem::None;
+}
+
+// What is wrong with an option's value; None for a sound one.
+WindowOptions::Problem ValueProblem(const CommandLine::Option& option)
+{
+    if (option.name == "lang" && !IsLanguageName(option.value))
+        return WindowOptions::Problem::UnknownLanguage;
+    if (option.name == "status" && !ReadStatusLine(option.value))
+        return WindowOptions::Problem::BadStatusLine;
+    if (option.name == "code" && !ReadErrorCode(option.value, CodeLetters::EitherCase))
+        return WindowOptions::Problem::BadErrorCode;
+    return WindowOptions::Problem::None;
 }
 
 } // namespace
 
 WindowOptions ParseWindowOptions(const std::vector<std::string>& arguments)
 {
+    const CommandLine line = ReadCommandLine(arguments, kOptions, Arguments::Refused);
     WindowOptions options;
-    bool help = false;
-    bool version = false;
-    auto refuse = [&options](WindowOptions::Problem problem, const std::string& argument) {
+    // A refusal is said in the language asked for before it.
+    for (const CommandLine::Option& option : line.options) {
+        if (option.name == "lang" && IsLanguageName(option.value))
+            options.language = option.value;
+    }
+    const auto refuse = [&options](WindowOptions::Problem problem, const std::string& argument) {
         options.action = WindowOptions::Action::Refuse;
         options.problem = problem;
         options.argument = argument;
         return options;
     };
-
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (argument == "--") {
-            if (i + 1 < arguments.size())
-                return refuse(WindowOptions::Problem::UnexpectedArgument, arguments[i + 1]);
-            break;
-        }
-        if (argument.size() < 2 || argument[0] != '-')
-            return refuse(WindowOptions::Problem::UnexpectedArgument, argument);
-
-        std::string_view name(argument);
-        name.remove_prefix(name.starts_with("--") ? 2 : 1);
-        std::string_view attached;
-        const bool hasAttached = name.find('=') != std::string_view::npos;
-        if (hasAttached) {
-            attached = name.substr(name.find('=') + 1);
-            name = name.substr(0, name.find('='));
-        }
-        const bool ours = name == "lang" || name == "status" || name == "code";
-        const bool takesValue = ours || Contains(kQtOptionsWithValue, name);
-        std::string value;
-        if (takesValue) {
-            if (hasAttached) {
-                value = attached;
-            } else if (i + 1 < arguments.size()) {
-                value = arguments[++i];
-            } else {
-                return refuse(WindowOptions::Problem::MissingValue, argument);
-            }
-        } else if (hasAttached) {
-            return refuse(WindowOptions::Problem::UnknownOption, argument);
-        }
-
-        if (name == "lang") {
-            if (value != "ru" && value != "en")
-                return refuse(WindowOptions::Problem::UnknownLanguage, value);
-            options.language = value;
-        } else if (name == "status") {
-            if (!ReadStatusLine(value))
-                return refuse(WindowOptions::Problem::BadStatusLine, value);
-            options.status = value;
-        } else if (name == "code") {
-            if (!ReadErrorCode(value, CodeLetters::EitherCase))
-                return refuse(WindowOptions::Problem::BadErrorCode, value);
-            options.code = value;
-        } else if (argument == "-h" || argument == "--help") {
-            help = true;
-        } else if (argument == "-v" || argument == "--version") {
-            version = true;
-        } else if (!takesValue && !Contains(kQtFlags, name)) {
-            return refuse(WindowOptions::Problem::UnknownOption, argument);
-        }
+    // Whatever comes first on the command line is named.
+    for (const CommandLine::Option& option : line.options) {
+        const WindowOptions::Problem problem = ValueProblem(option);
+        const bool first = line.problem == CommandLine::Problem::None || option.position < line.problemPosition;
+        if (problem != WindowOptions::Problem::None && first)
+            return refuse(problem, option.value);
     }
-    options.action = help ? WindowOptions::Action::Help : version ? WindowOptions::Action::Version : WindowOptions::Action::Run;
+    if (line.problem != CommandLine::Problem::None)
+        return refuse(ProblemOf(line.problem), line.argument);
+    options.status = line.Value("status").value_or(std::string());
+    options.code = line.Value("code").value_or(std::string());
+    options.action = line.Has("help")      ? WindowOptions::Action::Help
+                     : line.Has("version") ? WindowOptions::Action::Version
+                                           : WindowOptions::Action::Run;
     return options;
 }

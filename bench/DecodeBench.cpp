@@ -5,6 +5,7 @@
 
 #include "RatioReporter.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <random>
@@ -18,7 +19,10 @@ namespace {
 
 constexpr int kLines = 1000000;
 
-const std::string& Input(ValueKind kind)
+// Lines as Windows tools and old Macs end them: a carriage return alone.
+enum class LineEnd { Feed, Return };
+
+const std::string& Input(ValueKind kind, LineEnd end = LineEnd::Feed)
 {
     // As a register's log has them: mostly listed codes, one in ten anything.
     static const std::string codes = [] {
@@ -52,6 +56,13 @@ const std::string& Input(ValueKind kind)
         }
         return text;
     }();
+    static const std::string statusesWithReturns = [] {
+        std::string text = statuses;
+        std::replace(text.begin(), text.end(), '\n', '\r');
+        return text;
+    }();
+    if (end == LineEnd::Return)
+        return statusesWithReturns;
     return kind == ValueKind::ErrorCode ? codes : statuses;
 }
 
@@ -62,13 +73,13 @@ int SinkFd()
 }
 
 // The input as a file, read from its start on every run.
-int InputFd(ValueKind kind)
+int InputFd(ValueKind kind, LineEnd end = LineEnd::Feed)
 {
-    static std::map<ValueKind, int> files;
-    auto [entry, added] = files.try_emplace(kind, -1);
+    static std::map<std::pair<ValueKind, LineEnd>, int> files;
+    auto [entry, added] = files.try_emplace({kind, end}, -1);
     if (added) {
         std::FILE* file = std::tmpfile();
-        std::fwrite(Input(kind).data(), 1, Input(kind).size(), file);
+        std::fwrite(Input(kind, end).data(), 1, Input(kind, end).size(), file);
         std::fflush(file);
         entry->second = fileno(file);
     }
@@ -115,12 +126,12 @@ void Floor(benchmark::State& state, ValueKind kind, Format format)
     state.SetItemsProcessed(state.iterations() * kLines);
 }
 
-void Decode(benchmark::State& state, ValueKind kind, Format format)
+void Decode(benchmark::State& state, ValueKind kind, Format format, LineEnd end = LineEnd::Feed)
 {
     for (auto _ : state) {
         FdWriter out(SinkFd());
         FdWriter err(SinkFd());
-        Decoder(kind, format, ValueSource::Lines, out, err).DecodeLines(InputFd(kind));
+        Decoder(kind, format, ValueSource::Lines, out, err).DecodeLines(InputFd(kind, end));
     }
     state.SetItemsProcessed(state.iterations() * kLines);
 }
@@ -129,24 +140,40 @@ constexpr auto kCodes = ValueKind::ErrorCode;
 constexpr auto kStatus = ValueKind::Status;
 constexpr auto kLine = Format::Text;
 constexpr auto kJson = Format::Json;
+constexpr auto kCsv = Format::Csv;
+constexpr auto kExcel = Format::Excel;
+constexpr auto kReturns = LineEnd::Return;
 
 BENCHMARK_CAPTURE(Floor, ErrorCodes, kCodes, kLine)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK_CAPTURE(Decode, ErrorCodes, kCodes, kLine)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK_CAPTURE(Decode, ErrorCodesJson, kCodes, kJson)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_CAPTURE(Decode, ErrorCodesCsv, kCodes, kCsv)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_CAPTURE(Decode, ErrorCodesExcel, kCodes, kExcel)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK_CAPTURE(Floor, StatusLines, kStatus, kLine)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK_CAPTURE(Decode, StatusLines, kStatus, kLine)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK_CAPTURE(Decode, StatusLinesJson, kStatus, kJson)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_CAPTURE(Decode, StatusLinesCsv, kStatus, kCsv)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_CAPTURE(Decode, StatusLinesExcel, kStatus, kExcel)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_CAPTURE(Decode, StatusLinesEndingInReturns, kStatus, kLine, kReturns)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    // JSON is measured against text mode: it must keep at least a quarter of its rate.
-    RatioReporter reporter({{"Floor/ErrorCodes/iterations:5", "Decode/ErrorCodes/iterations:5"},
-                            {"Decode/ErrorCodes/iterations:5", "Decode/ErrorCodesJson/iterations:5"},
-                            {"Floor/StatusLines/iterations:5", "Decode/StatusLines/iterations:5"},
-                            {"Decode/StatusLines/iterations:5", "Decode/StatusLinesJson/iterations:5"}});
+    // JSON, CSV and Excel are measured against text, lines ending in a
+    // carriage return alone against lines ending in a line feed.
+    const auto pair = [](const char* floor, const char* measured) {
+        return std::pair{std::string("Floor/") + floor + "/iterations:5", std::string("Decode/") + measured + "/iterations:5"};
+    };
+    const auto againstText = [](const char* text, const char* measured) {
+        return std::pair{std::string("Decode/") + text + "/iterations:5", std::string("Decode/") + measured + "/iterations:5"};
+    };
+    RatioReporter reporter({pair("ErrorCodes", "ErrorCodes"), againstText("ErrorCodes", "ErrorCodesJson"),
+                            againstText("ErrorCodes", "ErrorCodesCsv"), againstText("ErrorCodes", "ErrorCodesExcel"),
+                            pair("StatusLines", "StatusLines"), againstText("StatusLines", "StatusLinesJson"),
+                            againstText("StatusLines", "StatusLinesCsv"), againstText("StatusLines", "StatusLinesExcel"),
+                            againstText("StatusLines", "StatusLinesEndingInReturns")});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

@@ -3,14 +3,14 @@
 #include "cli/Decoder.h"
 #include "cli/Words.h"
 #include "core/Diagnostics.h"
-#include "core/Utf8.h"
+#include "core/Options.h"
 #include "translations/Language.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -37,53 +37,15 @@ constexpr char kUsage[] = QT_TRANSLATE_NOOP("regalo-decode", R"(Использо
   -v, --version версия
 )");
 
-// Commands, options and list names, for suggestions on a typo.
+// Commands and list names, for suggestions on a typo.
 const QStringList kCommands{QStringLiteral("status"), QStringLiteral("error"), QStringLiteral("list"), QStringLiteral("diff")};
 const QStringList kLists{QStringLiteral("errors"), QStringLiteral("flags")};
-const QStringList kOptions{QStringLiteral("--brief"), QStringLiteral("--json"), QStringLiteral("--csv"), QStringLiteral("--excel"), QStringLiteral("--lang"),
-                           QStringLiteral("--help"), QStringLiteral("--version")};
 
-// Arguments are UTF-8, from any system. A byte that belongs to no UTF-8
-// sequence is carried as a lone surrogate U+DC80-U+DCFF and given back as
-// that byte, so that a note can show it as it was given.
-QString ArgumentText(std::string_view bytes)
-{
-    QString text;
-    for (std::size_t i = 0; i < bytes.size();) {
-        char32_t code = 0;
-        const std::size_t length = DecodeUtf8(bytes, i, code);
-        if (length == 0) {
-            text += QChar(static_cast<char16_t>(0xDC00 + static_cast<unsigned char>(bytes[i])));
-            ++i;
-            continue;
-        }
-        // Not through Qt's decoders: they drop a byte-order mark, which is part of the value.
-        if (QChar::requiresSurrogates(code)) {
-            text += QChar(QChar::highSurrogate(code));
-            text += QChar(QChar::lowSurrogate(code));
-        } else {
-            text += QChar(static_cast<char16_t>(code));
-        }
-        i += length;
-    }
-    return text;
-}
-
-std::string ArgumentBytes(const QString& text)
-{
-    std::string bytes;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c >= 0xDC80 && c <= 0xDCFF) {
-            bytes += static_cast<char>(c - 0xDC00);
-        } else {
-            const qsizetype units = QChar::isHighSurrogate(c) && i + 1 < text.size() ? 2 : 1;
-            bytes += text.mid(i, units).toStdString();
-            i += units - 1;
-        }
-    }
-    return bytes;
-}
+constexpr std::array kOptions = {
+    OptionSpec{"brief", "", false}, OptionSpec{"json", "", false}, OptionSpec{"csv", "", false},
+    OptionSpec{"excel", "", false}, OptionSpec{"lang", "", true},   OptionSpec{"help", "h", false},
+    OptionSpec{"version", "v", false},
+};
 
 // How far apart two words are: the fewest letters added, dropped or changed.
 qsizetype EditDistance(const QString& a, const QString& b)
@@ -119,11 +81,25 @@ QString Nearest(const QString& typed, const QStringList& valid)
     return best;
 }
 
-QString Quoted(const QString& value)
+QString Quoted(const std::string& value)
 {
     std::string quoted;
-    AppendQuoted(quoted, ArgumentBytes(value));
+    AppendQuoted(quoted, value);
     return QString::fromStdString(quoted);
+}
+
+// The option names, as a typo is compared with them.
+QStringList OptionNames()
+{
+    QStringList names;
+    for (const OptionSpec& option : kOptions)
+        names << QStringLiteral("--") + QString::fromLatin1(option.name.data(), static_cast<qsizetype>(option.name.size()));
+    return names;
+}
+
+QString Said(const char* text)
+{
+    return QCoreApplication::translate(kDecodeContext, text);
 }
 
 // At most three lines: what is wrong, the nearest valid word, and where the
@@ -133,25 +109,9 @@ ExitCode UsageError(FdWriter& err, const QString& why, const QString& suggestion
     std::string& lines = err.Buffer();
     lines += "regalo-decode: " + why.toStdString() + '\n';
     if (!suggestion.isEmpty())
-        lines += QCoreApplication::translate("regalo-decode", "может быть, %1?").arg(suggestion).toStdString() + '\n';
+        lines += Said(QT_TRANSLATE_NOOP("regalo-decode", "может быть, %1?")).arg(suggestion).toStdString() + '\n';
     lines += Words(QT_TRANSLATE_NOOP("regalo-decode", "Справка: regalo-decode --help")) + '\n';
     return ExitCode::Usage;
-}
-
-QString Said(const char* text)
-{
-    return QCoreApplication::translate("regalo-decode", text);
-}
-
-// The argument that named an option the parser does not know, with its dashes.
-QString OptionArgument(const QStringList& argv, const QString& name)
-{
-    for (const QString& argument : argv) {
-        const QString bare = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1).section(QLatin1Char('='), 0, 0);
-        if (argument.startsWith(QLatin1Char('-')) && bare == name)
-            return argument.section(QLatin1Char('='), 0, 0);
-    }
-    return QLatin1Char('-') + name;
 }
 
 // What the command line asks for, once it has been read whole and found sound.
@@ -171,35 +131,19 @@ struct Request {
 std::optional<Request> Parse(const std::vector<std::string>& arguments, const QStringList& uiLanguages, FdWriter& out,
                              FdWriter& err, ExitCode& exitCode)
 {
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption brief(QStringLiteral("brief"));
-    const QCommandLineOption json(QStringLiteral("json"));
-    const QCommandLineOption csv(QStringLiteral("csv"));
-    const QCommandLineOption excel(QStringLiteral("excel"));
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    const QCommandLineOption lang(QStringLiteral("lang"), QString(), QStringLiteral("language"));
-    parser.addOptions({brief, json, csv, excel, help, version, lang});
-
-    QStringList argv{QStringLiteral("regalo-decode")};
-    for (const std::string& argument : arguments) {
+    std::vector<std::string> given = arguments;
 #ifdef _WIN32
-        // Help as Windows' own console programs give it.
-        if (argument == "/?") {
-            argv << QStringLiteral("--help");
-            continue;
-        }
+    // Help as Windows' own console programs give it.
+    std::replace(given.begin(), given.end(), std::string("/?"), std::string("--help"));
 #endif
-        argv << ArgumentText(argument);
-    }
-    const bool parsed = parser.parse(argv);
+    const CommandLine line = ReadCommandLine(given, kOptions);
 
     // The program's own words: --lang, else the system's language. The
     // catalogue's texts: Russian unless asked, since scripts read them.
+    const std::optional<std::string> lang = line.Value("lang");
     std::optional<Language> asked;
-    if (parser.isSet(lang))
-        asked = LanguageNamed(parser.value(lang));
+    if (lang)
+        asked = LanguageNamed(QString::fromStdString(*lang));
     UseLanguage(asked ? *asked : LanguageForUi(uiLanguages), QtTexts::AsTheyAre);
     UseCatalogueLanguage(asked ? *asked : Language::Russian);
 
@@ -207,67 +151,68 @@ std::optional<Request> Parse(const std::vector<std::string>& arguments, const QS
         exitCode = UsageError(err, why, suggestion);
         return std::nullopt;
     };
-    if (!parsed) {
-        if (!parser.unknownOptionNames().isEmpty()) {
-            const QString option = OptionArgument(argv, parser.unknownOptionNames().first());
-            return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "неизвестный параметр %1")).arg(Quoted(option)),
-                          Nearest(option.section(QLatin1Char('='), 0, 0), kOptions));
-        }
-        return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "после %1 нужно значение")).arg(Quoted(argv.last())));
+    if (line.problem != CommandLine::Problem::None) {
+        const QString option = QString::fromStdString(line.argument).section(QLatin1Char('='), 0, 0);
+        return refuse(QString::fromStdString(CommandLineProblemWords(line, OwnWordsTranslation())),
+                      line.problem == CommandLine::Problem::UnknownOption ? Nearest(option, OptionNames()) : QString());
     }
-    if (parser.isSet(help) || parser.isSet(version)) {
-        out.Append(parser.isSet(help) ? Words(kUsage) : std::string("regalo-decode " REGALO_VERSION "\n"));
+    if (line.Has("help") || line.Has("version")) {
+        out.Append(line.Has("help") ? Words(kUsage) : std::string("regalo-decode " REGALO_VERSION "\n"));
         exitCode = ExitCode::Ok;
         return std::nullopt;
     }
-    if (parser.isSet(lang) && !asked)
-        return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "--lang принимает ru или en, а не %1")).arg(Quoted(parser.value(lang))));
+    if (lang && !asked)
+        return refuse(QString::fromStdString(UnknownLanguageWords(*lang, OwnWordsTranslation())));
 
-    QStringList positional = parser.positionalArguments();
-    if (positional.isEmpty())
+    std::vector<std::string> positional = line.positional;
+    if (positional.empty())
         return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "скажите, что расшифровать: status, error или list")));
-    const QString command = positional.takeFirst();
-    if (int(parser.isSet(brief)) + int(parser.isSet(json)) + int(parser.isSet(csv)) + int(parser.isSet(excel)) > 1)
+    const std::string command = positional.front();
+    positional.erase(positional.begin());
+    if (int(line.Has("brief")) + int(line.Has("json")) + int(line.Has("csv")) + int(line.Has("excel")) > 1)
         return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "--brief, --json, --csv и --excel исключают друг друга")));
-    const Format format = parser.isSet(brief)   ? Format::Brief
-                          : parser.isSet(json)  ? Format::Json
-                          : parser.isSet(csv)   ? Format::Csv
-                          : parser.isSet(excel) ? Format::Excel
-                                                : Format::Text;
+    const Format format = line.Has("brief")   ? Format::Brief
+                          : line.Has("json")  ? Format::Json
+                          : line.Has("csv")   ? Format::Csv
+                          : line.Has("excel") ? Format::Excel
+                                              : Format::Text;
 
-    if (command == QLatin1String("list")) {
+    if (command == "list") {
         if (positional.size() != 1)
             return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "list принимает одно из: errors, flags")));
-        if (positional[0] == QLatin1String("errors"))
+        if (positional[0] == "errors")
             return Request{Request::Command::ListErrors, format, {}, false, {}};
-        if (positional[0] == QLatin1String("flags"))
+        if (positional[0] == "flags")
             return Request{Request::Command::ListFlags, format, {}, false, {}};
         return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "нет списка %1")).arg(Quoted(positional[0])),
-                      Nearest(positional[0], kLists));
+                      Nearest(QString::fromStdString(positional[0]), kLists));
     }
 
-    if (command == QLatin1String("diff")) {
+    if (command == "diff") {
         if (positional.size() != 2)
             return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "diff сравнивает две строки статуса, каждую одним аргументом")));
-        return Request{Request::Command::Diff, format, ArgumentBytes(positional[0]), false, ArgumentBytes(positional[1])};
+        return Request{Request::Command::Diff, format, positional[0], false, positional[1]};
     }
 
     Request::Command decoded;
-    if (command == QLatin1String("status"))
+    if (command == "status")
         decoded = Request::Command::Status;
-    else if (command == QLatin1String("error"))
+    else if (command == "error")
         decoded = Request::Command::ErrorCode;
     else
         return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "неизвестная команда %1")).arg(Quoted(command)),
-                      Nearest(command, kCommands));
-    if (positional.isEmpty())
-        return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "%1 ждёт значение или - для стандартного ввода")).arg(command));
-    if (positional == QStringList{QStringLiteral("-")})
+                      Nearest(QString::fromStdString(command), kCommands));
+    if (positional.empty())
+        return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "%1 ждёт значение или - для стандартного ввода")).arg(QString::fromStdString(command)));
+    if (positional == std::vector<std::string>{"-"})
         return Request{decoded, format, {}, true, {}};
     if (decoded == Request::Command::ErrorCode && positional.size() != 1)
         return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "error принимает один код")));
     // Status bytes may come as one argument or several.
-    return Request{decoded, format, ArgumentBytes(positional.join(QLatin1Char(' '))), false, {}};
+    std::string value;
+    for (const std::string& part : positional)
+        value += (value.empty() ? "" : " ") + part;
+    return Request{decoded, format, value, false, {}};
 }
 
 std::unique_ptr<FormatWriter> WriterFor(const Request& request)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/Streams.h"
+#include "cli/Surroundings.h"
 
 #include <QLocale>
 #include <QStringList>

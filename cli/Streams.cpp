@@ -138,11 +138,7 @@ bool LineReader::Fill()
     for (;;) {
         if (StopRequested())
             return false;
-        long n = 0;
-        {
-            const WaitingForInput waiting;
-            n = ReadSome(fd_, target.data() + kept, target.size() - kept);
-        }
+        const long n = WhileWaitingForInput([&] { return ReadSome(fd_, target.data() + kept, target.size() - kept); });
         // What arrives after a stop is not answered; a read the stop broke off is no read error.
         if (StopRequested())
             return false;
@@ -257,15 +253,14 @@ bool LineReader::Next(Line& line)
             continue; // read only what completes a unit or a line end
         const char* start = chunk_.data() + begin_;
         const std::size_t available = end_ - begin_;
-        const auto* feed = static_cast<const char*>(std::memchr(start, '\n', available));
-        std::size_t length = feed ? static_cast<std::size_t>(feed - start) : available;
-        // A carriage return ends a line too, alone or before its line feed.
-        bool ends = feed != nullptr;
-        std::size_t consumed = length + (feed ? 1 : 0);
-        if (const auto* ret = static_cast<const char*>(std::memchr(start, '\r', length))) {
-            length = static_cast<std::size_t>(ret - start);
-            ends = true;
-            consumed = length + 1;
+        // A line ends at a line feed, a carriage return alone, or both:
+        // whichever comes first, so that neither is looked for past the line.
+        std::size_t length = 0;
+        while (length < available && start[length] != '\n' && start[length] != '\r')
+            ++length;
+        const bool ends = length < available;
+        std::size_t consumed = length + (ends ? 1 : 0);
+        if (ends && start[length] == '\r') {
             if (length + 1 < available && start[length + 1] == '\n')
                 ++consumed;
             else if (length + 1 == available)

@@ -11,13 +11,6 @@
 // is reported, a line is never held beyond a bound, and an answer is written
 // out before the program waits for more input.
 
-// The descriptors regalo-decode reads and writes; -1 for one that was closed.
-struct StandardStreams {
-    int in;
-    int out;
-    int err;
-};
-
 // A read or write that failed, and the system's reason.
 class IoError : public std::runtime_error {
 public:

@@ -160,11 +160,10 @@ bool StopRequested()
     return stopSignal != 0;
 }
 
-WaitingForInput::WaitingForInput()
+long WhileWaitingForInput(const std::function<long()>& read)
 {
     waitingForInput = true;
-}
-WaitingForInput::~WaitingForInput()
-{
+    const long result = read();
     waitingForInput = false;
+    return result;
 }

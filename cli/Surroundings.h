@@ -1,9 +1,16 @@
 #pragma once
 
-#include "cli/Streams.h"
+#include <functional>
 
 // What the program finds around it when it starts: its standard
 // descriptors, a Windows console's code pages, and the stop signals.
+
+// The descriptors regalo-decode reads and writes; -1 for one that was closed.
+struct StandardStreams {
+    int in;
+    int out;
+    int err;
+};
 
 // The standard descriptors, each claimed: one the program was started
 // without is taken by /dev/null, so that no file opened later lands on it,
@@ -38,12 +45,6 @@ void CatchStopSignals();
 void ResendStopSignal();
 bool StopRequested();
 
-// Held while the program waits for input, every answer before it written:
-// on Windows, Ctrl-C or Ctrl-Break then ends the program at once.
-class WaitingForInput {
-public:
-    WaitingForInput();
-    ~WaitingForInput();
-    WaitingForInput(const WaitingForInput&) = delete;
-    WaitingForInput& operator=(const WaitingForInput&) = delete;
-};
+// Runs a read that may wait for input, every answer before it written: on
+// Windows, Ctrl-C or Ctrl-Break then ends the program at once.
+long WhileWaitingForInput(const std::function<long()>& read);

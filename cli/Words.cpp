@@ -4,11 +4,9 @@
 
 namespace {
 
-constexpr char kContext[] = "regalo-decode";
-
 QString Text(const char* text)
 {
-    return QCoreApplication::translate(kContext, text);
+    return QCoreApplication::translate(kDecodeContext, text);
 }
 
 } // namespace
@@ -20,7 +18,7 @@ std::string Words(const char* text)
 
 std::string Words(const char* text, std::size_t count)
 {
-    return QCoreApplication::translate(kContext, text, nullptr, static_cast<int>(count)).toStdString();
+    return QCoreApplication::translate(kDecodeContext, text, nullptr, static_cast<int>(count)).toStdString();
 }
 
 std::string IoErrorWords(const IoError& failure)

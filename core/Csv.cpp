@@ -2,6 +2,7 @@
 
 #include "core/Diagnostics.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -12,19 +13,32 @@ bool StartsLikeAFormula(std::string_view text)
     return !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
 }
 
+} // namespace
+
+void AppendDoubledQuotes(std::string& out, std::string_view text)
+{
+    std::size_t start = 0;
+    for (std::size_t quote; (quote = text.find('"', start)) != std::string_view::npos; start = quote + 1) {
+        out.append(text, start, quote + 1 - start);
+        out += '"';
+    }
+    out.append(text, start);
+}
+
+namespace {
+
+// Quoted when it holds the separator, a quote or a line end.
 void AppendQuoted(std::string& out, std::string_view text, const CsvStyle& style)
 {
-    const char special[] = {style.separator, '"', '\n', '\r', '\0'};
-    if (text.find_first_of(std::string_view(special, 4)) == std::string_view::npos) {
+    const bool special = std::any_of(text.begin(), text.end(), [&style](char c) {
+        return c == style.separator || c == '"' || c == '\n' || c == '\r';
+    });
+    if (!special) {
         out += text;
         return;
     }
     out += '"';
-    for (char c : text) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
+    AppendDoubledQuotes(out, text);
     out += '"';
 }
 
@@ -45,7 +59,9 @@ void AppendCsvField(std::string& out, const CsvCell& cell, const CsvStyle& style
     }
     std::string escaped;
     std::string_view text = cell.text;
-    if (cell.kind == CsvCell::Kind::Input) {
+    // Most input is plain: it stands as it is.
+    const bool plain = std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F && c != '\\'; });
+    if (cell.kind == CsvCell::Kind::Input && !(plain && !StartsLikeAFormula(text))) {
         AppendEscaped(escaped, text, std::numeric_limits<std::size_t>::max());
         if (StartsLikeAFormula(escaped))
             escaped.insert(0, 1, '\'');
@@ -55,14 +71,16 @@ void AppendCsvField(std::string& out, const CsvCell& cell, const CsvStyle& style
         AppendQuoted(out, text, style);
         return;
     }
-    std::string formula = "=\"";
-    for (char c : text) {
-        if (c == '"')
-            formula += '"';
-        formula += c;
+    // ="text", whose quotes always quote the field: each quote of the text
+    // is doubled for the formula, then again for the field.
+    out += "\"=\"\"";
+    std::size_t start = 0;
+    for (std::size_t quote; (quote = text.find('"', start)) != std::string_view::npos; start = quote + 1) {
+        out.append(text, start, quote - start);
+        out += "\"\"\"\"";
     }
-    formula += '"';
-    AppendQuoted(out, formula, style);
+    out.append(text, start);
+    out += "\"\"\"";
 }
 
 std::string CsvField(const CsvCell& cell, const CsvStyle& style)

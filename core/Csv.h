@@ -37,6 +37,8 @@ inline CsvCell CsvInput(std::string_view text) { return {text, CsvCell::Kind::In
 // take for a formula (=, +, -, @ first) begins with an apostrophe.
 std::string CsvField(const CsvCell& cell, const CsvStyle& style = kCsv);
 void AppendCsvField(std::string& out, const CsvCell& cell, const CsvStyle& style);
+// The text with each quote doubled, as a quoted field holds it.
+void AppendDoubledQuotes(std::string& out, std::string_view text);
 // Fields as above, separated, with the line end.
 void AppendCsvRow(std::string& out, std::initializer_list<CsvCell> cells, const CsvStyle& style);
 // The start of a document: the byte-order mark where the style has one, and

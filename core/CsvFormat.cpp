@@ -6,6 +6,8 @@
 #include "core/FormatParts.h"
 #include "core/Formats.h"
 
+#include <algorithm>
+
 namespace {
 
 std::string Number(long long value)
@@ -30,25 +32,15 @@ public:
 
     void Status(std::string& out, std::string_view input, const StatusBytes& bytes) const override
     {
-        // Each set flag as "byte.bit caption", one to a line of the cell,
-        // from pieces built once; the state's cells likewise.
-        const TextTranslation translate = translate_;
-        const BytePieces& pieces = OncePerLanguage(translate, [translate] {
-            return BytePieces([translate](std::string& text, const StatusFlag& flag, std::size_t) {
-                text += '\n' + std::to_string(flag.byteIndex) + '.' + std::to_string(flag.bit) + ' ' + CaptionIn(flag.caption, translate);
-            });
-        });
-        std::string flags;
-        for (std::size_t byte = 0; byte < bytes.size(); ++byte)
-            flags += pieces.Of(byte, bytes[byte]);
         const int state = ReceiptStateOf(bytes[kReceiptStateByte]);
         AppendCsvField(out, CsvInput(input), style_);
         out += style_.separator;
-        AppendCsvField(out, StatusHexText(bytes), style_);
+        const auto hex = StatusHexChars(bytes);
+        AppendCsvField(out, std::string_view(hex.data(), hex.size()), style_);
         out += style_.separator;
         out += StateCells(state);
         out += style_.separator;
-        AppendCsvField(out, std::string_view(flags).substr(flags.empty() ? 0 : 1), style_);
+        AppendFlags(out, bytes);
         out += style_.separator;
         out += style_.lineEnd;
     }
@@ -126,6 +118,38 @@ public:
 
 private:
     static std::string StateBits() { return "0-" + Number(kReceiptStateBits - 1); }
+
+    // Each set flag as "byte.bit caption", one to a line of the cell. A
+    // reading has a flag in every byte, bit 7, so its cell holds line feeds
+    // and is quoted, in Excel too: written from pieces built once, their
+    // quotes doubled.
+    void AppendFlags(std::string& out, const StatusBytes& bytes) const
+    {
+        const TextTranslation translate = translate_;
+        const BytePieces& pieces = OncePerLanguage(translate, [translate] {
+            return BytePieces([translate](std::string& text, const StatusFlag& flag, std::size_t) {
+                text += '\n' + Number(flag.byteIndex) + '.' + Number(flag.bit) + ' ';
+                AppendDoubledQuotes(text, CaptionIn(flag.caption, translate));
+            });
+        });
+        const auto set = [](unsigned value) { return (value & 0xFFu) != 0; };
+        const auto several = [](unsigned value) { return (value & (value - 1) & 0xFFu) != 0; };
+        if (std::count_if(bytes.begin(), bytes.end(), set) >= 2 || std::any_of(bytes.begin(), bytes.end(), several)) {
+            out += '"';
+            const std::size_t start = out.size();
+            for (std::size_t byte = 0; byte < bytes.size(); ++byte)
+                out += pieces.Of(byte, bytes[byte]);
+            out.erase(start, 1); // the line feed before the first
+            out += '"';
+            return;
+        }
+        std::string flag;
+        for (const StatusFlag& set : StatusFlagCatalogue) {
+            if (bytes[static_cast<std::size_t>(set.byteIndex)] & set.Value())
+                flag = Number(set.byteIndex) + '.' + Number(set.bit) + ' ' + CaptionIn(set.caption, translate_);
+        }
+        AppendCsvField(out, flag, style_);
+    }
 
     // The receipt state's number and caption, two cells.
     const std::string& StateCells(int state) const

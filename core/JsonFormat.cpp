@@ -59,7 +59,7 @@ public:
         for (std::size_t byte = 0; byte < bytes.size(); ++byte)
             json.Raw(flags.Of(byte, bytes[byte]));
         json.EndArray()
-            .Key("hex").String(StatusHexText(bytes))
+            .Key("hex").String(std::string_view(StatusHexChars(bytes).data(), kStatusTextLength))
             .Key("input").String(input)
             .Key("receiptState").Raw(states[static_cast<std::size_t>(ReceiptStateOf(bytes[kReceiptStateByte]))])
             .EndObject();

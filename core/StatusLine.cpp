@@ -75,17 +75,23 @@ std::optional<StatusLine> ReadStatusLine(std::string_view input, StatusLineError
     return line;
 }
 
-void AppendStatusHex(std::string& out, const StatusBytes& bytes)
+std::array<char, kStatusTextLength> StatusHexChars(const StatusBytes& bytes)
 {
-    char text[kStatusTextLength];
+    std::array<char, kStatusTextLength> text;
     for (std::size_t k = 0; k < bytes.size(); ++k) {
-        char* at = text + StatusFieldOffset(static_cast<int>(k));
+        char* at = text.data() + StatusFieldOffset(static_cast<int>(k));
         at[0] = UpperHexDigit(bytes[k] >> 4);
         at[1] = UpperHexDigit(bytes[k]);
         if (k + 1 < bytes.size())
             at[2] = ' ';
     }
-    out.append(text, sizeof text);
+    return text;
+}
+
+void AppendStatusHex(std::string& out, const StatusBytes& bytes)
+{
+    const auto text = StatusHexChars(bytes);
+    out.append(text.data(), text.size());
 }
 
 std::string StatusHexText(const StatusBytes& bytes)

@@ -40,3 +40,5 @@ std::optional<StatusLine> ReadStatusLine(std::string_view input, StatusLineError
 // The status bytes as the window's field shows them: "80 80 89 80 80 80".
 std::string StatusHexText(const StatusBytes& bytes);
 void AppendStatusHex(std::string& out, const StatusBytes& bytes);
+// The same without taking memory: a log has millions.
+std::array<char, kStatusTextLength> StatusHexChars(const StatusBytes& bytes);

@@ -42,5 +42,7 @@ inline constexpr char kErrorCodesContext[] = "ErrorCodes";
 inline constexpr char kExplanationContext[] = "Explanation";
 // What is wrong with a value that cannot be read.
 inline constexpr char kReadingContext[] = "Reading";
+// Why a command line is refused.
+inline constexpr char kOptionsContext[] = "Options";
 // The labels of regalo-decode's text output and listings.
 inline constexpr char kReportContext[] = "Report";

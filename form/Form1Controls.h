@@ -11,6 +11,9 @@
 // and how group boxes and check boxes are numbered. Where they stand in
 // pixels is the window's own affair.
 
+// The translation context of the window's texts.
+inline constexpr char kForm1Context[] = "TForm1";
+
 inline constexpr char kForm1Caption[] = "Regalo_Vespera ver. 1.0.2 30.11.2017";
 inline constexpr char kStatusEditMask[] = "AA\\ AA\\ AA\\ AA\\ AA\\ AA;1;";
 inline constexpr char kErrorCodeEditMask[] = "AAAA;1; ";

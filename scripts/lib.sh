@@ -3,6 +3,8 @@
 
 PROJECT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-"$PROJECT_ROOT/build"}
+# The project's version, as CMakeLists.txt gives it: the one place it is written.
+VERSION=$(sed -n 's/^project(Regalo_Vespera VERSION \([0-9.]*\).*/\1/p' "$PROJECT_ROOT/CMakeLists.txt")
 
 # Debian packages the build and the tests need.
 REQUIRED_PACKAGES=(
@@ -55,11 +57,15 @@ ensure_packages() {
   "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-configure_and_build() {
+configure() {
   local build_dir=$1
   shift
   if [ ! -f "$build_dir/CMakeCache.txt" ]; then
     cmake -S "$PROJECT_ROOT" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
   fi
-  cmake --build "$build_dir" --parallel "$(nproc 2>/dev/null || echo 2)"
+}
+
+configure_and_build() {
+  configure "$@"
+  cmake --build "$1" --parallel "$(nproc 2>/dev/null || echo 2)"
 }

@@ -590,6 +590,25 @@ since the last emergency RAM reset!</translation>
     </message>
 </context>
 <context>
+    <name>Options</name>
+    <message>
+        <source>неизвестный параметр %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>после %1 нужно значение</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>--lang принимает ru или en, а не %1</source>
+        <translation>--lang takes ru or en, not %1</translation>
+    </message>
+    <message>
+        <source>лишний аргумент %1</source>
+        <translation>unexpected argument %1</translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Расшифровка</source>
@@ -704,22 +723,6 @@ since the last emergency RAM reset!</translation>
 </context>
 <context>
     <name>Regalo_Vespera</name>
-    <message>
-        <source>неизвестный параметр %1</source>
-        <translation>unknown option %1</translation>
-    </message>
-    <message>
-        <source>лишний аргумент %1</source>
-        <translation>unexpected argument %1</translation>
-    </message>
-    <message>
-        <source>после %1 нужно значение</source>
-        <translation>%1 needs a value</translation>
-    </message>
-    <message>
-        <source>--lang принимает ru или en, а не %1</source>
-        <translation>--lang takes ru or en, not %1</translation>
-    </message>
     <message>
         <source>Параметры: Regalo_Vespera --help</source>
         <translation>Options: Regalo_Vespera --help</translation>
@@ -1163,18 +1166,6 @@ Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
     <message>
         <source>Справка: regalo-decode --help</source>
         <translation>Usage: regalo-decode --help</translation>
-    </message>
-    <message>
-        <source>неизвестный параметр %1</source>
-        <translation>unknown option %1</translation>
-    </message>
-    <message>
-        <source>после %1 нужно значение</source>
-        <translation>%1 needs a value</translation>
-    </message>
-    <message>
-        <source>--lang принимает ru или en, а не %1</source>
-        <translation>--lang takes ru or en, not %1</translation>
     </message>
     <message>
         <source>скажите, что расшифровать: status, error или list</source>

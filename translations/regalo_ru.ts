@@ -575,6 +575,25 @@
     </message>
 </context>
 <context>
+    <name>Options</name>
+    <message>
+        <source>неизвестный параметр %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>после %1 нужно значение</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--lang принимает ru или en, а не %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>лишний аргумент %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Расшифровка</source>
@@ -690,22 +709,6 @@
 </context>
 <context>
     <name>Regalo_Vespera</name>
-    <message>
-        <source>неизвестный параметр %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>лишний аргумент %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>после %1 нужно значение</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--lang принимает ru или en, а не %1</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Параметры: Regalo_Vespera --help</source>
         <translation type="unfinished"></translation>
@@ -1133,18 +1136,6 @@
     </message>
     <message>
         <source>Справка: regalo-decode --help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>неизвестный параметр %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>после %1 нужно значение</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--lang принимает ru или en, а не %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -105,7 +105,7 @@ Widget* Place(QWidget* form, Widget* widget, const char* name)
     PlaceWidget(widget, placement.parent ? form->findChild<QWidget*>(QString::fromLatin1(placement.parent)) : form,
                 placement);
     if (const char* text = Form1Text(name))
-        ApplyText(widget, QCoreApplication::translate("TForm1", text));
+        ApplyText(widget, QCoreApplication::translate(kForm1Context, text));
     return widget;
 }
 

@@ -15,6 +15,8 @@ TForm2* Form2 = nullptr;
 
 namespace {
 
+constexpr char kForm2Context[] = "TForm2";
+
 // The About window has only this one front end: its texts stand with its geometry.
 struct PlacedText {
     ControlPlacement placement;
@@ -35,7 +37,7 @@ template <class Widget>
 Widget* Place(QWidget* window, Widget* widget, const PlacedText& placed)
 {
     PlaceWidget(widget, window, placed.placement);
-    widget->setText(QCoreApplication::translate("TForm2", placed.text));
+    widget->setText(QCoreApplication::translate(kForm2Context, placed.text));
     return widget;
 }
 

@@ -47,8 +47,6 @@ std::u32string Latin(std::string_view text)
     return {text.begin(), text.end()};
 }
 
-constexpr char kPageContext[] = "Page";
-
 constexpr char kBadLink[] =
     QT_TRANSLATE_NOOP("Page", "Ссылка не открыта: в ней нет строки статуса (s=) или кода ошибки (e=), которые можно прочитать.");
 
@@ -189,7 +187,7 @@ public:
     void Translate()
     {
         if (!row_.Translate(translate_))
-            AddMessage(Translated("TForm1", kInvalidErrorCodeMessage, translate_));
+            AddMessage(Translated(kForm1Context, kInvalidErrorCodeMessage, translate_));
         Remember(kErrorCodeField);
     }
 

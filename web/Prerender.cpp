@@ -83,7 +83,7 @@ std::string Texts(bool english)
     JsonWriter json(out);
     json.BeginObject();
     for (const char* name : {"Button2", "GroupBox7", "Label2", "Label3"})
-        json.Key(name).String(Translated("TForm1", Form1Text(name), translate));
+        json.Key(name).String(Translated(kForm1Context, Form1Text(name), translate));
     json.Key("boxLanguages");
     WriteArray(json, boxes, [&](const std::string& caption) { json.String(IsEnglishIn(english, caption) ? "en" : ""); });
     json.Key("boxes");
@@ -92,7 +92,7 @@ std::string Texts(bool english)
     WriteTexts(json, groups);
     json.Key("page").BeginObject();
     for (const auto& [key, text] : kPageWords)
-        json.Key(key).String(Translated("Page", text, translate));
+        json.Key(key).String(Translated(kPageContext, text, translate));
     json.EndObject().Key("states");
     WriteTexts(json, states);
     json.Key("title").String(kForm1Caption).EndObject();

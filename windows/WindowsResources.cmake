@@ -43,6 +43,7 @@ foreach(pair README-en.txt:windows/zip/README-en.txt README-ru.txt:windows/zip/R
   list(GET pair 0 name)
   list(GET pair 1 source)
   file(READ ${PROJECT_SOURCE_DIR}/${source} text)
+  string(REPLACE "@PROJECT_VERSION@" "${PROJECT_VERSION}" text "${text}")
   string(REPLACE "\n" "\r\n" text "${text}")
   file(WRITE ${zip_dir}/${name} "${text}")
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${source})

@@ -43,4 +43,5 @@ bash "$here/ctrl_c_test.sh" "$build/cli/regalo-decode.exe" "$build/ctrl-c"
 echo "== smoke test of Regalo_Vespera.exe"
 bash "$here/smoke_test.sh" "$build/app/Regalo_Vespera.exe" "$build/smoke"
 echo "== the installer"
-bash "$here/msi_test.sh" "$(cd "$here/.." && pwd)/dist/Regalo_Vespera-1.0.2-win64.msi" "$build/msi"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+bash "$here/msi_test.sh" "$(cd "$here/.." && pwd)/dist/Regalo_Vespera-$version-win64.msi" "$build/msi"

@@ -284,14 +284,15 @@ const suites = {
   async server({ browser }) {
     const work = mkdtempSync(join(tmpdir(), 'regalo-serve-'));
     const folder = join(work, 'web');
-    cpSync(distWeb, folder, { recursive: true });
+    cpSync(distWeb, folder, { recursive: true, preserveTimestamps: true });
     symlinkSync('/etc/passwd', join(folder, 'leak'));
     const server = await serve(folder);
     const base = `http://127.0.0.1:${server.address().port}`;
     const ask = (path, { method = 'GET', headers = {} } = {}) => new Promise((done, fail) => {
-      const request = httpRequest(`${base}${path}`, { method, headers }, (response) => {
-        response.resume();
-        response.on('end', () => done({ status: response.statusCode, headers: response.headers }));
+      const request = httpRequest({ host: '127.0.0.1', port: server.address().port, path, method, headers }, (response) => {
+        const body = [];
+        response.on('data', (chunk) => body.push(chunk));
+        response.on('end', () => done({ status: response.statusCode, headers: response.headers, body: Buffer.concat(body) }));
       });
       request.on('error', fail);
       request.end();
@@ -306,8 +307,12 @@ const suites = {
     const cases = [
       ['/%', {}, 400], ['/%ff', {}, 400], ['/%E0%A4%A', {}, 400], ['/leak', {}, 404], ['/../../etc/passwd', {}, 404],
       ['/', { method: 'POST' }, 405], ['/', { method: 'DELETE' }, 405], ['/', { method: 'TRACE' }, 405], ['/', { method: 'HEAD' }, 200],
+      ['/_headers', {}, 404], ['//sw.js', {}, 200, 'text/javascript'], ['/install-desktop.webp', {}, 200, 'image/webp'],
     ];
-    for (const [path, options, status] of cases) assert.equal((await ask(path, options)).status, status, `${options.method || 'GET'} ${path}`);
+    for (const [path, options, status, type] of cases) {
+      const answer = await ask(path, options);
+      assert.deepEqual([answer.status, type && answer.headers['content-type'].split(';')[0]], [status, type], `${options.method || 'GET'} ${path}`);
+    }
     assert.equal(await raw('GET http://[ HTTP/1.1'), '400');
     for (const [accepted, coding] of [['gzip', 'gzip'], ['gzip, deflate, br, zstd', 'br'], ['br;q=0, gzip', 'gzip'], ['identity', undefined]]) {
       assert.equal((await ask('/', { headers: { 'Accept-Encoding': accepted } })).headers['content-encoding'], coding, accepted);
@@ -315,6 +320,12 @@ const suites = {
     const page = await ask('/', { headers: { 'Accept-Encoding': 'gzip' } });
     assert.deepEqual([page.status, page.headers['x-content-type-options']], [200, 'nosniff']);
     assert.match(page.headers['content-security-policy'], /frame-ancestors 'none'/);
+    // As the build compressed it, not compressed on the request.
+    assert.deepEqual((await ask('/', { headers: { 'Accept-Encoding': 'br' } })).body, readFileSync(join(folder, 'index.html.br')));
+    // A page built again while it is served comes with its own headers.
+    writeFileSync(join(folder, '_headers'), readFileSync(join(folder, '_headers'), 'utf8').replace("frame-ancestors 'none'", "frame-ancestors 'self'"));
+    assert.match((await ask('/')).headers['content-security-policy'], /frame-ancestors 'self'/);
+    writeFileSync(join(folder, '_headers'), readFileSync(join(distWeb, '_headers')));
     assert.equal((await ask('/icon.svg', { headers: { 'If-None-Match': page.headers.etag } })).status, 200);
     const icon = await ask('/icon.svg');
     assert.equal((await ask('/icon.svg', { headers: { 'If-None-Match': icon.headers.etag } })).status, 304);
@@ -338,8 +349,10 @@ const suites = {
     assert.deepEqual([busy.status, busy.stderr.trim().split('\n').length], [1, 1], busy.stderr);
 
     // Framed by another site: refused by the header, and by the page where a host sends none.
-    rmSync(join(folder, '_headers'));
-    const bare = await serve(folder);
+    const bareFolder = join(work, 'bare');
+    cpSync(distWeb, bareFolder, { recursive: true, preserveTimestamps: true });
+    rmSync(join(bareFolder, '_headers'));
+    const bare = await serve(bareFolder);
     const outside = join(work, 'outside');
     mkdirSync(outside);
     writeFileSync(join(outside, 'frame.html'),
@@ -404,7 +417,7 @@ const suites = {
   async update({ browser }) {
     const work = mkdtempSync(join(tmpdir(), 'regalo-update-'));
     const site = join(work, 'site');
-    cpSync(distWeb, site, { recursive: true });
+    cpSync(distWeb, site, { recursive: true, preserveTimestamps: true });
     const buildA = readFileSync(join(site, 'index.html'), 'utf8').match(/data-build="([0-9a-f]+)"/)[1];
     const buildB = 'b'.repeat(buildA.length);
     const server = await serve(site, 0, { cacheControl: 'max-age=600' });

@@ -5,6 +5,7 @@ import { createHash } from 'node:crypto';
 import { execFileSync } from 'node:child_process';
 import { copyFileSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
+import { brotliCompressSync, constants, gzipSync } from 'node:zlib';
 import { minify } from 'terser';
 import { encodeWasmText } from '../script/wasmText.js';
 import { joinScript } from './joinScript.mjs';
@@ -117,3 +118,13 @@ writeFileSync(single, fill(page, {
   CSP: policy(["default-src 'none'", ...scriptRules, 'img-src data:']),
   HEAD: `<style>${style}</style>\n<script>${headScript}</script>\n<link rel="icon" href="data:image/svg+xml;base64,${icon}" type="image/svg+xml">`,
 }));
+
+// Compressed beside each file that compresses, once, here: a server (scripts/web
+// serve, or a host that takes them) sends these as they are, instead of
+// compressing the page on its first request.
+for (const file of readdirSync(out).filter((name) => /\.(html|js|css|wasm|svg|webmanifest)$/.test(name))) {
+  const body = readFileSync(join(out, file));
+  writeFileSync(join(out, `${file}.br`), brotliCompressSync(body, {
+    params: { [constants.BROTLI_PARAM_QUALITY]: 11, [constants.BROTLI_PARAM_SIZE_HINT]: body.length } }));
+  writeFileSync(join(out, `${file}.gz`), gzipSync(body, { level: 9 }));
+}

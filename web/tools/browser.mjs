@@ -1,11 +1,13 @@
 // Debian's chromium, headless, against the page served on 127.0.0.1.
-import { existsSync } from 'node:fs';
+import { existsSync, readFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
 export const projectRoot = join(dirname(fileURLToPath(import.meta.url)), '../..');
 export const distWeb = process.env.REGALO_WEB_DIST || join(projectRoot, 'dist/web');
-export const singleFile = process.env.REGALO_WEB_SINGLE || join(projectRoot, 'dist/Regalo_Vespera-1.0.2-web.html');
+// The project's version, as CMakeLists.txt gives it.
+export const version = readFileSync(join(projectRoot, 'CMakeLists.txt'), 'utf8').match(/^project\(Regalo_Vespera VERSION ([\d.]+)/m)[1];
+export const singleFile = process.env.REGALO_WEB_SINGLE || join(projectRoot, `dist/Regalo_Vespera-${version}-web.html`);
 const chromium = process.env.CHROMIUM || '/usr/bin/chromium';
 
 // ctest counts exit code 77 as skipped: the page or the browser is not there.

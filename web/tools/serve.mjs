@@ -1,27 +1,27 @@
 // A static server for dist/web on 127.0.0.1, for trying the page and for its
 // tests: node serve.mjs <folder> [port]; prints the address. Port 0 takes any.
 // It answers GET and HEAD with the folder's files and nothing outside it,
-// compressed where the browser takes brotli or gzip, with ETags for revalidation and
-// the headers the folder's _headers file lists (what static hosts read).
+// compressed as the build left them beside the files (.br, .gz) where the
+// browser takes brotli or gzip, with ETags for revalidation and the headers
+// the folder's _headers file lists (what static hosts read), read again
+// whenever it changes, as the files are.
 import { createHash } from 'node:crypto';
 import { createServer } from 'node:http';
 import { readFile, realpath, stat } from 'node:fs/promises';
 import { realpathSync } from 'node:fs';
-import { extname, join, resolve, sep } from 'node:path';
+import { basename, extname, join, resolve, sep } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { brotliCompressSync, constants, gzipSync } from 'node:zlib';
 
 const TYPES = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8', '.css': 'text/css; charset=utf-8',
-  '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.png': 'image/png', '.webmanifest': 'application/manifest+json',
+  '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.png': 'image/png', '.webp': 'image/webp',
+  '.webmanifest': 'application/manifest+json',
 };
-const COMPRESSED = new Set(['.html', '.js', '.css', '.wasm', '.svg', '.webmanifest']);
 // Brotli first, as hosts serve it: the page carries its WebAssembly, and on a
 // slow link every kilobyte shows.
-const CODINGS = [
-  ['br', (body) => brotliCompressSync(body, { params: { [constants.BROTLI_PARAM_QUALITY]: 11, [constants.BROTLI_PARAM_SIZE_HINT]: body.length } })],
-  ['gzip', (body) => gzipSync(body, { level: 9 })],
-];
+const CODINGS = [['br', '.br'], ['gzip', '.gz']];
+// The host's own files, never served.
+const PRIVATE = new Set(['_headers']);
 
 // Whether an Accept-Encoding header takes `coding` (named, and not with q=0).
 function accepts(header, coding) {
@@ -32,20 +32,23 @@ function accepts(header, coding) {
 }
 
 // The headers of a Netlify/Cloudflare-style _headers file's "/*" block.
-async function headersOf(root) {
-  try {
-    const text = await readFile(join(root, '_headers'), 'utf8');
-    return Object.fromEntries(text.split('\n').filter((line) => /^\s+\S+:/.test(line))
-      .map((line) => [line.slice(0, line.indexOf(':')).trim(), line.slice(line.indexOf(':') + 1).trim()]));
-  } catch {
-    return {};
-  }
+function headersIn(text) {
+  return Object.fromEntries(text.split('\n').filter((line) => /^\s+\S+:/.test(line))
+    .map((line) => [line.slice(0, line.indexOf(':')).trim(), line.slice(line.indexOf(':') + 1).trim()]));
+}
+
+// The path a request names: "//sw.js" is "/sw.js", not an address on a host
+// called sw.js; a target that names a host is taken for its path. Throws
+// for one that is no URL, or percent signs that encode nothing.
+function pathOf(target) {
+  const path = target.startsWith('/') ? target.replace(/^\/+/, '/').replace(/[?#].*$/s, '') : new URL(target).pathname;
+  return decodeURIComponent(path);
 }
 
 // The file a request names inside `root`, symbolic links resolved; null for anything else.
 async function fileFor(root, url) {
-  const path = decodeURIComponent(new URL(url, 'http://host').pathname);
-  if (path.includes('\0')) return null;
+  const path = pathOf(url);
+  if (path.includes('\0') || PRIVATE.has(basename(path))) return null;
   try {
     const file = await realpath(resolve(root, `.${path.endsWith('/') ? `${path}index.html` : path}`));
     return file.startsWith(root + sep) && (await stat(file)).isFile() ? file : null;
@@ -58,8 +61,27 @@ async function fileFor(root, url) {
 // each time) unless a test plays a host that lets browsers keep files.
 export async function serve(folder, port = 0, { cacheControl = 'no-cache' } = {}) {
   const root = realpathSync(resolve(folder));
-  const common = { 'X-Content-Type-Options': 'nosniff', 'Cache-Control': cacheControl, ...(await headersOf(root)) };
-  const cache = new Map(); // file -> { mtime, body, compressed: { coding -> body }, etag }
+  const cache = new Map(); // file -> { version, modified, body, etag }
+  // A file as it is now: read again when it changed (a build writes new files).
+  const current = async (file) => {
+    const { ino, size, mtimeMs, mtime } = await stat(file);
+    const version = `${ino}:${size}:${mtimeMs}`;
+    let entry = cache.get(file);
+    if (!entry || entry.version !== version) {
+      const body = await readFile(file);
+      entry = { version, modified: mtime, body, etag: `"${createHash('sha256').update(body).digest('base64url').slice(0, 22)}"` };
+      cache.set(file, entry);
+    }
+    return entry;
+  };
+  // Small, and read on every request: an edit in the same instant as the last is seen too.
+  const hostHeaders = async () => {
+    try {
+      return headersIn(await readFile(join(root, '_headers'), 'utf8'));
+    } catch {
+      return {};
+    }
+  };
   const server = createServer(async (request, response) => {
     try {
       await answer(request, response);
@@ -70,6 +92,7 @@ export async function serve(folder, port = 0, { cacheControl = 'no-cache' } = {}
     }
   });
   async function answer(request, response) {
+    const common = { 'X-Content-Type-Options': 'nosniff', 'Cache-Control': cacheControl, ...(await hostHeaders()) };
     const refuse = (status, headers = {}) => response.writeHead(status, { ...common, ...headers }).end();
     if (request.method !== 'GET' && request.method !== 'HEAD') return refuse(405, { Allow: 'GET, HEAD' });
     let file;
@@ -79,22 +102,25 @@ export async function serve(folder, port = 0, { cacheControl = 'no-cache' } = {}
       return refuse(400); // an address that is no URL, or percent signs that encode nothing
     }
     if (!file) return refuse(404);
-    const { mtimeMs, mtime } = await stat(file);
-    let entry = cache.get(file);
-    if (!entry || entry.mtime !== mtimeMs) {
-      const body = await readFile(file);
-      entry = { mtime: mtimeMs, body, compressed: {},
-        etag: `"${createHash('sha256').update(body).digest('base64url').slice(0, 22)}"` };
-      cache.set(file, entry);
+    const plain = await current(file);
+    // The build's compressed copy, where the browser takes its coding; never
+    // one older than the file, which someone changed after the build.
+    let coding;
+    let entry = plain;
+    for (const [name, ending] of CODINGS) {
+      if (coding || !accepts(request.headers['accept-encoding'], name)) continue;
+      try {
+        const compressed = await current(file + ending);
+        if (compressed.modified < plain.modified) continue;
+        [entry, coding] = [compressed, name];
+      } catch { /* none for this file */ }
     }
-    const headers = { ...common, 'Content-Type': TYPES[extname(file)] || 'application/octet-stream', ETag: entry.etag,
-      'Last-Modified': mtime.toUTCString(), Vary: 'Accept-Encoding' };
-    if (request.headers['if-none-match'] === entry.etag) return refuse(304, { ETag: entry.etag });
-    const [coding, compress] = (COMPRESSED.has(extname(file)) && CODINGS.find(([name]) => accepts(request.headers['accept-encoding'], name))) || [];
-    if (coding && !entry.compressed[coding]) entry.compressed[coding] = compress(entry.body);
-    const body = coding ? entry.compressed[coding] : entry.body;
-    response.writeHead(200, { ...headers, 'Content-Length': body.length, ...(coding ? { 'Content-Encoding': coding } : {}) });
-    response.end(request.method === 'HEAD' ? undefined : body);
+    const etag = coding ? `${entry.etag.slice(0, -1)}-${coding}"` : entry.etag;
+    const headers = { ...common, 'Content-Type': TYPES[extname(file)] || 'application/octet-stream', ETag: etag,
+      'Last-Modified': plain.modified.toUTCString(), Vary: 'Accept-Encoding' };
+    if (request.headers['if-none-match'] === etag) return refuse(304, { ETag: etag });
+    response.writeHead(200, { ...headers, 'Content-Length': entry.body.length, ...(coding ? { 'Content-Encoding': coding } : {}) });
+    response.end(request.method === 'HEAD' ? undefined : entry.body);
   }
   return new Promise((done, fail) => {
     server.once('error', fail);
