@@ -2,6 +2,7 @@
 
 #include "core/ErrorCodes.h"
 #include "core/Options.h"
+#include "core/Reading.h"
 #include "core/StatusLine.h"
 
 #include <array>
@@ -44,7 +45,9 @@ WindowOptions::Problem ValueProblem(const CommandLine::Option& option)
         return WindowOptions::Problem::UnknownLanguage;
     if (option.name == "status" && !ReadStatusLine(option.value))
         return WindowOptions::Problem::BadStatusLine;
-    if (option.name == "code" && !ReadErrorCode(option.value, CodeLetters::EitherCase))
+    ErrorCode code{};
+    InputProblem problem{};
+    if (option.name == "code" && !ParseErrorCode(option.value, code, problem))
         return WindowOptions::Problem::BadErrorCode;
     return WindowOptions::Problem::None;
 }

@@ -166,7 +166,7 @@ std::optional<Request> Parse(const std::vector<std::string>& arguments, const QS
 
     std::vector<std::string> positional = line.positional;
     if (positional.empty())
-        return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "скажите, что расшифровать: status, error или list")));
+        return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "скажите, что расшифровать: status, error, list или diff")));
     const std::string command = positional.front();
     positional.erase(positional.begin());
     if (int(line.Has("brief")) + int(line.Has("json")) + int(line.Has("csv")) + int(line.Has("excel")) > 1)

@@ -7,8 +7,7 @@
 #include <charconv>
 
 Decoder::Decoder(ValueKind kind, Format format, ValueSource source, FdWriter& out, FdWriter& err)
-    : kind_(kind), writer_(MakeFormatWriter(format, kind, source, CurrentTranslation())), out_(out), err_(err),
-      noDescription_(Words(QT_TRANSLATE_NOOP("regalo-decode", "описания нет")))
+    : kind_(kind), writer_(MakeFormatWriter(format, kind, source, CurrentTranslation())), out_(out), err_(err)
 {
     // "строка %1: " split around its number, once: a log may need many.
     const std::string line = Words(QT_TRANSLATE_NOOP("regalo-decode", "строка %1: "));
@@ -40,16 +39,14 @@ void Decoder::Refuse(std::string_view value, std::uint64_t lineNumber, std::stri
     writer_->Invalid(out_.Buffer(), value, why);
 }
 
-const Decoder::Message& Decoder::MessageOf(const ErrorCode& code)
+const std::string& Decoder::MessageOf(const ErrorCode& code)
 {
     if (messageIndex_.empty())
         messageIndex_.assign(0x10000, -1);
     int& index = messageIndex_[static_cast<std::size_t>(code.detail * 256 + code.errorClass)];
     if (index < 0) {
         index = static_cast<int>(messages_.size());
-        const std::string text = BuildErrorMessage(code.errorClass, code.detail, CurrentTranslation());
-        std::string rendered = writer_->Message(code, text);
-        messages_.push_back({std::move(rendered), text.empty()});
+        messages_.push_back(writer_->Message(code, BuildErrorMessage(code.errorClass, code.detail, CurrentTranslation())));
     }
     return messages_[static_cast<std::size_t>(index)];
 }
@@ -84,10 +81,7 @@ bool Decoder::DecodeTrimmed(std::string_view input, std::uint64_t lineNumber)
         Refuse(input, lineNumber, Phrased(problem, OwnWordsTranslation()));
         return false;
     }
-    const Message& message = MessageOf(code);
-    writer_->Code(out, input, code, message.rendered);
-    if (message.empty)
-        Note(input, lineNumber, noDescription_);
+    writer_->Code(out, input, code, MessageOf(code));
     return true;
 }
 

@@ -32,11 +32,7 @@ private:
     void Refuse(std::string_view value, std::uint64_t lineNumber, std::string_view why);
     void FlushBoth();
     // The message of a code in this decoder's format, built on first sight.
-    struct Message {
-        std::string rendered;
-        bool empty;
-    };
-    const Message& MessageOf(const ErrorCode& code);
+    const std::string& MessageOf(const ErrorCode& code);
 
     ValueKind kind_;
     std::unique_ptr<FormatWriter> writer_;
@@ -45,7 +41,6 @@ private:
     // The words of notes, translated once: a log may need many.
     std::string lineBefore_;
     std::string lineAfter_;
-    std::string noDescription_;
-    std::vector<Message> messages_;
+    std::vector<std::string> messages_;
     std::vector<int> messageIndex_; // by code; -1 until its message is built
 };

@@ -122,6 +122,21 @@ bool IsStartOfAMark(std::string_view start)
     return start == "\xEF" || start == "\xEF\xBB" || start == "\xFF" || start == "\xFE";
 }
 
+// Whether the bytes of a line are UTF-16 without its mark, as some Windows
+// tools write it: two characters or more, each with a zero byte on the side
+// `zero` (0: the first of each pair, big-endian; 1: the second, little-endian)
+// and none on the other.
+bool IsUnmarkedUtf16(std::string_view line, std::size_t zero)
+{
+    if (line.size() < 4 || line.size() % 2 != 0)
+        return false;
+    for (std::size_t i = 0; i < line.size(); i += 2) {
+        if (line[i + zero] != '\0' || line[i + 1 - zero] == '\0')
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool LineReader::Fill()
@@ -178,6 +193,24 @@ bool LineReader::Fill()
     return begin_ < end_ || !ended_;
 }
 
+LineReader::Encoding LineReader::UnmarkedEncoding(std::string_view start)
+{
+    // The first line, up to its line feed as either byte order writes it.
+    const std::size_t feed = start.find('\n');
+    const std::string_view line = start.substr(0, feed);
+    if (feed == std::string_view::npos || (feed + 1 < start.size() && start[feed + 1] == '\0')) {
+        const std::string_view units = line.substr(0, line.size() & ~std::size_t{1});
+        if (IsUnmarkedUtf16(units.ends_with(std::string_view("\r\0", 2)) ? units.substr(0, units.size() - 2) : units, 1))
+            return Encoding::Utf16LittleEndian;
+    }
+    if (feed != std::string_view::npos && feed % 2 == 1 && line.ends_with('\0')) {
+        const std::string_view units = line.substr(0, line.size() - 1);
+        if (IsUnmarkedUtf16(units.ends_with(std::string_view("\0\r", 2)) ? units.substr(0, units.size() - 2) : units, 0))
+            return Encoding::Utf16BigEndian;
+    }
+    return Encoding::Utf8;
+}
+
 void LineReader::TakeByteOrderMark()
 {
     const std::string_view start(chunk_.data(), end_);
@@ -191,7 +224,7 @@ void LineReader::TakeByteOrderMark()
         begin_ = 2;
         encoding_ = Encoding::Utf16BigEndian;
     } else {
-        encoding_ = Encoding::Utf8;
+        encoding_ = UnmarkedEncoding(start);
     }
 }
 

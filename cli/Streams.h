@@ -54,7 +54,8 @@ public:
 
     // Lines end in LF, CR LF or CR. UTF-8 is read, with or without its
     // byte-order mark, and UTF-16 in either byte order after its mark (what
-    // Windows PowerShell writes), handed out as UTF-8.
+    // Windows PowerShell writes), or without one where the first line has a
+    // zero byte in every other place, handed out as UTF-8.
     struct Line {
         std::string_view text; // without the line end
         std::uint64_t number;  // from 1
@@ -68,8 +69,10 @@ private:
     enum class Encoding { Unknown, Utf8, Utf16LittleEndian, Utf16BigEndian };
 
     bool Fill();
-    // The input's encoding from its byte-order mark, which is then skipped.
+    // The input's encoding from its byte-order mark, which is then skipped;
+    // without one, from the look of the first line.
     void TakeByteOrderMark();
+    static Encoding UnmarkedEncoding(std::string_view start);
     // Turns the UTF-16 in raw_ into UTF-8 in chunk_; a unit cut by the chunk's
     // end waits for the next one.
     void DecodeUtf16();

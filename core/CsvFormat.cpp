@@ -48,9 +48,11 @@ public:
     // Everything after the input, once per code.
     std::string Message(const ErrorCode& code, const std::string& text) const override
     {
+        // A code the catalogue has no text for is named, as the window names it.
+        const std::string said = text.empty() ? NoDescriptionNote(ErrorCodeText(code), translate_) : text;
         std::string cells;
         for (const CsvCell& cell : {CsvCell(ErrorCodeText(code)), CsvNumber(Number(code.errorClass)), CsvNumber(Number(code.detail)),
-                                    CsvCell(FindErrorClass(code.errorClass) != nullptr ? "true" : "false"), CsvCell(text),
+                                    CsvCell(FindErrorClass(code.errorClass) != nullptr ? "true" : "false"), CsvCell(said),
                                     CsvCell("")}) {
             cells += style_.separator;
             AppendCsvField(cells, cell, style_);

@@ -2,6 +2,7 @@
 
 #include "core/ErrorCodes.h"
 #include "core/HexText.h"
+#include "core/Utf8.h"
 
 #include <array>
 
@@ -45,12 +46,14 @@ void AppendFlag(std::string& flags, std::string_view mark, const StatusFlag& fla
     flags += Caption(flag.caption, translate);
 }
 
-} // namespace
-
-std::string ExplainStatus(const StatusBytes& bytes, TextTranslation translate)
+// Each byte read with a flag set besides bit 7, its caption and its flags;
+// then the receipt state, where byte 2 was read.
+std::string ByteLines(const StatusBytes& bytes, const std::array<bool, kStatusByteCount>& read, TextTranslation translate)
 {
-    std::string text = StatusHexText(bytes) + '\n';
+    std::string text;
     for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex) {
+        if (!read[static_cast<std::size_t>(byteIndex)])
+            continue;
         std::string flags;
         for (int bit = 0; bit < kAlwaysSetBit; ++bit) {
             if ((bytes[static_cast<std::size_t>(byteIndex)] >> bit) & 1u)
@@ -58,7 +61,42 @@ std::string ExplainStatus(const StatusBytes& bytes, TextTranslation translate)
         }
         text += ByteLine(byteIndex, flags, translate);
     }
-    return text + WithValue(kReceiptStateLine, StateCaption(bytes, translate), translate);
+    if (read[kReceiptStateByte])
+        text += WithValue(kReceiptStateLine, StateCaption(bytes, translate), translate);
+    return text;
+}
+
+} // namespace
+
+std::string ExplainStatus(const StatusBytes& bytes, TextTranslation translate)
+{
+    std::array<bool, kStatusByteCount> all;
+    all.fill(true);
+    return StatusHexText(bytes) + '\n' + ByteLines(bytes, all, translate);
+}
+
+std::string ExplainStatusField(std::u32string_view text, TextTranslation translate)
+{
+    const StatusFieldReading reading = ReadStatusField(text);
+    if (!reading.problem)
+        return ExplainStatus(reading.bytes, translate);
+    std::u32string shown(text);
+    for (int byte = 0; byte < kStatusByteCount; ++byte) {
+        for (int digit = 0; digit < 2; ++digit) {
+            char32_t& c = shown[static_cast<std::size_t>(StatusFieldOffset(byte) + digit)];
+            if (c == U' ')
+                c = U'_';
+        }
+    }
+    std::string explained = WithValue(QT_TRANSLATE_NOOP("Explanation", "Строка статуса не прочитана: %1"),
+                                      Phrased(*reading.problem, translate), translate)
+                            + '\n' + ToUtf8(shown);
+    const std::string lines = ByteLines(reading.bytes, reading.read, translate);
+    if (!lines.empty())
+        explained += '\n' + Words(QT_TRANSLATE_NOOP("Explanation", "Прочитанные байты:"), translate) + '\n' + lines;
+    while (!explained.empty() && explained.back() == '\n')
+        explained.pop_back();
+    return explained;
 }
 
 std::optional<std::string> ExplainErrorCode(const std::string& code, TextTranslation translate)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Reading.h"
 #include "core/StatusFlagCatalogue.h"
 #include "core/StatusLine.h"
 #include "core/Translatable.h"
@@ -15,6 +16,11 @@
 // set besides the always-set bit 7, the byte's caption and its set flags'
 // captions; then the receipt state. One line each.
 std::string ExplainStatus(const StatusBytes& bytes, TextTranslation translate);
+
+// The status field's text (17 characters, blanks as spaces) in words: a
+// whole line as ExplainStatus says it; else what stops it being read, the
+// field as it stands, and the bytes that can be read under a line saying so.
+std::string ExplainStatusField(std::u32string_view text, TextTranslation translate);
 
 // "0501: Ошибка оборудования! Ошибка дисплея!", the description on one line,
 // or the note that names a code the catalogue has no text for; nothing for a

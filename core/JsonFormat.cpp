@@ -65,12 +65,17 @@ public:
             .EndObject();
         out += '\n';
     }
-    std::string Message(const ErrorCode&, const std::string& text) const override { return JsonString(text); }
+    // A code the catalogue has no text for: null, and "described" false.
+    std::string Message(const ErrorCode&, const std::string& text) const override
+    {
+        return text.empty() ? "null" : JsonString(text);
+    }
     void Code(std::string& out, std::string_view input, const ErrorCode& code, std::string_view message) const override
     {
         JsonWriter(out)
             .BeginObject()
             .Key("class").Number(code.errorClass)
+            .Key("described").Bool(message != "null")
             .Key("detail").Number(code.detail)
             .Key("input").String(input)
             .Key("knownClass").Bool(FindErrorClass(code.errorClass) != nullptr)

@@ -19,6 +19,7 @@ struct InputProblem {
         NotHexadecimal, // the character at `position`
         OneDigit,       // a byte with one digit, at `position`
         ByteCount,      // `count` bytes instead of six
+        IncompleteByte, // byte `count` of the status field has an empty position
     };
     Kind kind;
     std::size_t position = 0; // in characters, from 1
@@ -29,9 +30,26 @@ struct InputProblem {
 // A status line in any of the forms ReadStatusLine takes.
 bool ParseStatusLine(std::string_view input, StatusBytes& bytes, InputProblem& problem);
 
-// Four hexadecimal digits in either case, nothing around them: detail
-// number, then error class.
+// Four hexadecimal digits in either case, nothing around them but, on a
+// longer text, a "0x" or "0X" before them: detail number, then error class.
 bool ParseErrorCode(std::string_view text, ErrorCode& code, InputProblem& problem);
+
+// What a text pasted as a whole status line or code is, as a field takes
+// it: the value in the field's form, or a problem where the text has the
+// shape of one but cannot be read (a look-alike letter, five or seven
+// bytes, a letter that is no digit), or neither: then it is pasted piece by
+// piece, as typed.
+struct PastedValue {
+    std::optional<std::string> value; // "80 84 89 80 83 91", "0501"
+    std::optional<InputProblem> problem;
+};
+// The shape of a status line: three or more pairs of letters or digits
+// (Latin, Cyrillic or full-width), each may be prefixed 0x, in the separated
+// forms, or twelve characters that are hexadecimal digits once look-alikes
+// are counted as the digits they look like.
+PastedValue PastedStatusLine(std::string_view utf8);
+// The shape of a code: four letters or digits, or 0x and four.
+PastedValue PastedErrorCode(std::string_view utf8);
 
 // The input without leading and trailing blanks, tabs and carriage returns.
 inline std::string_view Trimmed(std::string_view input)
@@ -45,6 +63,16 @@ inline std::string_view Trimmed(std::string_view input)
         --end;
     return input.substr(first, end - first);
 }
+
+// The status field's text (17 characters, blanks as spaces) byte by byte:
+// the bytes whose two positions hold hexadecimal digits, and what is wrong
+// with the first that does not.
+struct StatusFieldReading {
+    StatusBytes bytes{};
+    std::array<bool, kStatusByteCount> read{};
+    std::optional<InputProblem> problem;
+};
+StatusFieldReading ReadStatusField(std::u32string_view text);
 
 // What is wrong, in words: "неверная длина: 5 символов вместо 4",
 // "кириллическая «С» на позиции 3 — нужна латинская C".

@@ -62,9 +62,11 @@ public:
         else
             StatusReport(out, bytes);
     }
-    std::string Message(const ErrorCode&, const std::string& text) const override
+    std::string Message(const ErrorCode& code, const std::string& text) const override
     {
-        return lines_ ? '\t' + OnOneLine(text) + '\n' : text + '\n';
+        // A code the catalogue has no text for is named, as the window names it.
+        const std::string said = text.empty() ? NoDescriptionNote(ErrorCodeText(code), translate_) : text;
+        return lines_ ? '\t' + OnOneLine(said) + '\n' : said + '\n';
     }
     void Code(std::string& out, std::string_view input, const ErrorCode&, std::string_view message) const override
     {

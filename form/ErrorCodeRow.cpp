@@ -5,7 +5,10 @@
 #include "form/FieldRules.h"
 #include "form/Form1Controls.h"
 
-ErrorCodeRow::ErrorCodeRow(MaskEditModel& field) : field_(field), lastText_(kInitialErrorCodeText) {}
+ErrorCodeRow::ErrorCodeRow(MaskEditModel& field) : field_(field), lastText_(kInitialErrorCodeText)
+{
+    field_.JudgePaste = &JudgeCodePaste;
+}
 
 void ErrorCodeRow::KeyUp()
 {
@@ -25,7 +28,14 @@ bool ErrorCodeRow::Open(std::u32string_view code, TextTranslation translate)
     field_.PlaceCaret(0);
     field_.Paste(code);
     KeyUp();
+    // As after an assignment: typing replaces the code at once.
+    field_.PlaceCaret(0);
     return Translate(translate);
+}
+
+std::optional<std::string> ErrorCodeRow::TranslatedCode() const
+{
+    return description_.empty() ? std::nullopt : std::optional(translated_);
 }
 
 void ErrorCodeRow::Retranslate(TextTranslation translate)

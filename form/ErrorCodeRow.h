@@ -4,6 +4,7 @@
 #include "form/FieldKeys.h"
 #include "form/MaskEditModel.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,9 @@ public:
     const std::string& LastText() const { return lastText_; }
     // What the row's label shows.
     const std::string& Description() const { return description_; }
+    // The code the label describes, in the field's 8-bit code page; nothing
+    // before a code was translated, or after a text that is no code.
+    std::optional<std::string> TranslatedCode() const;
 
 private:
     MaskEditModel& field_;

@@ -1,10 +1,15 @@
 #include "form/FieldRules.h"
 
 #include "core/Cp1251.h"
+#include "form/ErrorCodeRow.h"
+
+#include <algorithm>
 #include "core/ErrorCodes.h"
 #include "core/Explanation.h"
 #include "core/HexText.h"
+#include "core/Reading.h"
 #include "core/StatusLine.h"
+#include "core/Utf8.h"
 
 #include <utility>
 
@@ -34,21 +39,37 @@ std::optional<int> AcceptFieldChange(MaskEditModel& field, std::string& lastText
     return changed;
 }
 
-std::optional<std::u32string> StatusLineText(std::u32string_view clip)
+namespace {
+
+MaskEditModel::PasteJudgement Judged(const PastedValue& pasted)
 {
-    // Any character past ASCII makes it no line.
-    const auto line = ReadStatusLine(ToCp1251(clip));
-    if (!line)
-        return std::nullopt;
-    return std::u32string(line->text.begin(), line->text.end());
+    if (pasted.value)
+        return {FromUtf8(*pasted.value), std::nullopt};
+    return {std::nullopt, pasted.problem};
 }
 
-std::string ExplainFields(const MaskEditModel& status, const MaskEditModel& code, TextTranslation translate)
+} // namespace
+
+MaskEditModel::PasteJudgement JudgeStatusPaste(std::u32string_view clip)
 {
-    std::string text;
-    if (const auto line = ReadStatusLine(ToCp1251(status.Text())))
-        text = ExplainStatus(line->bytes, translate);
-    if (const auto explained = ExplainErrorCode(ToCp1251(code.Text()), translate))
-        text += (text.empty() ? "" : "\n\n") + *explained;
-    return text;
+    return Judged(PastedStatusLine(ToUtf8(clip)));
+}
+
+MaskEditModel::PasteJudgement JudgeCodePaste(std::u32string_view clip)
+{
+    return Judged(PastedErrorCode(ToUtf8(clip)));
+}
+
+FieldsExplained ExplainFields(const MaskEditModel& status, const ErrorCodeRow& row, TextTranslation translate)
+{
+    const StatusFieldReading reading = ReadStatusField(status.Text());
+    FieldsExplained explained{ExplainStatusField(status.Text(), translate), false};
+    explained.read = std::find(reading.read.begin(), reading.read.end(), true) != reading.read.end();
+    if (const auto code = row.TranslatedCode()) {
+        if (const auto line = ExplainErrorCode(*code, translate)) {
+            explained.text += "\n\n" + *line;
+            explained.read = true;
+        }
+    }
+    return explained;
 }

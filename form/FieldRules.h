@@ -15,10 +15,22 @@
 // the change taken.
 std::optional<int> AcceptFieldChange(MaskEditModel& field, std::string& lastText);
 
-// A clipboard text that is a whole status line, in any form people copy one,
-// as the status field shows it (the status field's WholeTextOf).
-std::optional<std::u32string> StatusLineText(std::u32string_view clip);
+// How the status field and the code field take a clipboard text: a whole
+// status line in any form people copy one, or a code written 0x0501, goes
+// in whole; one with a look-alike letter or the wrong number of bytes is
+// refused with its reason; anything else goes in piece by piece.
+MaskEditModel::PasteJudgement JudgeStatusPaste(std::u32string_view clip);
+MaskEditModel::PasteJudgement JudgeCodePaste(std::u32string_view clip);
 
-// The status field's line and the code field's code explained in words, a
-// blank line between them; what is not a whole line or a code is left out.
-std::string ExplainFields(const MaskEditModel& status, const MaskEditModel& code, TextTranslation translate);
+class ErrorCodeRow;
+
+// The status field and the code the row translated, in words, a blank line
+// between them: what the boxes and the label show, never more. A status
+// field that cannot be read whole says why and explains what can be read;
+// the code's line stands only once a code was translated.
+struct FieldsExplained {
+    std::string text;
+    // Whether anything was read: a byte of the status field, or a code.
+    bool read = false;
+};
+FieldsExplained ExplainFields(const MaskEditModel& status, const ErrorCodeRow& row, TextTranslation translate);

@@ -19,6 +19,9 @@ inline constexpr char kStatusEditMask[] = "AA\\ AA\\ AA\\ AA\\ AA\\ AA;1;";
 inline constexpr char kErrorCodeEditMask[] = "AAAA;1; ";
 inline constexpr char kInitialErrorCodeText[] = "0000";
 inline constexpr char kInvalidErrorCodeMessage[] = QT_TRANSLATE_NOOP("TForm1", "Неверный код ошибки!");
+// Why the explanation's Copy puts nothing on the clipboard, which keeps what it had.
+inline constexpr char kNothingToCopy[] =
+    QT_TRANSLATE_NOOP("TForm1", "Нечего копировать: ни один байт статуса не прочитан, код ошибки не переведён.");
 
 // The text the control of this designer name is created with, marked for
 // translation in the "TForm1" context (the fields' texts are not translated);

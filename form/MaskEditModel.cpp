@@ -333,10 +333,16 @@ std::u32string MaskEditModel::Cut()
 void MaskEditModel::Paste(std::u32string_view clip)
 {
     const auto operation = Operation();
-    if (WholeTextOf) {
-        if (const auto whole = WholeTextOf(clip)) {
-            ReplaceDisplay(FitToTemplate(*whole));
+    if (JudgePaste) {
+        const PasteJudgement judgement = JudgePaste(clip);
+        if (judgement.whole) {
+            ReplaceDisplay(FitToTemplate(*judgement.whole));
             PlaceCaret(Length());
+            return;
+        }
+        if (judgement.refused) {
+            if (OnPasteRefused)
+                OnPasteRefused(*judgement.refused);
             return;
         }
     }

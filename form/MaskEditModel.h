@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Reading.h"
 #include "form/OutermostScope.h"
 
 #include <functional>
@@ -33,10 +34,17 @@ public:
     void BindRule(std::function<void()> rule) { rule_ = std::move(rule); }
     std::function<void()> OnStateChanged;
     std::function<void()> OnBeep;
-    // Recognises a clipboard text that stands for the whole field in another
-    // form, and gives it in the template's shape; such a paste replaces the
-    // whole text wherever the caret stands.
-    std::function<std::optional<std::u32string>(std::u32string_view clip)> WholeTextOf;
+    // How a clipboard text goes in: piece by piece from the caret (nothing
+    // judged), as the whole field in another form, replacing the whole text
+    // wherever the caret stands, or not at all, for what has the shape of a
+    // whole value but cannot be read: then OnPasteRefused says why, and the
+    // field stays as it was.
+    struct PasteJudgement {
+        std::optional<std::u32string> whole;
+        std::optional<InputProblem> refused;
+    };
+    std::function<PasteJudgement(std::u32string_view clip)> JudgePaste;
+    std::function<void(const InputProblem& problem)> OnPasteRefused;
 
     int Length() const { return static_cast<int>(literals_.size()); }
     bool IsLiteral(int offset) const;

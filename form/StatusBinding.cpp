@@ -12,7 +12,7 @@ StatusBinding::StatusBinding(MaskEditModel& field) : field_(field), lastText_(kI
     for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex)
         boxes_[Index(byteIndex, kAlwaysSetBit)] = true;
     field_.BindRule([this] { FieldChanged(); });
-    field_.WholeTextOf = &StatusLineText;
+    field_.JudgePaste = &JudgeStatusPaste;
 }
 
 void StatusBinding::ShowPendingReceiptState()

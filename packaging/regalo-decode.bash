@@ -12,9 +12,11 @@ _regalo_decode()
     # The words so far that are neither options nor --lang's value.
     local words=() word skip=0
     for word in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
-        if ((skip)); then
+        if [[ $word == = ]]; then
+            continue # "--lang=en" comes as "--lang" "=" "en"
+        elif ((skip)); then
             skip=0
-        elif [[ $word == --lang || $word == = ]]; then
+        elif [[ $word == --lang ]]; then
             skip=1
         elif [[ $word != -* ]]; then
             words+=("$word")

@@ -140,7 +140,19 @@ INSTANTIATE_TEST_SUITE_P(
                     PastedCase{"RegisterLine", -1, "80 84 82 81 83 91", "80 84 82 81 83 91", 2},
                     PastedCase{"FirstCharacterRefused", -1, "G0 80 80 80 80 80", "80 80 80 80 80 80", 0},
                     // A field with no digit leaves its panel and the list alone.
-                    PastedCase{"FieldWithoutValue", -1, "8A    89 80 80", "8A    89 80 80   ", 9},
+                    PastedCase{"FieldWithoutValue", -1, "8A    89", "8A    89         ", 9},
+                    // Pieces go in from the caret as typed.
+                    PastedCase{"OneByte", 0, "A1", "A1 80 80 80 80 80", 0},
+                    PastedCase{"DigitMinusDigit", 0, "1-2", "81 A0 80 80 80 80", 0},
+                    PastedCase{"TwoBytes", 0, "12-34", "92 83 C0 80 80 80", 0},
+                    PastedCase{"FifteenCharactersAtTheEnd", 16, "123456789ABCDEF", "80 80 80 80 80 81", 0},
+                    // What looks like a whole line but cannot be read is refused whole.
+                    PastedCase{"FourBytes", -1, "8A    89 80 80", "80 80 80 80 80 80", 0},
+                    PastedCase{"FiveBytes", 0, "80 84 89 80 83", "80 80 80 80 80 80", 0},
+                    PastedCase{"SevenByteFrame", 0, "06 80 84 89 80 83 91", "80 80 80 80 80 80", 0},
+                    PastedCase{"CyrillicLetter", 0, "80 84 89 80 83 9С", "80 80 80 80 80 80", 0},
+                    PastedCase{"CyrillicLetterUnseparated", 0, "80848980839С", "80 80 80 80 80 80", 0},
+                    PastedCase{"FullWidthDigit", 0, "８0 84 89 80 83 91", "80 80 80 80 80 80", 0},
                     // A whole line in a form people copy replaces the field wherever the caret stands.
                     PastedCase{"HexPrefixesAtTheLastByte", 16, "0x80 0x84 0x89 0x80 0x83 0x91", "80 84 89 80 83 91", 9},
                     PastedCase{"DashesAndALineFeed", 7, "80-84-89-80-83-91\n", "80 84 89 80 83 91", 9},
@@ -495,6 +507,62 @@ TEST_F(WindowTest, NavigationKeysLeaveTheCodeAlone)
     EXPECT_EQ(code()->Text(), "0000");
     EXPECT_EQ(form().LastErrorCodeText(), "0000");
     EXPECT_EQ(form().Label1->text(), "Без ошибок!");
+}
+
+} // namespace
+
+namespace {
+
+// ---- What cannot be read is said, at the field or in the words ----
+
+TEST_F(WindowTest, AlmostAValueIsRefusedWithItsReasonAtTheField)
+{
+    const struct {
+        bool status;
+        QString clip;
+        QString text; // the field after the paste
+        QString note; // the tool tip, empty for none
+    } cases[] = {
+        {true, "80 84 89 80 83 9С", "80 80 80 80 80 80", "кириллическая «С» на позиции 17 — нужна латинская C"},
+        {true, "80 84 89 80 83", "80 80 80 80 80 80", "неверное число байтов: 5 вместо 6"},
+        {false, "0Е05", "0000", "кириллическая «Е» на позиции 2 — нужна латинская E"},
+        {false, "0X0c05", "0c05", ""},
+    };
+    for (const auto& c : cases) {
+        TMaskEdit* field = c.status ? status() : code();
+        QGuiApplication::clipboard()->setText(c.clip);
+        FocusAt(field, 0);
+        const int beeps = this->beeps;
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(field->Text(), c.text) << c.clip.toStdString();
+        EXPECT_EQ(form().Note() ? form().Note()->text() : QString(), c.note) << c.clip.toStdString();
+        EXPECT_EQ(this->beeps - beeps, c.note.isEmpty() ? 0 : 1) << c.clip.toStdString();
+        // Gone with the next key.
+        QTest::keyClick(field, Qt::Key_Right);
+        EXPECT_EQ(form().Note(), nullptr) << c.clip.toStdString();
+    }
+}
+
+TEST_F(WindowTest, TheWordsSayWhatTheFieldsShowAndNothingElse)
+{
+    const auto copied = [this](const QString& clip, int at) {
+        QGuiApplication::clipboard()->setText(clip);
+        FocusAt(status(), std::max(at, 0));
+        if (at < 0)
+            QTest::keyClick(status(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(status(), Qt::Key_V, Qt::ControlModifier);
+        QGuiApplication::clipboard()->setText("kept");
+        QTest::keyClick(status(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        return QGuiApplication::clipboard()->text();
+    };
+    // Nothing read: the clipboard keeps what it had, and the window says why.
+    EXPECT_EQ(copied("0", -1).toStdString(), "kept");
+    ASSERT_NE(form().Note(), nullptr);
+    EXPECT_EQ(form().Note()->text().toStdString(), "Нечего копировать: ни один байт статуса не прочитан, код ошибки не переведён.");
+    EXPECT_EQ(copied("1", -1).toStdString(), "Строка статуса не прочитана: байт 1 неполный\n81 __ __ __ __ __\nПрочитанные байты:\n"
+                                             "Статус регистратора - байт 0 (общее состояние): Регистрвтор находится в сервисном режиме");
+    // No code was translated: no code line.
+    EXPECT_EQ(copied("80 80 80 80 80 80", -1).toStdString(), "80 80 80 80 80 80\nСостояние чека: 0. Документ закрыт");
 }
 
 } // namespace

@@ -588,6 +588,14 @@ since the last emergency RAM reset!</translation>
         <source>Без изменений</source>
         <translation>No change</translation>
     </message>
+    <message>
+        <source>Строка статуса не прочитана: %1</source>
+        <translation>Status line not read: %1</translation>
+    </message>
+    <message>
+        <source>Прочитанные байты:</source>
+        <translation>Bytes read:</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -686,6 +694,30 @@ since the last emergency RAM reset!</translation>
         <source>Стереть</source>
         <translation>Erase</translation>
     </message>
+    <message>
+        <source>Ссылка не открыта: %1.</source>
+        <translation>The link was not opened: %1.</translation>
+    </message>
+    <message>
+        <source>Ссылка открыта не вся: %1.</source>
+        <translation>The link was opened in part: %1.</translation>
+    </message>
+    <message>
+        <source>строка статуса %1 не прочитана (%2)</source>
+        <translation>status line %1 not read (%2)</translation>
+    </message>
+    <message>
+        <source>код ошибки %1 не прочитан (%2)</source>
+        <translation>error code %1 not read (%2)</translation>
+    </message>
+    <message>
+        <source>Копировать сравнение</source>
+        <translation>Copy comparison</translation>
+    </message>
+    <message>
+        <source>Страница открыта из файла, и ссылки на неё нет: скопирована расшифровка.</source>
+        <translation>The page was opened from a file and has no link: the explanation was copied.</translation>
+    </message>
 </context>
 <context>
     <name>Reading</name>
@@ -719,6 +751,18 @@ since the last emergency RAM reset!</translation>
     <message>
         <source>кириллическая «%1» на позиции %2 — нужна латинская %3</source>
         <translation>Cyrillic &apos;%1&apos; at position %2: a Latin %3 is needed</translation>
+    </message>
+    <message>
+        <source>полноширинная «%1» на позиции %2 — нужна цифра %3</source>
+        <translation>full-width &apos;%1&apos; at position %2: the digit %3 is needed</translation>
+    </message>
+    <message>
+        <source>полноширинная «%1» на позиции %2 — нужна латинская %3</source>
+        <translation>full-width &apos;%1&apos; at position %2: a Latin %3 is needed</translation>
+    </message>
+    <message>
+        <source>байт %1 неполный</source>
+        <translation>byte %1 incomplete</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1154,10 @@ Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
         <source>Копировать расшифровку</source>
         <translation>Copy explanation</translation>
     </message>
+    <message>
+        <source>Нечего копировать: ни один байт статуса не прочитан, код ошибки не переведён.</source>
+        <translation>Nothing to copy: no status byte can be read, and no error code was translated.</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -1168,10 +1216,6 @@ Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
         <translation>Usage: regalo-decode --help</translation>
     </message>
     <message>
-        <source>скажите, что расшифровать: status, error или list</source>
-        <translation>say what to decode: status, error or list</translation>
-    </message>
-    <message>
         <source>list принимает одно из: errors, flags</source>
         <translation>list takes one of: errors, flags</translation>
     </message>
@@ -1190,10 +1234,6 @@ Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
     <message>
         <source>error принимает один код</source>
         <translation>error takes one code</translation>
-    </message>
-    <message>
-        <source>описания нет</source>
-        <translation>no description</translation>
     </message>
     <message numerus="yes">
         <source>строка длиннее %n байт(а), пропущена</source>
@@ -1271,6 +1311,10 @@ Options:
     <message>
         <source>diff сравнивает две строки статуса, каждую одним аргументом</source>
         <translation>diff compares two status lines, each one argument</translation>
+    </message>
+    <message>
+        <source>скажите, что расшифровать: status, error, list или diff</source>
+        <translation>say what to decode: status, error, list or diff</translation>
     </message>
 </context>
 </TS>

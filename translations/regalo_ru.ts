@@ -573,6 +573,14 @@
         <source>Без изменений</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Строка статуса не прочитана: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Прочитанные байты:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -671,6 +679,30 @@
         <source>Стереть</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Ссылка не открыта: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ссылка открыта не вся: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>строка статуса %1 не прочитана (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>код ошибки %1 не прочитан (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Копировать сравнение</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Страница открыта из файла, и ссылки на неё нет: скопирована расшифровка.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Reading</name>
@@ -704,6 +736,18 @@
     </message>
     <message>
         <source>кириллическая «%1» на позиции %2 — нужна латинская %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>полноширинная «%1» на позиции %2 — нужна цифра %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>полноширинная «%1» на позиции %2 — нужна латинская %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>байт %1 неполный</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1081,6 +1125,10 @@
         <source>Копировать расшифровку</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Нечего копировать: ни один байт статуса не прочитан, код ошибки не переведён.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -1139,10 +1187,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>скажите, что расшифровать: status, error или list</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>list принимает одно из: errors, flags</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1160,10 +1204,6 @@
     </message>
     <message>
         <source>error принимает один код</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>описания нет</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
@@ -1223,6 +1263,10 @@
     </message>
     <message>
         <source>diff сравнивает две строки статуса, каждую одним аргументом</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>скажите, что расшифровать: status, error, list или diff</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,6 +1,7 @@
 #include "ui/Unit1.h"
 
 #include "form/ErrorCodeRow.h"
+#include "core/Reading.h"
 #include "form/FieldRules.h"
 #include "form/Form1Controls.h"
 #include "ui/Beep.h"
@@ -33,6 +34,8 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QApplication>
+#include <QToolTip>
 #include <QWindow>
 
 #include <algorithm>
@@ -159,6 +162,13 @@ void TForm1::CreateControls()
     Button2 = Place(this, new QPushButton, "Button2");
     MaskEdit2 = Place(this, new TMaskEdit(QString::fromLatin1(kErrorCodeEditMask)), "MaskEdit2");
     FErrorCodeRow = std::make_unique<ErrorCodeRow>(MaskEdit2->Model());
+    // Text that looks like a whole value but cannot be read is refused whole:
+    // the window says why at the field, its designed controls unchanged.
+    for (TMaskEdit* field : {MaskEdit1, MaskEdit2}) {
+        field->Model().OnPasteRefused = [this, field](const InputProblem& problem) {
+            ShowNote(field, QString::fromStdString(Phrased(problem, CurrentTranslation())));
+        };
+    }
     Button3 = Place(this, new QPushButton, "Button3");
 
     // Screen readers name each field, and its label leads to it.
@@ -330,8 +340,11 @@ void TForm1::Button3Click(QObject*)
 
 void TForm1::OpenWith(const std::string& statusLine, const std::string& code)
 {
-    if (!statusLine.empty())
+    if (!statusLine.empty()) {
         MaskEdit1->Model().Paste(QString::fromStdString(statusLine).toStdU32String());
+        // As after an assignment: typing replaces the reading at once.
+        MaskEdit1->Model().PlaceCaret(0);
+    }
     if (!code.empty()) {
         FErrorCodeRow->Open(QString::fromStdString(code).toStdU32String(), CurrentTranslation());
         ShowDescription();
@@ -340,8 +353,49 @@ void TForm1::OpenWith(const std::string& statusLine, const std::string& code)
 
 void TForm1::CopyExplanation()
 {
-    const std::string text = ExplainFields(MaskEdit1->Model(), MaskEdit2->Model(), CurrentTranslation());
-    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    const FieldsExplained explained = ExplainFields(MaskEdit1->Model(), *FErrorCodeRow, CurrentTranslation());
+    if (!explained.read) {
+        // What the clipboard holds stays there.
+        QWidget* at = focusWidget() != nullptr ? focusWidget() : MaskEdit1;
+        ShowNote(at, tr(kNothingToCopy));
+        return;
+    }
+    QGuiApplication::clipboard()->setText(QString::fromStdString(explained.text));
+}
+
+void TForm1::ShowNote(QWidget* at, const QString& text)
+{
+    Beep();
+    if (FNote == nullptr) {
+        FNote = new QLabel(this, Qt::ToolTip);
+        FNote->setObjectName(QStringLiteral("Note"));
+        FNote->setPalette(QToolTip::palette());
+        FNote->setFont(QToolTip::font());
+        FNote->setFrameStyle(QFrame::Box | QFrame::Plain);
+        FNote->setMargin(2);
+        FNote->setTextFormat(Qt::PlainText);
+    }
+    FNote->setText(text);
+    FNote->adjustSize();
+    // Under the control, gone with the next key or click anywhere.
+    FNote->move(at->mapToGlobal(QPoint(0, at->height())));
+    FNote->show();
+    qApp->installEventFilter(this);
+}
+
+QLabel* TForm1::Note() const
+{
+    return FNote != nullptr && FNote->isVisible() ? FNote : nullptr;
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (FNote != nullptr && (type == QEvent::KeyPress || type == QEvent::MouseButtonPress)) {
+        FNote->hide();
+        qApp->removeEventFilter(this);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // ---- Status field ----

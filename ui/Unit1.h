@@ -77,8 +77,12 @@ public:
     const std::string& LastErrorCodeText() const { return FErrorCodeRow->LastText(); }
     bool ComboUpdating() const { return FBinding->ComboUpdating(); }
 
+    // The note ShowNote shows, while it is shown.
+    QLabel* Note() const;
+
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -97,6 +101,9 @@ private:
 
     // The label shows the row's description.
     void ShowDescription();
+    // A note at a control, with the system's beep, that leaves the
+    // designed controls as they are: a tool tip, gone on the next key.
+    void ShowNote(QWidget* at, const QString& text);
 
     std::unique_ptr<StatusBinding> FBinding;
     std::unique_ptr<ErrorCodeRow> FErrorCodeRow;
@@ -105,6 +112,7 @@ private:
     bool FActivated = false;
     // Only on a screen too small for the window.
     QScrollArea* FScrollArea = nullptr;
+    QLabel* FNote = nullptr;
 };
 
 extern TForm1* Form1;

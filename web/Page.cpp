@@ -1,6 +1,8 @@
 // The page's bindings: the window's rules, run on the page's events. The
 // script reads DOM events into these calls (PageCalls.h) and draws view().
 #include "core/Cp1251.h"
+#include "core/Diagnostics.h"
+#include "core/Reading.h"
 #include "core/ErrorCodes.h"
 #include "core/Explanation.h"
 #include "core/Json.h"
@@ -23,6 +25,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -49,6 +52,10 @@ std::u32string Latin(std::string_view text)
 
 constexpr char kBadLink[] =
     QT_TRANSLATE_NOOP("Page", "Ссылка не открыта: в ней нет строки статуса (s=) или кода ошибки (e=), которые можно прочитать.");
+constexpr char kLinkNotOpened[] = QT_TRANSLATE_NOOP("Page", "Ссылка не открыта: %1.");
+constexpr char kLinkPartlyOpened[] = QT_TRANSLATE_NOOP("Page", "Ссылка открыта не вся: %1.");
+constexpr char kUnreadStatus[] = QT_TRANSLATE_NOOP("Page", "строка статуса %1 не прочитана (%2)");
+constexpr char kUnreadCode[] = QT_TRANSLATE_NOOP("Page", "код ошибки %1 не прочитан (%2)");
 
 // The most a paste may hold, in UTF-16 units as the browser counts them: far
 // more than any status line in any form, so that a pasted file cannot hang
@@ -84,12 +91,16 @@ public:
         // The fields start showing these texts; no handler runs for them.
         status_.SetText(Latin(kInitialStatusText));
         errorCode_.SetText(Latin(kInitialErrorCodeText));
+        // What looks like a whole value but cannot be read is refused whole, with the reason.
+        for (MaskEditModel* field : {&status_, &errorCode_})
+            field->OnPasteRefused = [this](const InputProblem& problem) { AddMessage(Phrased(problem, translate_)); };
     }
 
     // A key pressed in a field, by the browser's key name and modifiers;
     // false leaves it to the browser (Tab, say).
     bool KeyDown(int field, std::string_view key, bool shift, bool control, bool alt)
     {
+        NewAction();
         MaskEditModel& model = Field(field);
         const bool selectAll = control && !alt && (key == "a" || key == "A");
         const FieldKey fieldKey = selectAll ? FieldKey::SelectAll : FieldKeyNamed(key);
@@ -118,6 +129,7 @@ public:
     // Text committed by an on-screen keyboard or an input method, as typed keys.
     void Type(int field, std::string_view text)
     {
+        NewAction();
         for (char32_t c : FromUtf8(text))
             Field(field).TypeChar(c);
         KeyUp(field, "");
@@ -127,6 +139,7 @@ public:
     // refused with a message before it costs anything.
     bool AcceptsPaste(int length)
     {
+        NewAction();
         if (length <= kLargestPaste)
             return true;
         AddMessage(Filled(Translated(kPageContext, kPasteRefused, translate_), {std::to_string(length)}));
@@ -144,6 +157,7 @@ public:
     // A selection made with the mouse or a finger; the highlight follows when the button comes up.
     void Select(int field, int anchor, int active, bool released)
     {
+        NewAction();
         Field(field).Select(anchor, active);
         if (released)
             Field(field).EnsureHighlight();
@@ -173,12 +187,14 @@ public:
     // CheckBoxN was clicked.
     void SetBox(int number, bool checked)
     {
+        NewAction();
         if (const std::optional<FlagPlace> flag = FlagOfCheckBox(number))
             binding_.SetChecked(flag->byteIndex, flag->bit, checked);
     }
 
     void ChooseReceiptState(int state)
     {
+        NewAction();
         if (state >= 0 && state < kReceiptStateCount)
             binding_.ReceiptStateChosen(state);
     }
@@ -186,27 +202,48 @@ public:
     // The code asked about (the button, Enter) is described and joins the recent ones.
     void Translate()
     {
+        NewAction();
         if (!row_.Translate(translate_))
             AddMessage(Translated(kForm1Context, kInvalidErrorCodeMessage, translate_));
         Remember(kErrorCodeField);
     }
 
     // A status line and code, put in as a pasted line and a typed,
-    // translated code; nothing is taken from a pair with anything unreadable.
+    // translated code, each where it can be read; what cannot be read is
+    // named in one line. True when anything was opened.
     bool Open(std::string_view status, std::string_view code)
     {
-        const std::u32string line = FromUtf8(status);
-        const std::string codeText = ToCp1251(FromUtf8(code));
-        if ((status.empty() && code.empty()) || (!status.empty() && !WholeStatusLine(line))
-            || (!code.empty() && !IsErrorCode(codeText))) {
+        NewAction();
+        if (status.empty() && code.empty()) {
             AddMessage(Translated(kPageContext, kBadLink, translate_));
             return false;
         }
-        if (!status.empty())
-            status_.Paste(line);
-        if (!code.empty())
-            row_.Open(FromCp1251(codeText), translate_);
-        return true;
+        std::vector<std::string> unread;
+        bool opened = false;
+        StatusBytes bytes{};
+        ErrorCode read{};
+        InputProblem problem{};
+        if (!status.empty() && ParseStatusLine(status, bytes, problem)) {
+            status_.Paste(FromUtf8(status));
+            // As after an assignment: typing replaces the reading at once.
+            status_.PlaceCaret(0);
+            opened = true;
+        } else if (!status.empty()) {
+            unread.push_back(Unread(kUnreadStatus, status, problem));
+        }
+        if (!code.empty() && ParseErrorCode(code, read, problem)) {
+            row_.Open(FromUtf8(code), translate_);
+            opened = true;
+        } else if (!code.empty()) {
+            unread.push_back(Unread(kUnreadCode, code, problem));
+        }
+        if (!unread.empty()) {
+            std::string parts;
+            for (const std::string& part : unread)
+                parts += (parts.empty() ? "" : "; ") + part;
+            AddMessage(Filled(Translated(kPageContext, opened ? kLinkPartlyOpened : kLinkNotOpened, translate_), {parts}));
+        }
+        return opened;
     }
     // What a link names is opened and joins the recent ones.
     void OpenLink(std::string_view status, std::string_view code)
@@ -229,12 +266,13 @@ public:
         return link;
     }
 
-    // The recent ones as kept between visits: a line each, "s 808489808391" or "e 0501".
+    // The recent ones as kept between visits: a line each, "s 808489808391 10:42"
+    // or "e 0501 10:42", the time they were taken last.
     std::string RecentText() const
     {
         std::string text;
-        for (const auto& [kind, value] : recent_)
-            text += std::string(1, kind) + ' ' + value + '\n';
+        for (const Recent& entry : recent_)
+            text += std::string(1, entry.kind) + ' ' + entry.value + (entry.time.empty() ? "" : " " + entry.time) + '\n';
         return text;
     }
     void RestoreRecent(std::string_view text)
@@ -246,25 +284,43 @@ public:
             start = end + 1;
             if (line.size() < 3 || line[1] != ' ')
                 continue;
-            const std::string value(line.substr(2));
+            const std::string_view rest = line.substr(2);
+            const std::size_t blank = rest.find(' ');
+            const std::string value(rest.substr(0, blank));
+            const std::string time(blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1));
             if ((line[0] == 's' && ReadStatusLine(value)) || (line[0] == 'e' && IsErrorCode(value)))
-                recent_.emplace_back(line[0], value);
+                recent_.push_back({line[0], value, time});
         }
     }
     void ClearRecent() { recent_.clear(); }
-    std::string Recent() const
+    std::string RecentJson() const
     {
         std::string out;
         JsonWriter json(out);
         json.BeginArray();
-        for (const auto& [kind, value] : recent_)
+        for (const Recent& entry : recent_)
             json.BeginObject()
-                .Key("kind").String(std::string(1, kind))
-                .Key("value").String(kind == 's' ? StatusHexText(ReadStatusLine(value)->bytes) : value)
+                .Key("kind").String(std::string(1, entry.kind))
+                .Key("time").String(entry.time)
+                .Key("value").String(entry.kind == 's' ? StatusHexText(ReadStatusLine(entry.value)->bytes) : entry.value)
                 .EndObject();
         json.EndArray();
         return out;
     }
+    // What Copy puts on the clipboard: the explanation, or nothing, with a
+    // message saying why, when nothing was read.
+    std::string ExplanationToCopy()
+    {
+        NewAction();
+        FieldsExplained explained = ExplainFields(status_, row_, translate_);
+        if (!explained.read)
+            AddMessage(Translated(kForm1Context, kNothingToCopy, translate_));
+        return explained.read ? std::move(explained.text) : std::string();
+    }
+
+    // The time of day the page's clock shows, "10:42": what is remembered now is remembered with it.
+    void SetTime(std::string_view time) { now_ = time; }
+
     // What changed from an earlier status line to the one in the field, in
     // regalo-decode diff's words; empty while the field holds no whole line.
     std::string Compare(std::string_view earlier) const
@@ -300,9 +356,9 @@ public:
         json.Key("boxes").String(boxes)
             .Key("receiptState").Number(binding_.ReceiptState())
             .Key("description").String(row_.Description())
-            .Key("explanation").String(ExplainFields(status_, errorCode_, translate_))
+            .Key("explanation").String(ExplainFields(status_, row_, translate_).text)
             .Key("link").String(Link())
-            .Key("message").String(std::exchange(message_, std::string()))
+            .Key("message").String(message_)
             .EndObject();
         return out;
     }
@@ -310,8 +366,18 @@ public:
 private:
     MaskEditModel& Field(int field) { return field == kStatusField ? status_ : errorCode_; }
 
-    // The window shows each in a box of its own, one after the other.
+    // The window shows each in a box of its own, one after the other. A
+    // message stands until the user does something else.
     void AddMessage(const std::string& text) { message_ += (message_.empty() ? "" : "\n") + text; }
+    void NewAction() { message_.clear(); }
+
+    // A part of a link that cannot be read, quoted safely, and why.
+    std::string Unread(const char* words, std::string_view value, const InputProblem& problem) const
+    {
+        std::string quoted;
+        AppendQuoted(quoted, value);
+        return Filled(Translated(kPageContext, words, translate_), {quoted, Phrased(problem, translate_)});
+    }
 
     // The status field's whole line as its twelve digits.
     std::optional<std::string> StatusDigits() const
@@ -337,8 +403,8 @@ private:
     }
     void AddRecent(char kind, const std::string& value)
     {
-        std::erase_if(recent_, [&](const auto& entry) { return entry.first == kind && entry.second == value; });
-        recent_.emplace_front(kind, value);
+        std::erase_if(recent_, [&](const Recent& entry) { return entry.kind == kind && entry.value == value; });
+        recent_.push_front({kind, value, now_});
         if (recent_.size() > kRecentCount)
             recent_.pop_back();
     }
@@ -360,7 +426,14 @@ private:
     ErrorCodeRow row_;
     std::optional<std::string> statusAtFocus_;
     std::string message_;
-    std::deque<std::pair<char, std::string>> recent_;
+    // A status line ('s', its twelve digits) or code ('e'), and when it was taken.
+    struct Recent {
+        char kind;
+        std::string value;
+        std::string time;
+    };
+    std::deque<Recent> recent_;
+    std::string now_;
 };
 
 // The page has one Page: its script starts it, then calls it by name.
@@ -411,18 +484,21 @@ EMSCRIPTEN_KEEPALIVE void page_openLink(const char* status, int statusSize, cons
 EMSCRIPTEN_KEEPALIVE const char* page_recentText() { return Answer(thePage->RecentText()); }
 EMSCRIPTEN_KEEPALIVE void page_restoreRecent(const char* text, int size) { thePage->RestoreRecent(Text(text, size)); }
 EMSCRIPTEN_KEEPALIVE void page_clearRecent() { thePage->ClearRecent(); }
-EMSCRIPTEN_KEEPALIVE const char* page_recent() { return Answer(thePage->Recent()); }
+EMSCRIPTEN_KEEPALIVE const char* page_recent() { return Answer(thePage->RecentJson()); }
+EMSCRIPTEN_KEEPALIVE const char* page_explanationToCopy() { return Answer(thePage->ExplanationToCopy()); }
+EMSCRIPTEN_KEEPALIVE void page_setTime(const char* time, int size) { thePage->SetTime(Text(time, size)); }
 EMSCRIPTEN_KEEPALIVE const char* page_compare(const char* earlier, int size)
 {
     return Answer(thePage->Compare(Text(earlier, size)));
 }
 EMSCRIPTEN_KEEPALIVE const char* page_view() { return Answer(thePage->View()); }
 
-// What the core says of a code, as regalo-decode prints it: JSON null for a text that is no code.
+// What the core says of a code, as regalo-decode's JSON gives its message:
+// null for a code the catalogue has no text for, and for a text that is no code.
 EMSCRIPTEN_KEEPALIVE const char* page_decodeCode(const char* code, int size, bool english)
 {
     std::string message;
-    if (!DecodeErrorCode(std::string(Text(code, size)), message, TranslationFor(english)))
+    if (!DecodeErrorCode(std::string(Text(code, size)), message, TranslationFor(english)) || message.empty())
         return Answer("null");
     return Answer(JsonString(message));
 }

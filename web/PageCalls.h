@@ -40,6 +40,8 @@
     CALL(recent, const char*, json, ())                                                                             \
     CALL(compare, const char*, text, (const char* earlier, int size))                                               \
     CALL(view, const char*, json, ())                                                                               \
+    CALL(explanationToCopy, const char*, text, ())                                                                  \
+    CALL(setTime, void, none, (const char* time, int size))                                                         \
     CALL(decodeCode, const char*, json, (const char* code, int size, bool english))
 
 // The fields as the calls number them.

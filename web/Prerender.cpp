@@ -29,6 +29,8 @@ constexpr std::pair<const char*, const char*> kPageWords[] = {
     {"recent", QT_TRANSLATE_NOOP("Page", "Недавние")},
     {"compare", QT_TRANSLATE_NOOP("Page", "Сравнить с текущей")},
     {"clear", QT_TRANSLATE_NOOP("Page", "Очистить")},
+    {"copyComparison", QT_TRANSLATE_NOOP("Page", "Копировать сравнение")},
+    {"noAddress", QT_TRANSLATE_NOOP("Page", "Страница открыта из файла, и ссылки на неё нет: скопирована расшифровка.")},
     {"noStorage", QT_TRANSLATE_NOOP("Page", "Браузер не даёт хранить данные: недавние значения не сохраняются.")},
     {"loading", QT_TRANSLATE_NOOP("Page", "Загружаю правила…")},
     {"failed", QT_TRANSLATE_NOOP("Page", "Правила страницы не загрузились: обновите её; без сети откройте её один раз со связью.")},

@@ -2,7 +2,8 @@
 import { $ } from './dom.js';
 import { words } from './texts.js';
 
-export async function copy(text) {
+// `said` tells what was copied where it is not what the button names.
+export async function copy(text, said = words().copied) {
   try {
     await navigator.clipboard.writeText(text);
   } catch (e) {
@@ -14,5 +15,5 @@ export async function copy(text) {
     document.execCommand('copy');
     area.remove();
   }
-  $('copied').textContent = words().copied;
+  $('copied').textContent = said;
 }

@@ -8,6 +8,16 @@ export const fields = { [STATUS]: $('MaskEdit1'), [ERROR_CODE]: $('MaskEdit2') }
 export const fieldNumber = (element) => (element === fields[STATUS] ? STATUS : element === fields[ERROR_CODE] ? ERROR_CODE : 0);
 const boxes = Array.from({ length: BOUNDARY.boxes }, (_, i) => $(`CheckBox${i + 1}`));
 let addressTimer = 0;
+// The address as the user received it, kept while the fields show what it
+// opened: the link is theirs until they change a field.
+let received = null;
+
+let keepNext = false;
+
+// The address that opened the fields stays as it is.
+export function keepAddress() {
+  keepNext = true;
+}
 
 export function render() {
   const view = app.page.view();
@@ -26,13 +36,17 @@ export function render() {
   if (view.description !== app.shown.description) $('Label1').textContent = view.description;
   if (view.explanation !== app.shown.explanation) $('Explanation').textContent = view.explanation;
   if ($('message').textContent !== view.message) $('message').textContent = view.message;
-  // The address carries what is on screen, replacing the entry once the
-  // user pauses: browsers throttle a replacement on every key.
+  // Then the address carries what is on screen, replacing the entry once
+  // the user pauses: browsers throttle a replacement on every key.
+  if (keepNext) [received, keepNext] = [view.link, false];
+  else if (received !== null && view.link !== received) received = null;
   clearTimeout(addressTimer);
-  addressTimer = setTimeout(() => {
-    const link = app.shown.link ? `#${app.shown.link}` : '';
-    if (location.hash !== link) history.replaceState(null, '', link || location.pathname + location.search);
-  }, 200);
+  if (received === null) {
+    addressTimer = setTimeout(() => {
+      const link = app.shown.link ? `#${app.shown.link}` : '';
+      if (location.hash !== link || location.search) history.replaceState(null, '', location.pathname + link);
+    }, 200);
+  }
   drawRecent();
   app.shown = view;
 }

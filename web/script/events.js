@@ -11,11 +11,19 @@ export function settle() {
   saveRecent();
 }
 
+// The rules are told the time of day before a call: what it remembers is
+// remembered with it.
+export function tick() {
+  const now = new Date();
+  app.page.setTime(`${String(now.getHours()).padStart(2, '0')}:${String(now.getMinutes()).padStart(2, '0')}`);
+}
+
 export function act(read) {
   return (event) => {
     const call = read(event);
     if (!call) return;
     if (app.page) {
+      tick();
       call();
       settle();
       return;

@@ -3,7 +3,7 @@
 import { STATUS } from './boundary.js';
 import { $ } from './dom.js';
 import { fieldNumber } from './draw.js';
-import { act, settle } from './events.js';
+import { act, settle, tick } from './events.js';
 import { hideKeypad, showKeypad } from './keypad.js';
 import { app } from './state.js';
 
@@ -27,6 +27,7 @@ export function wireField(field) {
       }
       return;
     }
+    tick();
     if (press()) e.preventDefault();
     settle();
   });
@@ -97,6 +98,7 @@ export function wireField(field) {
     }
     hideKeypad(field);
     if (app.page) {
+      tick();
       app.page.focusLeft(number);
       settle();
     }

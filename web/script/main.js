@@ -4,23 +4,30 @@
 import { bindRules, ERROR_CODE, STATUS } from './boundary.js';
 import { copy } from './clipboard.js';
 import { $ } from './dom.js';
-import { fields } from './draw.js';
-import { act, settle } from './events.js';
+import { fields, keepAddress } from './draw.js';
+import { act, settle, tick } from './events.js';
 import { wireField } from './fields.js';
 import { framedByAnotherSite } from './guard.js';
 import { buildKeypad, showKeypad } from './keypad.js';
 import { keepForOffline, watchForUpdates } from './offline.js';
 import { redrawRecent, storage, storedRecent } from './recent.js';
 import { app, LANGUAGE_KEY } from './state.js';
-import { allTexts, applyTexts } from './texts.js';
+import { allTexts, applyTexts, words } from './texts.js';
 import { readRules } from './unpack.js';
 
-// A link's s= and e=, when the address names something other than what is shown.
+// A link's s= and e=, when the address names something other than what is
+// shown: after # as the page writes them, or as a query (?s=…&e=…), which
+// some messengers and mail programs make of it.
 function fromAddress() {
   const fragment = location.hash.slice(1);
-  if (!fragment || fragment === app.shown.link) return null;
-  const parts = new URLSearchParams(fragment);
-  return () => app.page.openLink(parts.get('s') || '', parts.get('e') || '');
+  const query = new URLSearchParams(location.search);
+  const asked = fragment || (query.has('s') || query.has('e') ? location.search.slice(1) : '');
+  if (!asked || asked === app.shown.link) return null;
+  const parts = new URLSearchParams(asked);
+  return () => {
+    app.page.openLink(parts.get('s') || '', parts.get('e') || '');
+    keepAddress();
+  };
 }
 
 function start(exports) {
@@ -28,6 +35,7 @@ function start(exports) {
   app.page.start(app.language === 'en');
   $('loading').textContent = '';
   app.page.restoreRecent(storedRecent());
+  tick();
   for (const call of app.waiting.splice(0)) call();
   const opened = fromAddress();
   if (opened) opened();
@@ -75,17 +83,45 @@ export function main() {
   }));
   $('Button2').addEventListener('click', act(() => () => app.page.translate()));
   window.addEventListener('hashchange', act(fromAddress));
-  $('copy').addEventListener('click', () => copy(app.shown.explanation || $('Explanation').textContent));
-  $('copy-link').addEventListener('click', () => copy(location.href));
+  // What is copied or shared is what the rules say can be: with nothing
+  // read, nothing, and the message line says why.
+  const explanation = () => {
+    if (!app.page) return '';
+    const text = app.page.explanationToCopy();
+    settle();
+    return text;
+  };
+  $('copy').addEventListener('click', () => {
+    const text = explanation();
+    if (text) copy(text);
+  });
+  $('copy-link').addEventListener('click', () => {
+    // A page opened from a file has no address anyone else can open: the
+    // words go instead, or a link to the page where the build knows its home.
+    if (location.protocol !== 'file:') copy(location.href);
+    else if (document.documentElement.dataset.home) copy(`${document.documentElement.dataset.home}${location.hash}`);
+    else {
+      const text = explanation();
+      if (text) copy(text, words().noAddress);
+    }
+  });
+  $('copy-comparison').addEventListener('click', () => copy($('comparison').textContent));
   if (navigator.share) {
     $('share').hidden = false;
-    $('share').addEventListener('click', () => navigator.share({ title: document.title, text: app.shown.explanation, url: location.href })
-      .catch(() => { /* the user closed the share sheet */ }));
+    $('share').addEventListener('click', () => {
+      const text = explanation();
+      if (text) navigator.share({ title: document.title, text, url: location.href }).catch(() => { /* the user closed the share sheet */ });
+    });
   }
   $('no-storage').hidden = storage !== null;
   $('recent-list').addEventListener('click', act((e) => {
     const target = e.target;
-    if (target.dataset.compare) return () => { $('comparison').textContent = app.page.compare(target.dataset.compare); };
+    if (target.dataset.compare) {
+      return () => {
+        $('comparison').textContent = app.page.compare(target.dataset.compare);
+        $('copy-comparison').hidden = $('comparison').textContent === '';
+      };
+    }
     if (!target.dataset.kind) return null;
     const value = target.textContent;
     return () => app.page.open(target.dataset.kind === 's' ? value : '', target.dataset.kind === 'e' ? value : '');
@@ -93,6 +129,7 @@ export function main() {
   $('clear-recent').addEventListener('click', act(() => () => {
     app.page.clearRecent();
     $('comparison').textContent = '';
+    $('copy-comparison').hidden = true;
   }));
   for (const choice of ['ru', 'en']) {
     $(`lang-${choice}`).addEventListener('click', act(() => {

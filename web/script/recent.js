@@ -41,13 +41,18 @@ export function drawRecent() {
   drawn = text;
   const list = $('recent-list');
   list.replaceChildren();
-  for (const { kind, value } of app.page.recent()) {
+  for (const { kind, value, time } of app.page.recent()) {
     const item = document.createElement('li');
     const restore = document.createElement('button');
     restore.type = 'button';
     restore.textContent = value;
     restore.dataset.kind = kind;
     item.append(restore);
+    if (time) {
+      const taken = document.createElement('time');
+      taken.textContent = time;
+      item.append(' ', taken);
+    }
     if (kind === 's') {
       const compare = document.createElement('button');
       compare.type = 'button';

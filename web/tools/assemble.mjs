@@ -11,7 +11,9 @@ import { encodeWasmText } from '../script/wasmText.js';
 import { joinScript } from './joinScript.mjs';
 import { prerender } from './prerender.mjs';
 
-const [root, moduleDir, out, single] = process.argv.slice(2);
+// `home`: where the page is hosted, if the build knows it; the single file's
+// Copy link then gives a link there.
+const [root, moduleDir, out, single, home = ''] = process.argv.slice(2);
 const staticDir = join(root, 'web/static');
 const read = (path) => readFileSync(path, 'utf8');
 const fill = (template, values) => template.replace(/@([A-Z0-9]+)@/g, (all, name) => (name in values ? values[name] : all));
@@ -88,6 +90,7 @@ const csp = policy(["default-src 'self'", ...scriptRules, "img-src 'self'", "con
   "worker-src 'self'"]);
 writeFileSync(join(out, 'index.html'), fill(page, {
   ...shared,
+  HOME: '',
   CSP: csp,
   HEAD: [`<style>${style}</style>`, `<script>${headScript}</script>`, '<link rel="icon" href="icon.svg" type="image/svg+xml">',
     '<link rel="manifest" href="manifest.webmanifest">', '<link rel="apple-touch-icon" href="icon-192.png">'].join('\n'),
@@ -115,6 +118,7 @@ writeFileSync(join(out, 'sw.js'), fill(read(join(staticDir, 'sw.js')), {
 const icon = readFileSync(join(root, 'ui/resources/icon.svg')).toString('base64');
 writeFileSync(single, fill(page, {
   ...shared,
+  HOME: home ? ` data-home="${attribute(home)}"` : '',
   CSP: policy(["default-src 'none'", ...scriptRules, 'img-src data:']),
   HEAD: `<style>${style}</style>\n<script>${headScript}</script>\n<link rel="icon" href="data:image/svg+xml;base64,${icon}" type="image/svg+xml">`,
 }));
