@@ -258,16 +258,21 @@ TEST(Application, RunShowsTheWindowAndEndsWithZeroWhenItCloses)
     EXPECT_EQ(Form2, nullptr);
 }
 
-// What --status and --code open the window with: pasted and translated.
+// What --status and --code open the window with: pasted and translated,
+// the first digit highlighted, so that typing replaces them at once.
 TEST_F(WindowTest, OpensWithAStatusLineAndACode)
 {
-    form().OpenWith("80-84-89-80-83-91", "0c05");
+    form().OpenWith("80-84-89-80-83-91", "0x0c05");
     EXPECT_EQ(status()->Text(), "80 84 89 80 83 91");
     EXPECT_EQ(form().ComboBox1->currentIndex(), 9);
     EXPECT_EQ(code()->Text(), "0c05");
     EXPECT_EQ(form().LastErrorCodeText(), "0c05");
     EXPECT_EQ(form().Label1->text(), "Ошибка фискальной памяти!\n ДОшибка в формате даты!");
+    for (TMaskEdit* field : {status(), code()})
+        EXPECT_EQ(std::pair(field->Model().SelStart(), field->Model().SelLength()), std::pair(0, 1)) << field->objectName().toStdString();
     ExpectInvariants();
+    Type(status(), "9");
+    EXPECT_EQ(status()->Text(), "90 84 89 80 83 91");
 }
 
 TEST(WindowOptions, TakesItsOwnAndQtsOptionsAndRefusesTheRest)
