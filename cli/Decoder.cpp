@@ -58,13 +58,6 @@ bool Decoder::Decode(std::string_view value)
 
 bool Decoder::DecodeTrimmed(std::string_view input, std::uint64_t lineNumber)
 {
-    // Text in another encoding, UTF-16 without its mark above all, shows NUL bytes.
-    if (input.find('\0') != std::string_view::npos) {
-        Refuse(input, lineNumber,
-               Words(QT_TRANSLATE_NOOP("regalo-decode",
-                                       "в строке нулевые байты: это не UTF-8 (UTF-16 без метки порядка байтов?); сохраните файл в UTF-8")));
-        return false;
-    }
     std::string& out = out_.Buffer();
     InputProblem problem{};
     if (kind_ == ValueKind::Status) {

@@ -2,7 +2,6 @@
 
 #include "core/Utf8.h"
 
-#include <cstdio>
 
 namespace {
 
@@ -77,9 +76,11 @@ void AppendEscaped(std::string& out, std::string_view value, std::size_t most)
         if (length == 0 || IsControl(sequence)) {
             AppendBytes(out, sequence);
         } else if (IsInvisible(code)) {
-            char escaped[16];
-            std::snprintf(escaped, sizeof escaped, "\\u{%04X}", static_cast<unsigned>(code));
-            out += escaped;
+            out += "\\u{";
+            // At least four digits, upper case.
+            for (int shift = code > 0xFFFF ? 20 : 12; shift >= 0; shift -= 4)
+                out += "0123456789ABCDEF"[(code >> shift) & 0x0Fu];
+            out += '}';
         }
         else if (sequence == "\\")
             out += "\\\\";
@@ -94,9 +95,4 @@ void AppendQuoted(std::string& out, std::string_view value)
     out += '"';
     AppendEscaped(out, value, kShownCharacters);
     out += '"';
-}
-
-std::string CountOf(std::size_t count, std::string_view singular, std::string_view plural)
-{
-    return std::to_string(count) + ' ' + std::string(count == 1 ? singular : plural);
 }

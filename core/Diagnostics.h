@@ -26,5 +26,3 @@ void AppendEscaped(std::string& out, std::string_view text, std::size_t most);
 inline constexpr std::size_t kShownCharacters = 64;
 void AppendQuoted(std::string& out, std::string_view value);
 
-// "1 character", "2 characters".
-std::string CountOf(std::size_t count, std::string_view singular, std::string_view plural);

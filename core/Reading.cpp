@@ -6,7 +6,6 @@
 #include "core/Utf8.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace {
 
@@ -18,10 +17,21 @@ InputProblem BadCharacter(std::string_view text, std::size_t offset)
             std::string(text.substr(offset, length == 0 ? 1 : length))};
 }
 
+// Text in another encoding, UTF-16 without its mark above all, shows NUL bytes.
+bool HasZeroBytes(std::string_view input, InputProblem& problem)
+{
+    if (input.find('\0') == std::string_view::npos)
+        return false;
+    problem = {InputProblem::Kind::ZeroBytes, 0, 0, {}};
+    return true;
+}
+
 } // namespace
 
 bool ParseStatusLine(std::string_view input, StatusBytes& bytes, InputProblem& problem)
 {
+    if (HasZeroBytes(input, problem))
+        return false;
     StatusLineError wrong{};
     if (const auto line = ReadStatusLine(input, &wrong)) {
         bytes = line->bytes;
@@ -55,6 +65,8 @@ bool HasHexPrefix(std::string_view text)
 
 bool ParseErrorCode(std::string_view text, ErrorCode& code, InputProblem& problem)
 {
+    if (HasZeroBytes(text, problem))
+        return false;
     // The prefix only where more than a code's four characters stand.
     const std::size_t prefix = CharacterCount(text) > kErrorCodeLength && HasHexPrefix(text) ? kPrefixLength : 0;
     const std::string_view digits = text.substr(prefix);
@@ -131,7 +143,7 @@ std::optional<LookAlike> LookAlikeOf(const std::string& character)
 // digits and letters of the scripts a reading is copied from.
 bool IsLetterOrDigitOfAReading(char32_t c)
 {
-    return (c < 0x80 && std::isalnum(static_cast<int>(c))) || (c >= 0x0400 && c <= 0x04FF) || (c >= 0xFF10 && c <= 0xFF19)
+    return (c >= U'0' && c <= U'9') || (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z') || (c >= 0x0400 && c <= 0x04FF) || (c >= 0xFF10 && c <= 0xFF19)
            || (c >= 0xFF21 && c <= 0xFF3A) || (c >= 0xFF41 && c <= 0xFF5A);
 }
 
@@ -214,6 +226,9 @@ std::string Phrased(const InputProblem& problem, TextTranslation translate)
         return Filled(words(QT_TRANSLATE_NOOP("Reading", "неверное число байтов: %1 вместо 6")), {Number(problem.count)});
     case InputProblem::Kind::IncompleteByte:
         return Filled(words(QT_TRANSLATE_NOOP("Reading", "байт %1 неполный")), {Number(problem.count)});
+    case InputProblem::Kind::ZeroBytes:
+        return words(QT_TRANSLATE_NOOP("Reading",
+                                       "в строке нулевые байты: это не UTF-8 (UTF-16 без метки порядка байтов?); сохраните файл в UTF-8"));
     }
     return {};
 }

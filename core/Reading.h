@@ -20,6 +20,7 @@ struct InputProblem {
         OneDigit,       // a byte with one digit, at `position`
         ByteCount,      // `count` bytes instead of six
         IncompleteByte, // byte `count` of the status field has an empty position
+        ZeroBytes,      // NUL bytes: text in another encoding, UTF-16 above all
     };
     Kind kind;
     std::size_t position = 0; // in characters, from 1

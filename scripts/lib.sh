@@ -23,6 +23,9 @@ FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # regalo-decode's spreadsheet files are checked in a real spreadsheet.
 SPREADSHEET_PACKAGES=(libreoffice-calc-nogui python3)
 
+# The library's ABI check, and its C# declarations run in Mono.
+LIBRARY_PACKAGES=(abigail-tools mono-mcs mono-runtime)
+
 missing_packages() {
   local pkg
   for pkg in "$@"; do

@@ -598,6 +598,33 @@ since the last emergency RAM reset!</translation>
     </message>
 </context>
 <context>
+    <name>Library</name>
+    <message>
+        <source>готово</source>
+        <translation>done</translation>
+    </message>
+    <message>
+        <source>значение не прочитано: его JSON говорит почему</source>
+        <translation>the value cannot be read: its JSON says why</translation>
+    </message>
+    <message>
+        <source>буфер мал: ответ записан не весь</source>
+        <translation>the buffer is too small: only part of the answer was written</translation>
+    </message>
+    <message>
+        <source>неверный аргумент: язык, формат или пустой указатель</source>
+        <translation>bad argument: a language, a format or a null pointer</translation>
+    </message>
+    <message>
+        <source>не хватило памяти</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>неизвестный результат</source>
+        <translation>unknown result</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>неизвестный параметр %1</source>
@@ -763,6 +790,10 @@ since the last emergency RAM reset!</translation>
     <message>
         <source>байт %1 неполный</source>
         <translation>byte %1 incomplete</translation>
+    </message>
+    <message>
+        <source>в строке нулевые байты: это не UTF-8 (UTF-16 без метки порядка байтов?); сохраните файл в UTF-8</source>
+        <translation>the line holds NUL bytes: this is not UTF-8 (UTF-16 without a byte-order mark?); save the file as UTF-8</translation>
     </message>
 </context>
 <context>
@@ -1253,10 +1284,6 @@ Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
     <message>
         <source>ошибка чтения: %1</source>
         <translation>read error: %1</translation>
-    </message>
-    <message>
-        <source>в строке нулевые байты: это не UTF-8 (UTF-16 без метки порядка байтов?); сохраните файл в UTF-8</source>
-        <translation>the line holds NUL bytes: this is not UTF-8 (UTF-16 without a byte-order mark?); save the file as UTF-8</translation>
     </message>
     <message>
         <source>Нажмите Enter, чтобы закрыть это окно.</source>

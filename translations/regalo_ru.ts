@@ -583,6 +583,33 @@
     </message>
 </context>
 <context>
+    <name>Library</name>
+    <message>
+        <source>готово</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>значение не прочитано: его JSON говорит почему</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>буфер мал: ответ записан не весь</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>неверный аргумент: язык, формат или пустой указатель</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>не хватило памяти</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>неизвестный результат</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>неизвестный параметр %1</source>
@@ -748,6 +775,10 @@
     </message>
     <message>
         <source>байт %1 неполный</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>в строке нулевые байты: это не UTF-8 (UTF-16 без метки порядка байтов?); сохраните файл в UTF-8</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1224,10 +1255,6 @@
     </message>
     <message>
         <source>ошибка чтения: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>в строке нулевые байты: это не UTF-8 (UTF-16 без метки порядка байтов?); сохраните файл в UTF-8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -51,13 +51,22 @@ endforeach()
 file(READ /usr/share/common-licenses/LGPL-3 text)
 string(REPLACE "\n" "\r\n" text "${text}")
 file(WRITE ${zip_dir}/Qt-LGPL-3.0.txt "${text}")
+# The library for other programs: the DLL beside the programs, and what
+# building against it takes (header, import libraries, the C# declarations)
+# in sdk/.
+set(sdk_dir ${zip_dir}/sdk)
 add_custom_command(OUTPUT ${REGALO_ZIP}
-  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Regalo_Vespera> $<TARGET_FILE:regalo-decode> ${zip_dir}
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Regalo_Vespera> $<TARGET_FILE:regalo-decode> $<TARGET_FILE:regalo> ${zip_dir}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${sdk_dir}/include/regalo ${sdk_dir}/lib ${sdk_dir}/csharp
+  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/lib/regalo/regalo.h ${sdk_dir}/include/regalo
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_LINKER_FILE:regalo> ${PROJECT_BINARY_DIR}/lib/regalo.lib
+    ${PROJECT_BINARY_DIR}/lib/regalo.def ${sdk_dir}/lib
+  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/lib/csharp/Regalo.cs ${sdk_dir}/csharp
   COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_SOURCE_DIR}/dist
   COMMAND ${CMAKE_COMMAND} -E rm -f ${REGALO_ZIP}
   COMMAND ${CMAKE_COMMAND} -E chdir ${zip_dir}/.. ${CMAKE_COMMAND} -E tar cf ${REGALO_ZIP} --format=zip
     Regalo_Vespera-${PROJECT_VERSION}-win64
-  DEPENDS Regalo_Vespera regalo-decode
+  DEPENDS Regalo_Vespera regalo-decode regalo ${PROJECT_SOURCE_DIR}/lib/regalo/regalo.h ${PROJECT_SOURCE_DIR}/lib/csharp/Regalo.cs
   VERBATIM)
 add_custom_target(windows_zip DEPENDS ${REGALO_ZIP})
 
@@ -67,10 +76,10 @@ set(REGALO_MSI ${PROJECT_SOURCE_DIR}/dist/Regalo_Vespera-${PROJECT_VERSION}-win6
 set(msi_dir ${PROJECT_BINARY_DIR}/windows/msi)
 add_custom_command(OUTPUT ${REGALO_MSI}
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${zip_dir} ${msi_dir}
-  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Regalo_Vespera> $<TARGET_FILE:regalo-decode> ${REGALO_ICO} ${msi_dir}
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Regalo_Vespera> $<TARGET_FILE:regalo-decode> $<TARGET_FILE:regalo> ${REGALO_ICO} ${msi_dir}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_SOURCE_DIR}/dist
   COMMAND ${CMAKE_COMMAND} -E chdir ${msi_dir} ${WIXL} -a x64 -D Version=${PROJECT_VERSION}
     -o ${REGALO_MSI} ${PROJECT_SOURCE_DIR}/windows/Regalo_Vespera.wxs
-  DEPENDS Regalo_Vespera regalo-decode ${PROJECT_SOURCE_DIR}/windows/Regalo_Vespera.wxs
+  DEPENDS Regalo_Vespera regalo-decode regalo ${REGALO_ZIP} ${PROJECT_SOURCE_DIR}/windows/Regalo_Vespera.wxs
   VERBATIM)
 add_custom_target(windows_msi DEPENDS ${REGALO_MSI})

@@ -37,6 +37,14 @@ done
 # Under Wine a new window is now and then not, or not for long, the active
 # one (seen once in some 500 window tests); a test that fails gets one
 # more run, a real fault fails both.
+# The library: Windows' own DLLs only, and the calls the header declares, no others.
+dll=$build/lib/libregalo-1.dll
+foreign=$(x86_64-w64-mingw32-objdump -p "$dll" | sed -n 's/^\s*DLL Name: //p' | grep -Eiv '^(kernel32|msvcrt)\.dll$' || true)
+[ -z "$foreign" ] || { echo "$dll needs DLLs Windows lacks: $foreign" >&2; exit 1; }
+exported=$(x86_64-w64-mingw32-objdump -p "$dll" | sed -n 's/^\s*\[ *[0-9]*\] \([A-Za-z_][A-Za-z0-9_@]*\)$/\1/p' | sort | tr '\n' ' ')
+declared=$(sed -n 's/^REGALO_API .*REGALO_CALL \(regalo_[a-z_]*\)(.*/\1/p' "$here/../lib/regalo/regalo.h" | sort | tr '\n' ' ')
+[ "$exported" = "$declared" ] || { echo "$dll exports $exported where the header declares $declared" >&2; exit 1; }
+echo "   libregalo-1.dll: only Windows' own DLLs; exports $declared"
 ctest --test-dir "$build" --output-on-failure --timeout 600 --repeat until-pass:2
 echo "== Ctrl-C in regalo-decode.exe"
 bash "$here/ctrl_c_test.sh" "$build/cli/regalo-decode.exe" "$build/ctrl-c"
