@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <optional>
 #include <string_view>
 
@@ -24,12 +25,17 @@ constexpr char kUsage[] = QT_TRANSLATE_NOOP("regalo-decode", R"(Использо
   regalo-decode list errors|flags   весь каталог
   regalo-decode diff СТРОКА СТРОКА  что изменилось между двумя строками статуса:
                                     код 0, если ничего, 1, если они различаются
+  regalo-decode scan [ФАЙЛ...|-]    строки статуса и коды ошибок в журнале, по записи
+                                    на каждое: номер строки, время, значение, что
+                                    изменилось; код 0, если они найдены, 1, если нет
 
 Параметры:
   --brief       расшифровка в нескольких словах, чтобы переслать или вставить в заявку
   --json        по объекту JSON на значение (для list - массив)
   --csv         значения через запятую: строка заголовка, затем по строке на значение
   --excel       то же для Excel: UTF-8 с BOM, точка с запятой, CR LF
+  --changes     (scan) только строки статуса, отличные от предыдущей, и все коды
+  --any         (scan) любые шесть байтов, не только с битом 7 в каждом
   --lang ru|en  язык: русский или английский; без него слова программы на языке
                 системы (английский, если она говорит по-английски, иначе русский),
                 а тексты каталога по-русски
@@ -38,13 +44,14 @@ constexpr char kUsage[] = QT_TRANSLATE_NOOP("regalo-decode", R"(Использо
 )");
 
 // Commands and list names, for suggestions on a typo.
-const QStringList kCommands{QStringLiteral("status"), QStringLiteral("error"), QStringLiteral("list"), QStringLiteral("diff")};
+const QStringList kCommands{QStringLiteral("status"), QStringLiteral("error"), QStringLiteral("list"), QStringLiteral("diff"),
+                            QStringLiteral("scan")};
 const QStringList kLists{QStringLiteral("errors"), QStringLiteral("flags")};
 
 constexpr std::array kOptions = {
     OptionSpec{"brief", "", false}, OptionSpec{"json", "", false}, OptionSpec{"csv", "", false},
     OptionSpec{"excel", "", false}, OptionSpec{"lang", "", true},   OptionSpec{"help", "h", false},
-    OptionSpec{"version", "v", false},
+    OptionSpec{"version", "v", false}, OptionSpec{"changes", "", false}, OptionSpec{"any", "", false},
 };
 
 // How far apart two words are: the fewest letters added, dropped or changed.
@@ -116,13 +123,17 @@ ExitCode UsageError(FdWriter& err, const QString& why, const QString& suggestion
 
 // What the command line asks for, once it has been read whole and found sound.
 struct Request {
-    enum class Command { ListErrors, ListFlags, Status, ErrorCode, Diff };
-    Command command;
-    Format format;
+    enum class Command { ListErrors, ListFlags, Status, ErrorCode, Diff, Scan };
+    Command command = Command::Status;
+    Format format = Format::Text;
     // What to decode, given as arguments; empty for a stream. Diff's second line.
     std::string value;
-    bool streamed;
+    bool streamed = false;
     std::string other;
+    // The logs to scan, "-" for standard input, and how.
+    std::vector<std::string> files;
+    bool anyPairs = false;
+    bool changesOnly = false;
 };
 
 // Reads the command line and chooses the language. Help and the version are
@@ -166,7 +177,7 @@ std::optional<Request> Parse(const std::vector<std::string>& arguments, const QS
 
     std::vector<std::string> positional = line.positional;
     if (positional.empty())
-        return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "скажите, что расшифровать: status, error, list или diff")));
+        return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "скажите, что расшифровать: status, error, list, diff или scan")));
     const std::string command = positional.front();
     positional.erase(positional.begin());
     if (int(line.Has("brief")) + int(line.Has("json")) + int(line.Has("csv")) + int(line.Has("excel")) > 1)
@@ -177,13 +188,29 @@ std::optional<Request> Parse(const std::vector<std::string>& arguments, const QS
                           : line.Has("excel") ? Format::Excel
                                               : Format::Text;
 
+    const auto requestOf = [format](Request::Command command) {
+        Request request;
+        request.command = command;
+        request.format = format;
+        return request;
+    };
+    if (command != "scan" && (line.Has("changes") || line.Has("any")))
+        return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "--changes и --any - для scan")));
+    if (command == "scan") {
+        Request request = requestOf(Request::Command::Scan);
+        request.files = positional.empty() ? std::vector<std::string>{"-"} : positional;
+        request.anyPairs = line.Has("any");
+        request.changesOnly = line.Has("changes");
+        return request;
+    }
+
     if (command == "list") {
         if (positional.size() != 1)
             return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "list принимает одно из: errors, flags")));
         if (positional[0] == "errors")
-            return Request{Request::Command::ListErrors, format, {}, false, {}};
+            return requestOf(Request::Command::ListErrors);
         if (positional[0] == "flags")
-            return Request{Request::Command::ListFlags, format, {}, false, {}};
+            return requestOf(Request::Command::ListFlags);
         return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "нет списка %1")).arg(Quoted(positional[0])),
                       Nearest(QString::fromStdString(positional[0]), kLists));
     }
@@ -191,7 +218,10 @@ std::optional<Request> Parse(const std::vector<std::string>& arguments, const QS
     if (command == "diff") {
         if (positional.size() != 2)
             return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "diff сравнивает две строки статуса, каждую одним аргументом")));
-        return Request{Request::Command::Diff, format, positional[0], false, positional[1]};
+        Request request = requestOf(Request::Command::Diff);
+        request.value = positional[0];
+        request.other = positional[1];
+        return request;
     }
 
     Request::Command decoded;
@@ -204,15 +234,17 @@ std::optional<Request> Parse(const std::vector<std::string>& arguments, const QS
                       Nearest(QString::fromStdString(command), kCommands));
     if (positional.empty())
         return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "%1 ждёт значение или - для стандартного ввода")).arg(QString::fromStdString(command)));
-    if (positional == std::vector<std::string>{"-"})
-        return Request{decoded, format, {}, true, {}};
+    Request request = requestOf(decoded);
+    if (positional == std::vector<std::string>{"-"}) {
+        request.streamed = true;
+        return request;
+    }
     if (decoded == Request::Command::ErrorCode && positional.size() != 1)
         return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "error принимает один код")));
     // Status bytes may come as one argument or several.
-    std::string value;
     for (const std::string& part : positional)
-        value += (value.empty() ? "" : " ") + part;
-    return Request{decoded, format, value, false, {}};
+        request.value += (request.value.empty() ? "" : " ") + part;
+    return request;
 }
 
 std::unique_ptr<FormatWriter> WriterFor(const Request& request)
@@ -260,6 +292,43 @@ ExitCode Diff(const Request& request, FdWriter& out, FdWriter& err)
     return lines[0] == lines[1] ? ExitCode::Ok : ExitCode::Failed;
 }
 
+// Each log in turn, each read from its start: a file that cannot be opened or
+// read is named, and the rest are still read. 0 when readings were found and
+// every file read, else 1.
+ExitCode Scan(const Request& request, int in, FdWriter& out, FdWriter& err)
+{
+    Decoder decoder(ValueKind::LogReading, request.format, ValueSource::Lines, out, err);
+    // Progress only where the results go to a file, not to the terminal or
+    // a program.
+    const bool showProgress = err.IsTerminal() && !out.IsTerminal() && !IsAPipe(out.Fd());
+    const bool named = request.files.size() > 1;
+    std::uint64_t found = 0;
+    bool allRead = true;
+    for (const std::string& file : request.files) {
+        const bool standardInput = file == "-";
+        const int fd = standardInput ? in : OpenForReading(file);
+        try {
+            if (fd < 0)
+                throw IoError(IoError::Kind::Read, errno);
+            found += decoder.ScanLines(fd, named ? std::string_view(file) : std::string_view(),
+                                       {request.anyPairs, request.changesOnly, showProgress});
+        } catch (const IoError& failure) {
+            if (failure.kind == IoError::Kind::Write)
+                throw;
+            std::string& note = err.Buffer();
+            note += "regalo-decode: ";
+            AppendQuoted(note, file);
+            note += ": " + IoErrorWords(failure) + '\n';
+            allRead = false;
+        }
+        if (!standardInput && fd >= 0)
+            CloseFile(fd);
+        if (StopRequested())
+            break;
+    }
+    return found > 0 && allRead ? ExitCode::Ok : ExitCode::Failed;
+}
+
 ExitCode Run(const std::vector<std::string>& arguments, const QStringList& uiLanguages, int in, FdWriter& out,
              FdWriter& err)
 {
@@ -276,6 +345,8 @@ ExitCode Run(const std::vector<std::string>& arguments, const QStringList& uiLan
         return Decode(*request, in, out, err);
     case Request::Command::Diff:
         return Diff(*request, out, err);
+    case Request::Command::Scan:
+        return Scan(*request, in, out, err);
     }
     return ExitCode::Failed;
 }

@@ -4,7 +4,9 @@
 #include "core/Diagnostics.h"
 #include "translations/Language.h"
 
+#include <algorithm>
 #include <charconv>
+#include <optional>
 
 Decoder::Decoder(ValueKind kind, Format format, ValueSource source, FdWriter& out, FdWriter& err)
     : kind_(kind), writer_(MakeFormatWriter(format, kind, source, CurrentTranslation())), out_(out), err_(err)
@@ -99,12 +101,100 @@ bool Decoder::DecodeLines(int in)
         } else {
             allRead = DecodeTrimmed(value, line.number) && allRead;
         }
-        // On a terminal, notes keep their place among the results they follow.
-        if (!err_.Buffer().empty() && (out_.IsTerminal() || err_.IsTerminal()))
-            FlushBoth();
-        out_.FlushIfFull();
-        err_.FlushIfFull();
+        FlushAfterEachLine();
     }
     FlushBoth();
     return allRead;
+}
+
+void Decoder::FlushAfterEachLine()
+{
+    // On a terminal, notes keep their place among the results they follow.
+    if (!err_.Buffer().empty() && (out_.IsTerminal() || err_.IsTerminal()))
+        FlushBoth();
+    out_.FlushIfFull();
+    err_.FlushIfFull();
+}
+
+namespace {
+
+// Logs hold hexadecimal dumps of whole frames on one line: longer lines than
+// a value's, still bounded.
+constexpr std::size_t kLongestLogLine = 1 << 20;
+// Files smaller than this are read before a person would wait for them.
+constexpr std::uint64_t kProgressFrom = 8u << 20;
+
+// "regalo-decode: журнал.log: 45%" on one line of the terminal, redrawn as
+// the percentage grows and wiped at the end: while the results go to a file.
+class ProgressLine {
+public:
+    ProgressLine(FdWriter& err, std::string_view file, std::uint64_t size) : err_(err), file_(file), size_(size) {}
+    ~ProgressLine()
+    {
+        if (shown_ < 0)
+            return;
+        try {
+            err_.Buffer() += '\r' + std::string(width_, ' ') + '\r';
+            err_.Flush();
+        } catch (const IoError&) {
+            // The terminal is gone; so is the line.
+        }
+    }
+
+    void Show(std::uint64_t done)
+    {
+        const int percent = static_cast<int>(done * 100 / size_);
+        if (percent == shown_ || percent > 100)
+            return;
+        shown_ = percent;
+        std::string& line = err_.Buffer();
+        line += "\rregalo-decode: ";
+        AppendEscaped(line, file_, kMaxLineLength);
+        line += ": " + std::to_string(percent) + '%';
+        width_ = std::max(width_, line.size());
+        err_.Flush();
+    }
+
+private:
+    FdWriter& err_;
+    std::string_view file_;
+    std::uint64_t size_;
+    int shown_ = -1;
+    std::size_t width_ = 0;
+};
+
+// A line cut at the longest a log's line may be ends at its last blank: a
+// reading cut in two is not one.
+std::string_view WholeWords(std::string_view text)
+{
+    const std::size_t blank = text.find_last_of(" \t");
+    return blank == std::string_view::npos ? std::string_view() : text.substr(0, blank);
+}
+
+} // namespace
+
+std::uint64_t Decoder::ScanLines(int in, std::string_view file, const ScanChoices& choices)
+{
+    LineReader reader(in, [this] { FlushBoth(); }, kLongestLogLine, true);
+    const std::uint64_t size = choices.showProgress ? RegularFileSize(in) : 0;
+    std::optional<ProgressLine> progress;
+    if (size >= kProgressFrom)
+        progress.emplace(err_, file.empty() ? std::string_view("-") : file, size);
+    LogScan scan(choices.anyPairs, choices.changesOnly);
+    LineReader::Line line;
+    while (reader.Next(line)) {
+        scan.Line(line.tooLong ? WholeWords(line.text) : line.text, line.number, [&](const ScanRecord& found) {
+            ScanRecord record = found;
+            record.file = file;
+            writer_->Reading(out_.Buffer(), record,
+                             found.reading.kind == FoundReading::Kind::Error ? std::string_view(MessageOf(found.reading.code))
+                                                                             : std::string_view());
+        });
+        if (progress)
+            progress->Show(reader.BytesRead());
+        FlushAfterEachLine();
+    }
+    progress.reset();
+    FlushBoth();
+    return scan.Count();
 }

@@ -24,6 +24,17 @@ public:
     // waiting for more input; false when any could not be read.
     bool DecodeLines(int in);
 
+    // A log: a record for each reading found in `in`'s lines (see LogScan),
+    // `file` named in each where it is not empty; how many were written.
+    // A progress line goes to `err` while a large file is read, where
+    // `showProgress` allows it.
+    struct ScanChoices {
+        bool anyPairs;
+        bool changesOnly;
+        bool showProgress;
+    };
+    std::uint64_t ScanLines(int in, std::string_view file, const ScanChoices& choices);
+
 private:
     // The one place a value is trimmed is before this. `lineNumber` names a
     // streamed value's line in notes, 0 for an argument.
@@ -31,6 +42,8 @@ private:
     void Note(std::string_view value, std::uint64_t lineNumber, std::string_view what);
     void Refuse(std::string_view value, std::uint64_t lineNumber, std::string_view why);
     void FlushBoth();
+    // Writes what each holds, on a terminal after a note's own line end.
+    void FlushAfterEachLine();
     // The message of a code in this decoder's format, built on first sight.
     const std::string& MessageOf(const ErrorCode& code);
 

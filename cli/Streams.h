@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TextLines.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -30,6 +32,7 @@ public:
 
     std::string& Buffer() { return buffer_; }
     bool IsTerminal() const { return terminal_; }
+    int Fd() const { return fd_; }
     void Append(std::string_view text) { buffer_ += text; }
     // Writes when the buffer has grown large.
     void FlushIfFull();
@@ -44,18 +47,15 @@ private:
 
 inline constexpr std::size_t kMaxLineLength = 4096;
 
-// Lines of a descriptor, read in chunks. A line longer than kMaxLineLength is
-// reported as too long with its first bytes, and the rest of it is skipped
-// without being kept.
+// Lines of a descriptor, read in chunks (see TextLines). A line longer than
+// `longestLine` is reported as too long with its first bytes, and the rest
+// of it is skipped without being kept.
 class LineReader {
 public:
-    // `beforeWait` runs whenever the next read would block.
-    LineReader(int fd, std::function<void()> beforeWait);
+    // `beforeWait` runs whenever the next read would block. `legacyFallback`
+    // reads a line that is not UTF-8 as Windows-1251.
+    LineReader(int fd, std::function<void()> beforeWait, std::size_t longestLine = kMaxLineLength, bool legacyFallback = false);
 
-    // Lines end in LF, CR LF or CR. UTF-8 is read, with or without its
-    // byte-order mark, and UTF-16 in either byte order after its mark (what
-    // Windows PowerShell writes), or without one where the first line has a
-    // zero byte in every other place, handed out as UTF-8.
     struct Line {
         std::string_view text; // without the line end
         std::uint64_t number;  // from 1
@@ -64,33 +64,24 @@ public:
 
     // False at the end of the input, or once a stop was asked for; throws IoError.
     bool Next(Line& line);
+    // How much of the input was read so far.
+    std::uint64_t BytesRead() const { return bytesRead_; }
 
 private:
-    enum class Encoding { Unknown, Utf8, Utf16LittleEndian, Utf16BigEndian };
-
+    // Reads what comes next; false for a stop.
     bool Fill();
-    // The input's encoding from its byte-order mark, which is then skipped;
-    // without one, from the look of the first line.
-    void TakeByteOrderMark();
-    static Encoding UnmarkedEncoding(std::string_view start);
-    // Turns the UTF-16 in raw_ into UTF-8 in chunk_; a unit cut by the chunk's
-    // end waits for the next one.
-    void DecodeUtf16();
 
     int fd_;
     std::function<void()> beforeWait_;
-    Encoding encoding_ = Encoding::Unknown;
-    std::string raw_;         // UTF-16 as read
-    std::size_t rawKept_ = 0; // bytes of raw_ left for the next read
-    std::size_t markKept_ = 0; // bytes at chunk_'s start that may begin a byte-order mark
-    char16_t highSurrogate_ = 0;
-    // A carriage return ended the last chunk: a line feed that starts the
-    // next belongs to it.
-    bool afterReturn_ = false;
-    std::string chunk_;
-    std::size_t begin_ = 0;
-    std::size_t end_ = 0;
-    std::string partial_; // a line that runs past the chunk
-    std::uint64_t number_ = 0;
-    bool ended_ = false;
+    TextLines lines_;
+    std::uint64_t bytesRead_ = 0;
 };
+
+// A file named on the command line (UTF-8 on every system), opened for
+// reading: its descriptor, or -1 with errno saying why.
+int OpenForReading(const std::string& name);
+void CloseFile(int fd);
+// The size of a regular file; 0 for anything else (a pipe, a terminal).
+std::uint64_t RegularFileSize(int fd);
+// A pipe to another program, whose reader expects only what it asked for.
+bool IsAPipe(int fd);

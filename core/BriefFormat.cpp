@@ -40,6 +40,10 @@ public:
     {
         text_->Difference(out, before, after);
     }
+    void Reading(std::string& out, const ScanRecord& record, std::string_view message) const override
+    {
+        text_->Reading(out, record, message);
+    }
 
 private:
     void Append(std::string& out, std::string explanation) const

@@ -18,7 +18,7 @@ std::string Number(long long value)
 class CsvWriter : public FormatWriter {
 public:
     CsvWriter(const CsvStyle& style, ValueKind kind, TextTranslation translate)
-        : style_(style), kind_(kind), translate_(translate)
+        : style_(style), kind_(kind), translate_(translate), changes_(translate, '\n')
     {
     }
 
@@ -26,26 +26,26 @@ public:
     {
         if (kind_ == ValueKind::Status)
             AppendCsvHeader(out, {"input", "hex", "receiptState", "receiptStateCaption", "flags", "error"}, style_);
-        else
+        else if (kind_ == ValueKind::ErrorCode)
             AppendCsvHeader(out, {"input", "code", "class", "detail", "knownClass", "message", "error"}, style_);
+        else
+            AppendCsvHeader(out,
+                            {"file", "line", "time", "kind", "input", "hex", "receiptState", "receiptStateCaption", "flags", "code",
+                             "class", "detail", "knownClass", "message", "changes"},
+                            style_);
     }
 
     void Status(std::string& out, std::string_view input, const StatusBytes& bytes) const override
     {
-        const int state = ReceiptStateOf(bytes[kReceiptStateByte]);
         AppendCsvField(out, CsvInput(input), style_);
         out += style_.separator;
-        const auto hex = StatusHexChars(bytes);
-        AppendCsvField(out, std::string_view(hex.data(), hex.size()), style_);
-        out += style_.separator;
-        out += StateCells(state);
-        out += style_.separator;
-        AppendFlags(out, bytes);
+        AppendStatusCells(out, bytes);
         out += style_.separator;
         out += style_.lineEnd;
     }
 
-    // Everything after the input, once per code.
+    // Everything after the input, once per code: its cells, then the empty
+    // last one (the reason a value was refused, or a log's changes).
     std::string Message(const ErrorCode& code, const std::string& text) const override
     {
         // A code the catalogue has no text for is named, as the window names it.
@@ -58,6 +58,31 @@ public:
             AppendCsvField(cells, cell, style_);
         }
         return cells + std::string(style_.lineEnd);
+    }
+
+    // File (empty where not named), line, time and kind, the input, then a status line's cells and its
+    // changes in words, or, four cells on, an error code's.
+    void Reading(std::string& out, const ScanRecord& record, std::string_view message) const override
+    {
+        const bool status = record.reading.kind == FoundReading::Kind::Status;
+        AppendCsvField(out, CsvInput(record.file), style_);
+        const std::string line = Number(static_cast<long long>(record.line));
+        for (const CsvCell& cell : {CsvNumber(line), CsvCell(record.time.text), CsvCell(status ? "status" : "error"),
+                                    CsvInput(record.reading.text)}) {
+            out += style_.separator;
+            AppendCsvField(out, cell, style_);
+        }
+        if (!status) {
+            out.append(4, style_.separator);
+            out += message;
+            return;
+        }
+        out += style_.separator;
+        AppendStatusCells(out, record.reading.bytes);
+        out.append(6, style_.separator);
+        if (record.previous)
+            AppendCsvField(out, changes_.Of(*record.previous, record.reading.bytes), style_);
+        out += style_.lineEnd;
     }
     void Code(std::string& out, std::string_view input, const ErrorCode&, std::string_view message) const override
     {
@@ -119,6 +144,17 @@ public:
     }
 
 private:
+    // hex, receiptState, receiptStateCaption, flags.
+    void AppendStatusCells(std::string& out, const StatusBytes& bytes) const
+    {
+        const auto hex = StatusHexChars(bytes);
+        AppendCsvField(out, std::string_view(hex.data(), hex.size()), style_);
+        out += style_.separator;
+        out += StateCells(ReceiptStateOf(bytes[kReceiptStateByte]));
+        out += style_.separator;
+        AppendFlags(out, bytes);
+    }
+
     static std::string StateBits() { return "0-" + Number(kReceiptStateBits - 1); }
 
     // Each set flag as "byte.bit caption", one to a line of the cell. A
@@ -179,6 +215,7 @@ private:
     const CsvStyle& style_;
     ValueKind kind_;
     TextTranslation translate_;
+    mutable ChangeWords changes_;
 };
 
 } // namespace

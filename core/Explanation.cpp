@@ -123,7 +123,12 @@ std::optional<std::string> ExplainErrorCode(const std::string& code, TextTransla
 
 std::string ExplainChange(const StatusBytes& before, const StatusBytes& after, TextTranslation translate)
 {
-    std::string text = StatusHexText(before) + kArrow + StatusHexText(after) + '\n';
+    return StatusHexText(before) + kArrow + StatusHexText(after) + '\n' + ExplainFlagChanges(before, after, translate);
+}
+
+std::string ExplainFlagChanges(const StatusBytes& before, const StatusBytes& after, TextTranslation translate)
+{
+    std::string text;
     std::array<std::string, kStatusByteCount> flags;
     ForEachFlagChange(before, after, [&](const StatusFlag& flag, bool set) {
         AppendFlag(flags[static_cast<std::size_t>(flag.byteIndex)], set ? "+ " : "- ", flag, translate);

@@ -45,3 +45,5 @@ void ForEachFlagChange(const StatusBytes& before, const StatusBytes& after, Visi
 // each flag set ("+ caption") and cleared ("- caption"), then the receipt
 // state before and after; "no change" when nothing did.
 std::string ExplainChange(const StatusBytes& before, const StatusBytes& after, TextTranslation translate);
+// The same without the line of both readings.
+std::string ExplainFlagChanges(const StatusBytes& before, const StatusBytes& after, TextTranslation translate);

@@ -22,6 +22,9 @@ std::unique_ptr<FormatWriter> MakeFormatWriter(Format format, ValueKind kind, Va
     case Format::Text:
         return MakeTextWriter(source, translate);
     case Format::Brief:
+        // A log's readings are already written in a few words.
+        if (kind == ValueKind::LogReading)
+            return MakeTextWriter(source, translate);
         return MakeBriefWriter(source, translate);
     case Format::Json:
         return MakeJsonWriter(translate);

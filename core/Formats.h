@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ErrorCodes.h"
+#include "core/Scan.h"
 #include "core/StatusLine.h"
 #include "core/Translatable.h"
 
@@ -16,8 +17,9 @@
 enum class Format { Text, Brief, Json, Csv, Excel };
 
 // What is decoded, and where the values come from: a value given as
-// arguments is answered in full for a person, a stream line by line.
-enum class ValueKind { Status, ErrorCode };
+// arguments is answered in full for a person, a stream line by line. A
+// log's readings are of either kind, found within its lines.
+enum class ValueKind { Status, ErrorCode, LogReading };
 enum class ValueSource { Arguments, Lines };
 
 class FormatWriter {
@@ -43,6 +45,11 @@ public:
 
     // What changed from one status line to the next.
     virtual void Difference(std::string& out, const StatusBytes& before, const StatusBytes& after) const = 0;
+
+    // A reading found in a log: its line and time, the value, and for a
+    // status line after the first what changed since the one before; an
+    // error code's `message` as Message gives it.
+    virtual void Reading(std::string& out, const ScanRecord& record, std::string_view message) const = 0;
 };
 
 // The catalogue's texts and the labels around them in the language

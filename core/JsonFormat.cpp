@@ -29,40 +29,10 @@ class JsonFormatWriter : public FormatWriter {
 public:
     explicit JsonFormatWriter(TextTranslation translate) : translate_(translate) {}
 
-    // Written piece by piece, the flags and the state from pieces built once:
-    // a log of status lines is long.
     void Status(std::string& out, std::string_view input, const StatusBytes& bytes) const override
     {
-        const TextTranslation translate = translate_;
-        const BytePieces& flags = OncePerLanguage(translate, [translate] {
-            return BytePieces([translate](std::string& text, const StatusFlag& flag, std::size_t start) {
-                if (text.size() > start)
-                    text += ',';
-                JsonWriter json(text);
-                WriteFlag(json, flag, translate);
-            });
-        });
-        using States = std::array<std::string, kReceiptStateCount>;
-        const States& states = OncePerLanguage(translate, [translate] {
-            States written;
-            for (int state = 0; state < kReceiptStateCount; ++state) {
-                JsonWriter json(written[static_cast<std::size_t>(state)]);
-                WriteReceiptState(json, state, translate);
-            }
-            return written;
-        });
         JsonWriter json(out);
-        json.BeginObject().Key("bytes").BeginArray();
-        for (const unsigned value : bytes)
-            json.Number(value);
-        json.EndArray().Key("flags").BeginArray();
-        for (std::size_t byte = 0; byte < bytes.size(); ++byte)
-            json.Raw(flags.Of(byte, bytes[byte]));
-        json.EndArray()
-            .Key("hex").String(std::string_view(StatusHexChars(bytes).data(), kStatusTextLength))
-            .Key("input").String(input)
-            .Key("receiptState").Raw(states[static_cast<std::size_t>(ReceiptStateOf(bytes[kReceiptStateByte]))])
-            .EndObject();
+        WriteStatus(json, input, bytes, nullptr);
         out += '\n';
     }
     // A code the catalogue has no text for: null, and "described" false.
@@ -72,15 +42,8 @@ public:
     }
     void Code(std::string& out, std::string_view input, const ErrorCode& code, std::string_view message) const override
     {
-        JsonWriter(out)
-            .BeginObject()
-            .Key("class").Number(code.errorClass)
-            .Key("described").Bool(message != "null")
-            .Key("detail").Number(code.detail)
-            .Key("input").String(input)
-            .Key("knownClass").Bool(FindErrorClass(code.errorClass) != nullptr)
-            .Key("message").Raw(message)
-            .EndObject();
+        JsonWriter json(out);
+        WriteCode(json, input, code, message, nullptr);
         out += '\n';
     }
     void Invalid(std::string& out, std::string_view input, std::string_view why) const override
@@ -129,6 +92,102 @@ public:
     void Difference(std::string& out, const StatusBytes& before, const StatusBytes& after) const override
     {
         JsonWriter json(out);
+        WriteDifference(json, before, after);
+        out += '\n';
+    }
+
+    // The value's object with the record's keys among its own: "file" where
+    // it is named, "kind", "line", "time" (null for none) and, for a status line after the
+    // first, "changes" as a difference is written.
+    void Reading(std::string& out, const ScanRecord& record, std::string_view message) const override
+    {
+        JsonWriter json(out);
+        if (record.reading.kind == FoundReading::Kind::Error)
+            WriteCode(json, record.reading.text, record.reading.code, message, &record);
+        else
+            WriteStatus(json, record.reading.text, record.reading.bytes, &record);
+        out += '\n';
+    }
+
+private:
+    // Written piece by piece, the flags and the state from pieces built once:
+    // a log of status lines is long.
+    void WriteStatus(JsonWriter& json, std::string_view input, const StatusBytes& bytes, const ScanRecord* record) const
+    {
+        const TextTranslation translate = translate_;
+        const BytePieces& flags = OncePerLanguage(translate, [translate] {
+            return BytePieces([translate](std::string& text, const StatusFlag& flag, std::size_t start) {
+                if (text.size() > start)
+                    text += ',';
+                JsonWriter json(text);
+                WriteFlag(json, flag, translate);
+            });
+        });
+        using States = std::array<std::string, kReceiptStateCount>;
+        const States& states = OncePerLanguage(translate, [translate] {
+            States written;
+            for (int state = 0; state < kReceiptStateCount; ++state) {
+                JsonWriter json(written[static_cast<std::size_t>(state)]);
+                WriteReceiptState(json, state, translate);
+            }
+            return written;
+        });
+        json.BeginObject().Key("bytes").BeginArray();
+        for (const unsigned value : bytes)
+            json.Number(value);
+        json.EndArray();
+        if (record && record->previous) {
+            json.Key("changes");
+            WriteDifference(json, *record->previous, bytes);
+        }
+        if (record && !record->file.empty())
+            json.Key("file").String(record->file);
+        json.Key("flags").BeginArray();
+        for (std::size_t byte = 0; byte < bytes.size(); ++byte)
+            json.Raw(flags.Of(byte, bytes[byte]));
+        json.EndArray()
+            .Key("hex").String(std::string_view(StatusHexChars(bytes).data(), kStatusTextLength))
+            .Key("input").String(input);
+        if (record)
+            json.Key("kind").String("status").Key("line").Number(static_cast<long long>(record->line));
+        json.Key("receiptState").Raw(states[static_cast<std::size_t>(ReceiptStateOf(bytes[kReceiptStateByte]))]);
+        if (record)
+            WriteTime(json, record->time);
+        json.EndObject();
+    }
+
+    static void WriteCode(JsonWriter& json, std::string_view input, const ErrorCode& code, std::string_view message,
+                          const ScanRecord* record)
+    {
+        json.BeginObject()
+            .Key("class").Number(code.errorClass)
+            .Key("described").Bool(message != "null")
+            .Key("detail").Number(code.detail);
+        if (record && !record->file.empty())
+            json.Key("file").String(record->file);
+        json.Key("input").String(input);
+        if (record)
+            json.Key("kind").String("error");
+        json.Key("knownClass").Bool(FindErrorClass(code.errorClass) != nullptr);
+        if (record)
+            json.Key("line").Number(static_cast<long long>(record->line));
+        json.Key("message").Raw(message);
+        if (record)
+            WriteTime(json, record->time);
+        json.EndObject();
+    }
+
+    static void WriteTime(JsonWriter& json, const LineTime& time)
+    {
+        json.Key("time");
+        if (time.text.empty())
+            json.Null();
+        else
+            json.String(time.text);
+    }
+
+    void WriteDifference(JsonWriter& json, const StatusBytes& before, const StatusBytes& after) const
+    {
         json.BeginObject().Key("after").String(StatusHexText(after)).Key("before").String(StatusHexText(before));
         json.Key("changes").BeginArray();
         ForEachFlagChange(before, after, [&](const StatusFlag& flag, bool set) {
@@ -145,10 +204,8 @@ public:
         json.Key("before");
         WriteReceiptState(json, ReceiptStateOf(before[kReceiptStateByte]), translate_);
         json.EndObject().Key("same").Bool(before == after).EndObject();
-        out += '\n';
     }
 
-private:
     TextTranslation translate_;
 };
 

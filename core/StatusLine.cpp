@@ -9,16 +9,6 @@ bool IsWhiteSpace(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
 }
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-bool IsPunctuationSeparator(char c)
-{
-    return c == '-' || c == ':' || c == ',' || c == ';';
-}
-
 } // namespace
 
 std::optional<StatusLine> ReadStatusLine(std::string_view input, StatusLineError* error)

@@ -34,6 +34,16 @@ struct StatusLineError {
     std::size_t count;
 };
 
+// What may stand between two bytes: blanks, and one of these among them.
+constexpr bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+constexpr bool IsPunctuationSeparator(char c)
+{
+    return c == '-' || c == ':' || c == ',' || c == ';';
+}
+
 // The line, or nothing and, when asked, what is wrong with it.
 std::optional<StatusLine> ReadStatusLine(std::string_view input, StatusLineError* error = nullptr);
 

@@ -5,6 +5,7 @@
 #include "core/Formats.h"
 #include "core/HexText.h"
 
+#include <algorithm>
 
 namespace {
 
@@ -53,7 +54,10 @@ std::string Hex(unsigned value)
 
 class TextWriter : public FormatWriter {
 public:
-    TextWriter(ValueSource source, TextTranslation translate) : lines_(source == ValueSource::Lines), translate_(translate) {}
+    TextWriter(ValueSource source, TextTranslation translate)
+        : lines_(source == ValueSource::Lines), translate_(translate), changes_(translate, '\t')
+    {
+    }
 
     void Status(std::string& out, std::string_view, const StatusBytes& bytes) const override
     {
@@ -114,6 +118,38 @@ public:
         out += '\n';
     }
 
+    // One line: the file where it is named, number, time ("-" for none), the value, then its words in a
+    // few words split by tabs: the first status line in full, the others
+    // what changed.
+    void Reading(std::string& out, const ScanRecord& record, std::string_view message) const override
+    {
+        if (!record.file.empty()) {
+            out += record.file;
+            out += '\t';
+        }
+        out += std::to_string(record.line);
+        out += '\t';
+        out += record.time.text.empty() ? std::string_view("-") : record.time.text;
+        out += '\t';
+        const FoundReading& reading = record.reading;
+        if (reading.kind == FoundReading::Kind::Error) {
+            out += ErrorCodeText(reading.code);
+            out += message;
+            return;
+        }
+        if (record.previous) {
+            AppendStatusHex(out, reading.bytes);
+            out += '\t';
+            out += changes_.Of(*record.previous, reading.bytes);
+        } else {
+            // Its words start with the bytes.
+            std::string words = ExplainStatus(reading.bytes, translate_);
+            std::replace(words.begin(), words.end(), '\n', '\t');
+            out += words;
+        }
+        out += '\n';
+    }
+
 private:
     // The byte line, each byte's caption with the captions of its set flags,
     // and the receipt state.
@@ -161,6 +197,7 @@ private:
 
     bool lines_;
     TextTranslation translate_;
+    mutable ChangeWords changes_;
 };
 
 } // namespace

@@ -169,7 +169,7 @@ TEST(DecodeCommand, ExitCodesTellBadInputFromMisuse)
         {{"status", "80 80"}, 1, "wrong number of bytes: 2 instead of 6"},
         {{}, 2, "Usage:"},
         {{"decode"}, 2, "unknown command \"decode\""},
-        {{"--lang", "en"}, 2, "say what to decode: status, error, list or diff"},
+        {{"--lang", "en"}, 2, "say what to decode: status, error, list, diff or scan"},
         {{"error"}, 2, "needs a value"},
         {{"error", "0501", "0502"}, 2, "error takes one code"},
         {{"error", "0501", "0000", "--csv"}, 2, "error takes one code"},
@@ -184,6 +184,10 @@ TEST(DecodeCommand, ExitCodesTellBadInputFromMisuse)
         {{"error", "--json", "\xef\xbb\xbf" "0501"}, 1, "\"\\u{FEFF}0501\": wrong length: 5 characters"},
         {{"error", "\xef\xbb\xbf" "0501"}, 1, "\"\\u{FEFF}0501\": wrong length: 5 characters"},
         {{"decode\xff"}, 2, "unknown command \"decode\\xff\""},
+        {{"status", "--changes", "80 80 80 80 80 80"}, 2, "--changes and --any are for scan"},
+        // A log without readings, and one that cannot be read, are no success.
+        {{"scan"}, 1, ""},
+        {{"scan", "/nonexistent/shift.log", "-"}, 1, "\"/nonexistent/shift.log\": read error"},
     };
     for (const auto& c : cases) {
         CommandRun run = Decode(c.arguments);
@@ -261,6 +265,14 @@ TEST(DecodeCommand, TablesForScriptsAndSpreadsheets)
         {{"status", "--excel", "80;80;89;80;80;81"}, "",
          "\xEF\xBB\xBF" "input;hex;receiptState;receiptStateCaption;flags;error\r\n"
          "\"=\"\"80;80;89;80;80;81\"\"\";\"=\"\"80 80 89 80 80 81\"\"\";9;\"=\"\"9. Режим АННУЛИРОВАНИЕ\"\"\";\"0.7 (80) Всегда установлен\n"},
+        // A log's readings, each with its line, time, kind and what changed.
+        {{"scan", "--csv"}, "10:00:01 err 0x0501\n= 80 80 80 80 80 80\n2026-12-09 10:00:03 80-81-80-80-80-80\n",
+         "file,line,time,kind,input,hex,receiptState,receiptStateCaption,flags,code,class,detail,knownClass,message,changes\n"
+         ",1,10:00:01,error,0x0501,,,,,0501,1,5,true,\"Ошибка оборудования!\n Ошибка дисплея!\",\n"
+         ",2,,status,80 80 80 80 80 80,80 80 80 80 80 80,0,0. Документ закрыт,\"0.7 (80) Всегда установлен\n"},
+        {{"scan", "--excel", "--changes"}, "80 80 80 80 80 80\r\n80 80 80 80 80 80\r\nerror =01A2\r\n",
+         "\xEF\xBB\xBF" "file;line;time;kind;input;hex;receiptState;receiptStateCaption;flags;code;class;detail;knownClass;message;changes\r\n"
+         ";1;;\"=\"\"status\"\"\";\"=\"\"80 80 80 80 80 80\"\"\";"},
         {{"error", "-", "--csv"}, "=1+1\n-2+3\n@SUM(1)\n\x1b\xff\n",
          "input,code,class,detail,knownClass,message,error\n'=1+1,,,,,,non-hexadecimal character '=' at position 1\n"
          "'-2+3,,,,,,non-hexadecimal character '-' at position 1\n'@SUM(1),,,,,,wrong length: 7 characters instead of 4\n"
@@ -270,6 +282,24 @@ TEST(DecodeCommand, TablesForScriptsAndSpreadsheets)
         const CommandRun run = Decode(c.arguments, c.input);
         EXPECT_EQ(run.out.substr(0, c.outStarts.size()), c.outStarts) << c.arguments.front();
     }
+}
+
+// The first status line in full, then what changed; files named when there
+// are several, each read from its own start.
+TEST(DecodeCommand, ScanWritesAReadingALine)
+{
+    const std::string log = "[09.12.2026 10:00:01] <- 80 80 80 80 80 80\n10:00:02 ERR 0x0601 80-81-80-80-80-80\n";
+    const CommandRun run = Decode({"scan", "-", "-"}, log);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "-\t1\t09.12.2026 10:00:01\t80 80 80 80 80 80\tСостояние чека: 0. Документ закрыт\n"
+                       "-\t2\t10:00:02\t0601\tОшибка оборудования!\\n Ошибка часов, необходимо скорректировать время!\n"
+                       "-\t2\t10:00:02\t80 81 80 80 80 80\tСтатус регистратора - байт 1 (состояние принтера): + (1) "
+                       "Заканчивается чековая лента\tСостояние чека: 0. Документ закрыт\n");
+    const CommandRun json = Decode({"scan", "--json", "--changes"}, log + "80 81 80 80 80 80\n");
+    EXPECT_EQ(std::count(json.out.begin(), json.out.end(), '\n'), 3) << json.out;
+    const QJsonObject last = QJsonDocument::fromJson(QByteArray::fromStdString(json.out.substr(json.out.find("\n{\"bytes") + 1)).split('\n')[0]).object();
+    EXPECT_EQ(last.keys(), QStringList({"bytes", "changes", "flags", "hex", "input", "kind", "line", "receiptState", "time"}));
+    EXPECT_EQ(last["changes"].toObject()["changes"].toArray().size(), 1);
 }
 
 TEST(DecodeCommand, StreamedStatusLineNamesEachSetFlagAndTheState)

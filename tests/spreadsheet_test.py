@@ -40,6 +40,9 @@ RUNS = [
     (['status', '-'], '\n'.join(STATUS) + '\n', {(1, 0): '808489808391', (1, 1): '80 84 89 80 83 91',
                                                  (6, 0): "'=1+1"}),
     (['status', '808489808391'], '', {(1, 0): '808489808391'}),
+    (['scan', '-'], '2026-12-09 10:00:01 =1+1 80 84 89 80 83 91\n09.12.2026 10:00:02 err=0E05\n10:00:03 80-80-89-80-83-91\n',
+     {(1, 2): '2026-12-09 10:00:01', (1, 5): '80 84 89 80 83 91', (2, 2): '09.12.2026 10:00:02', (2, 4): '0E05',
+      (2, 9): '0E05', (3, 2): '10:00:03'}),
 ]
 
 
@@ -116,7 +119,7 @@ def main():
                 path.write_bytes(result.stdout)
                 files.append((path, option == '--excel', arguments, expected))
         # Two runs of Calc: each format imported the way it is meant to be opened.
-        text_columns = '/'.join(f'{column}/2' for column in range(1, 8))
+        text_columns = '/'.join(f'{column}/2' for column in range(1, 16))
         for excel, filter_options in ((True, 'CSV:59,34,76,1'), (False, f'CSV:44,34,76,1,{text_columns}')):
             paths = [str(path) for path, is_excel, _, _ in files if is_excel == excel]
             subprocess.run([soffice, '--headless', f'-env:UserInstallation=file://{work}/profile',

@@ -1290,6 +1290,14 @@ Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
         <translation>Press Enter to close this window.</translation>
     </message>
     <message>
+        <source>--brief, --json, --csv и --excel исключают друг друга</source>
+        <translation>--brief, --json, --csv and --excel exclude each other</translation>
+    </message>
+    <message>
+        <source>diff сравнивает две строки статуса, каждую одним аргументом</source>
+        <translation>diff compares two status lines, each one argument</translation>
+    </message>
+    <message>
         <source>Использование:
   regalo-decode status БАЙТЫ...     шесть байтов статуса, например 80 80 89 80 80 80
   regalo-decode error КОД           четырёхзначный код ошибки, например 0501
@@ -1298,12 +1306,17 @@ Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
   regalo-decode list errors|flags   весь каталог
   regalo-decode diff СТРОКА СТРОКА  что изменилось между двумя строками статуса:
                                     код 0, если ничего, 1, если они различаются
+  regalo-decode scan [ФАЙЛ...|-]    строки статуса и коды ошибок в журнале, по записи
+                                    на каждое: номер строки, время, значение, что
+                                    изменилось; код 0, если они найдены, 1, если нет
 
 Параметры:
   --brief       расшифровка в нескольких словах, чтобы переслать или вставить в заявку
   --json        по объекту JSON на значение (для list - массив)
   --csv         значения через запятую: строка заголовка, затем по строке на значение
   --excel       то же для Excel: UTF-8 с BOM, точка с запятой, CR LF
+  --changes     (scan) только строки статуса, отличные от предыдущей, и все коды
+  --any         (scan) любые шесть байтов, не только с битом 7 в каждом
   --lang ru|en  язык: русский или английский; без него слова программы на языке
                 системы (английский, если она говорит по-английски, иначе русский),
                 а тексты каталога по-русски
@@ -1318,12 +1331,17 @@ Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
   regalo-decode list errors|flags   the whole catalogue
   regalo-decode diff LINE LINE      what changed between two status lines:
                                     exit code 0 if nothing, 1 if they differ
+  regalo-decode scan [FILE...|-]    the status lines and error codes in a log, a
+                                    record for each: line number, time, value,
+                                    what changed; exit code 0 if any, 1 if none
 
 Options:
   --brief       the explanation in a few words, to send on or paste into a ticket
   --json        one JSON object per value (an array for list)
   --csv         comma-separated values: a header row, then a row per value
   --excel       the same for Excel: UTF-8 with a BOM, semicolons, CR LF
+  --changes     (scan) only status lines that differ from the one before, and every code
+  --any         (scan) any six bytes, not only those with bit 7 set in each
   --lang ru|en  the language: Russian or English; without it the program&apos;s own
                 words follow the system (English where it speaks English, else
                 Russian), and the catalogue&apos;s texts are Russian
@@ -1332,16 +1350,12 @@ Options:
 </translation>
     </message>
     <message>
-        <source>--brief, --json, --csv и --excel исключают друг друга</source>
-        <translation>--brief, --json, --csv and --excel exclude each other</translation>
+        <source>скажите, что расшифровать: status, error, list, diff или scan</source>
+        <translation>say what to decode: status, error, list, diff or scan</translation>
     </message>
     <message>
-        <source>diff сравнивает две строки статуса, каждую одним аргументом</source>
-        <translation>diff compares two status lines, each one argument</translation>
-    </message>
-    <message>
-        <source>скажите, что расшифровать: status, error, list или diff</source>
-        <translation>say what to decode: status, error, list or diff</translation>
+        <source>--changes и --any - для scan</source>
+        <translation>--changes and --any are for scan</translation>
     </message>
 </context>
 </TS>

@@ -1262,6 +1262,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>--brief, --json, --csv и --excel исключают друг друга</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diff сравнивает две строки статуса, каждую одним аргументом</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Использование:
   regalo-decode status БАЙТЫ...     шесть байтов статуса, например 80 80 89 80 80 80
   regalo-decode error КОД           четырёхзначный код ошибки, например 0501
@@ -1270,12 +1278,17 @@
   regalo-decode list errors|flags   весь каталог
   regalo-decode diff СТРОКА СТРОКА  что изменилось между двумя строками статуса:
                                     код 0, если ничего, 1, если они различаются
+  regalo-decode scan [ФАЙЛ...|-]    строки статуса и коды ошибок в журнале, по записи
+                                    на каждое: номер строки, время, значение, что
+                                    изменилось; код 0, если они найдены, 1, если нет
 
 Параметры:
   --brief       расшифровка в нескольких словах, чтобы переслать или вставить в заявку
   --json        по объекту JSON на значение (для list - массив)
   --csv         значения через запятую: строка заголовка, затем по строке на значение
   --excel       то же для Excel: UTF-8 с BOM, точка с запятой, CR LF
+  --changes     (scan) только строки статуса, отличные от предыдущей, и все коды
+  --any         (scan) любые шесть байтов, не только с битом 7 в каждом
   --lang ru|en  язык: русский или английский; без него слова программы на языке
                 системы (английский, если она говорит по-английски, иначе русский),
                 а тексты каталога по-русски
@@ -1285,15 +1298,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--brief, --json, --csv и --excel исключают друг друга</source>
+        <source>скажите, что расшифровать: status, error, list, diff или scan</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>diff сравнивает две строки статуса, каждую одним аргументом</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>скажите, что расшифровать: status, error, list или diff</source>
+        <source>--changes и --any - для scan</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
