@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # regalo-decode's peak memory on hostile streams: one line of 1 GiB, ten
-# million short lines, 10 MB of random bytes; text and JSON, both commands.
+# million short lines, 10 MB of random bytes; text and JSON, both commands;
+# and scan on a log of 1 GiB.
 # Usage: bench/memory.sh BUILD_DIR
 set -eu
 decode="$1/cli/regalo-decode"
@@ -25,4 +26,14 @@ for command in status error; do
     kib=$(peak "$command" - "${json[@]}" <"$random_bytes")
     printf '%-22s %-7s %-6s %d KiB\n' "10 MB random bytes" "$command" "$form" "$kib"
   done
+done
+
+log_lines=$'2026-12-09 10:00:01.250 [FR] <- 80 84 89 80 83 91\n2026-12-09 10:00:02.250 [FR] ERR 0x0501\n2026-12-09 10:00:03.250 [FR] -> 02 05 11 00 00 00 1E 03'
+for form in text json; do
+  json=()
+  [ "$form" = json ] && json=(--json)
+  kib=$(yes "$log_lines" | head -c 1073741824 | peak scan - "${json[@]}")
+  printf '%-22s %-7s %-6s %d KiB\n' "1 GiB driver log" scan "$form" "$kib"
+  kib=$(head -c 1073741824 /dev/zero | tr '\0' '8' | peak scan - "${json[@]}")
+  printf '%-22s %-7s %-6s %d KiB\n' "1 GiB, one line" scan "$form" "$kib"
 done

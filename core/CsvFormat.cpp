@@ -18,7 +18,7 @@ std::string Number(long long value)
 class CsvWriter : public FormatWriter {
 public:
     CsvWriter(const CsvStyle& style, ValueKind kind, TextTranslation translate)
-        : style_(style), kind_(kind), translate_(translate), changes_(translate, '\n')
+        : style_(style), kind_(kind), translate_(translate)
     {
     }
 
@@ -80,8 +80,11 @@ public:
         out += style_.separator;
         AppendStatusCells(out, record.reading.bytes);
         out.append(6, style_.separator);
-        if (record.previous)
-            AppendCsvField(out, changes_.Of(*record.previous, record.reading.bytes), style_);
+        if (record.previous) {
+            std::string changes;
+            AppendFlagChanges(changes, *record.previous, record.reading.bytes, '\n', translate_);
+            AppendCsvField(out, changes, style_);
+        }
         out += style_.lineEnd;
     }
     void Code(std::string& out, std::string_view input, const ErrorCode&, std::string_view message) const override
@@ -215,7 +218,6 @@ private:
     const CsvStyle& style_;
     ValueKind kind_;
     TextTranslation translate_;
-    mutable ChangeWords changes_;
 };
 
 } // namespace

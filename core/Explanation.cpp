@@ -129,19 +129,62 @@ std::string ExplainChange(const StatusBytes& before, const StatusBytes& after, T
 std::string ExplainFlagChanges(const StatusBytes& before, const StatusBytes& after, TextTranslation translate)
 {
     std::string text;
-    std::array<std::string, kStatusByteCount> flags;
-    ForEachFlagChange(before, after, [&](const StatusFlag& flag, bool set) {
-        AppendFlag(flags[static_cast<std::size_t>(flag.byteIndex)], set ? "+ " : "- ", flag, translate);
+    AppendFlagChanges(text, before, after, '\n', translate);
+    return text;
+}
+
+void AppendFlagChanges(std::string& out, const StatusBytes& before, const StatusBytes& after, char lineEnd,
+                       TextTranslation translate)
+{
+    // Built once: a log asks for the changes of every reading.
+    struct Pieces {
+        std::array<std::string, kStatusByteCount> bytes;         // "caption: "
+        std::array<std::array<std::string, 2>, kStatusByteCount * kBitsPerByte> flags; // "- caption", "+ caption"
+        std::string noChange;
+        std::array<std::string, kReceiptStateCount * kReceiptStateCount> states; // the line, by before and after
+    };
+    const Pieces& pieces = OncePerLanguage(translate, [translate] {
+        Pieces built;
+        for (int byte = 0; byte < kStatusByteCount; ++byte)
+            built.bytes[static_cast<std::size_t>(byte)] = Caption(ByteCaption(byte), translate) + ": ";
+        for (int byte = 0; byte < kStatusByteCount; ++byte) {
+            for (int bit = 0; bit < kBitsPerByte; ++bit) {
+                const std::string caption = Caption(FlagOf(byte, bit).caption, translate);
+                built.flags[static_cast<std::size_t>(byte * kBitsPerByte + bit)] = {"- " + caption, "+ " + caption};
+            }
+        }
+        built.noChange = Words(kNoChange, translate);
+        for (int was = 0; was < kReceiptStateCount; ++was) {
+            for (int is = 0; is < kReceiptStateCount; ++is) {
+                std::string state = Caption(ReceiptStateList[static_cast<std::size_t>(was)], translate);
+                if (was != is)
+                    state += kArrow + Caption(ReceiptStateList[static_cast<std::size_t>(is)], translate);
+                built.states[static_cast<std::size_t>(was * kReceiptStateCount + is)] = WithValue(kReceiptStateLine, state, translate);
+            }
+        }
+        return built;
     });
     bool changed = false;
-    for (int byteIndex = 0; byteIndex < kStatusByteCount; ++byteIndex) {
-        changed = changed || !flags[static_cast<std::size_t>(byteIndex)].empty();
-        text += ByteLine(byteIndex, flags[static_cast<std::size_t>(byteIndex)], translate);
+    for (std::size_t byte = 0; byte < kStatusByteCount; ++byte) {
+        const unsigned differ = (before[byte] ^ after[byte]) & 0xFFu;
+        if (differ == 0)
+            continue;
+        changed = true;
+        out += pieces.bytes[byte];
+        const char* separator = "";
+        for (int bit = 0; bit < kBitsPerByte; ++bit) {
+            if ((differ >> bit) & 1u) {
+                out += separator;
+                out += pieces.flags[byte * kBitsPerByte + static_cast<std::size_t>(bit)][(after[byte] >> bit) & 1u];
+                separator = "; ";
+            }
+        }
+        out += lineEnd;
     }
-    if (!changed)
-        text += Words(kNoChange, translate) + '\n';
-    std::string state = StateCaption(before, translate);
-    if (ReceiptStateOf(before[kReceiptStateByte]) != ReceiptStateOf(after[kReceiptStateByte]))
-        state += kArrow + StateCaption(after, translate);
-    return text + WithValue(kReceiptStateLine, state, translate);
+    if (!changed) {
+        out += pieces.noChange;
+        out += lineEnd;
+    }
+    out += pieces.states[static_cast<std::size_t>(ReceiptStateOf(before[kReceiptStateByte]) * kReceiptStateCount
+                                                  + ReceiptStateOf(after[kReceiptStateByte]))];
 }

@@ -45,5 +45,8 @@ void ForEachFlagChange(const StatusBytes& before, const StatusBytes& after, Visi
 // each flag set ("+ caption") and cleared ("- caption"), then the receipt
 // state before and after; "no change" when nothing did.
 std::string ExplainChange(const StatusBytes& before, const StatusBytes& after, TextTranslation translate);
-// The same without the line of both readings.
+// The same without the line of both readings; appended with `lineEnd`
+// between its lines (a log's record keeps them on one line).
 std::string ExplainFlagChanges(const StatusBytes& before, const StatusBytes& after, TextTranslation translate);
+void AppendFlagChanges(std::string& out, const StatusBytes& before, const StatusBytes& after, char lineEnd,
+                       TextTranslation translate);

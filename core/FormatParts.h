@@ -12,21 +12,6 @@
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
-
-// Built on first use, once for Russian and once for English, whichever
-// thread asks first; each call site keeps its own.
-template <class Build>
-const auto& OncePerLanguage(TextTranslation translate, Build build)
-{
-    using Built = decltype(build());
-    if (translate == nullptr) {
-        static const Built russian = build();
-        return russian;
-    }
-    static const Built english = build();
-    return english;
-}
 
 inline const char* CaptionIn(const char* caption, TextTranslation translate)
 {
@@ -83,24 +68,3 @@ inline std::string_view ReceiptStateCaption(const StatusBytes& bytes, TextTransl
     return ReceiptStateCaptions(translate)[static_cast<std::size_t>(ReceiptStateOf(bytes[kReceiptStateByte]))];
 }
 
-// What changed between two status lines, in words, with `separator` between
-// its lines: kept for the pairs seen last, since a log says the same pair
-// again and again. Bounded, whatever the log.
-class ChangeWords {
-public:
-    ChangeWords(TextTranslation translate, char separator) : translate_(translate), separator_(separator) {}
-
-    const std::string& Of(const StatusBytes& before, const StatusBytes& after);
-
-private:
-    static constexpr std::size_t kKept = 64;
-    struct Kept {
-        StatusBytes before;
-        StatusBytes after;
-        std::string words;
-    };
-    TextTranslation translate_;
-    char separator_;
-    std::vector<Kept> kept_;
-    std::size_t next_ = 0; // the one replaced next once all are taken
-};

@@ -188,16 +188,29 @@ private:
 
     void WriteDifference(JsonWriter& json, const StatusBytes& before, const StatusBytes& after) const
     {
+        // Each flag's change, set and cleared, built once: a log has many.
+        const TextTranslation translate = translate_;
+        using Changes = std::array<std::array<std::string, 2>, kStatusByteCount * kBitsPerByte>;
+        const Changes& changes = OncePerLanguage(translate, [translate] {
+            Changes written;
+            for (const StatusFlag& flag : StatusFlagCatalogue) {
+                for (const bool set : {false, true}) {
+                    JsonWriter(written[static_cast<std::size_t>(flag.byteIndex * kBitsPerByte + flag.bit)][set])
+                        .BeginObject()
+                        .Key("bit").Number(flag.bit)
+                        .Key("byte").Number(flag.byteIndex)
+                        .Key("caption").String(CaptionIn(flag.caption, translate))
+                        .Key("set").Bool(set)
+                        .Key("value").Number(flag.Value())
+                        .EndObject();
+                }
+            }
+            return written;
+        });
         json.BeginObject().Key("after").String(StatusHexText(after)).Key("before").String(StatusHexText(before));
         json.Key("changes").BeginArray();
         ForEachFlagChange(before, after, [&](const StatusFlag& flag, bool set) {
-            json.BeginObject()
-                .Key("bit").Number(flag.bit)
-                .Key("byte").Number(flag.byteIndex)
-                .Key("caption").String(CaptionIn(flag.caption, translate_))
-                .Key("set").Bool(set)
-                .Key("value").Number(flag.Value())
-                .EndObject();
+            json.Raw(changes[static_cast<std::size_t>(flag.byteIndex * kBitsPerByte + flag.bit)][set]);
         });
         json.EndArray().Key("receiptState").BeginObject().Key("after");
         WriteReceiptState(json, ReceiptStateOf(after[kReceiptStateByte]), translate_);

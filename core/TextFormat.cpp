@@ -55,7 +55,7 @@ std::string Hex(unsigned value)
 class TextWriter : public FormatWriter {
 public:
     TextWriter(ValueSource source, TextTranslation translate)
-        : lines_(source == ValueSource::Lines), translate_(translate), changes_(translate, '\t')
+        : lines_(source == ValueSource::Lines), translate_(translate)
     {
     }
 
@@ -140,7 +140,7 @@ public:
         if (record.previous) {
             AppendStatusHex(out, reading.bytes);
             out += '\t';
-            out += changes_.Of(*record.previous, reading.bytes);
+            AppendFlagChanges(out, *record.previous, reading.bytes, '\t', translate_);
         } else {
             // Its words start with the bytes.
             std::string words = ExplainStatus(reading.bytes, translate_);
@@ -197,7 +197,6 @@ private:
 
     bool lines_;
     TextTranslation translate_;
-    mutable ChangeWords changes_;
 };
 
 } // namespace

@@ -36,6 +36,20 @@ std::string Counted(const char* context, const char* source, std::size_t count, 
 // The text with %1, %2 … replaced by `values` in turn.
 std::string Filled(std::string_view text, std::initializer_list<std::string_view> values);
 
+// Built on first use, once for Russian and once for English, whichever
+// thread asks first; each call site keeps its own.
+template <class Build>
+const auto& OncePerLanguage(TextTranslation translate, Build build)
+{
+    using Built = decltype(build());
+    if (translate == nullptr) {
+        static const Built russian = build();
+        return russian;
+    }
+    static const Built english = build();
+    return english;
+}
+
 // The contexts of the core's texts.
 inline constexpr char kStatusFlagsContext[] = "StatusFlags";
 inline constexpr char kErrorCodesContext[] = "ErrorCodes";
