@@ -163,14 +163,6 @@ private:
     std::size_t width_ = 0;
 };
 
-// A line cut at the longest a log's line may be ends at its last blank: a
-// reading cut in two is not one.
-std::string_view WholeWords(std::string_view text)
-{
-    const std::size_t blank = text.find_last_of(" \t");
-    return blank == std::string_view::npos ? std::string_view() : text.substr(0, blank);
-}
-
 } // namespace
 
 std::uint64_t Decoder::ScanLines(int in, std::string_view file, const ScanChoices& choices)
@@ -183,7 +175,7 @@ std::uint64_t Decoder::ScanLines(int in, std::string_view file, const ScanChoice
     LogScan scan(choices.anyPairs, choices.changesOnly);
     LineReader::Line line;
     while (reader.Next(line)) {
-        scan.Line(line.tooLong ? WholeWords(line.text) : line.text, line.number, [&](const ScanRecord& found) {
+        scan.Line(line.text, line.number, line.tooLong, [&](const ScanRecord& found) {
             ScanRecord record = found;
             record.file = file;
             writer_->Reading(out_.Buffer(), record,

@@ -274,5 +274,5 @@ LineTime TimeOf(std::string_view line)
         return {};
     if (dated)
         seconds += static_cast<double>(DaysFrom2000(year, month, day)) * 86400.0;
-    return {line.substr(start, end - start), seconds};
+    return {line.substr(start, end - start), seconds, dated};
 }

@@ -37,6 +37,7 @@ void FindReadings(std::string_view line, bool anyPairs, std::vector<FoundReading
 struct LineTime {
     std::string_view text; // empty for none
     double seconds = 0;
+    bool dated = false;
 };
 LineTime TimeOf(std::string_view line);
 
@@ -57,9 +58,15 @@ class LogScan {
 public:
     LogScan(bool anyPairs, bool changesOnly) : anyPairs_(anyPairs), changesOnly_(changesOnly) {}
 
+    // `cut`: the line was cut at the longest a line may be, and ends at its
+    // last blank instead: a reading cut in two is not one.
     template <class Emit>
-    void Line(std::string_view text, std::uint64_t number, Emit emit)
+    void Line(std::string_view text, std::uint64_t number, bool cut, Emit emit)
     {
+        if (cut) {
+            const std::size_t blank = text.find_last_of(" \t");
+            text = blank == std::string_view::npos ? std::string_view() : text.substr(0, blank);
+        }
         found_.clear();
         FindReadings(text, anyPairs_, found_);
         if (found_.empty())

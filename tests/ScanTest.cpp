@@ -93,7 +93,7 @@ TEST(Scan, SaysTheStatusLineBeforeAndKeepsOnlyChangesWhenAsked)
         LogScan scan(false, changesOnly);
         std::string said;
         for (std::size_t i = 0; i < log.size(); ++i) {
-            scan.Line(log[i], i + 1, [&](const ScanRecord& record) {
+            scan.Line(log[i], i + 1, false, [&](const ScanRecord& record) {
                 said += std::to_string(record.line) + (record.previous ? "+" : "") + ' ';
             });
         }

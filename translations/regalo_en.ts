@@ -745,6 +745,78 @@ since the last emergency RAM reset!</translation>
         <source>Страница открыта из файла, и ссылки на неё нет: скопирована расшифровка.</source>
         <translation>The page was opened from a file and has no link: the explanation was copied.</translation>
     </message>
+    <message>
+        <source>Журнал</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>Открыть журнал</source>
+        <translation>Open log</translation>
+    </message>
+    <message>
+        <source>или перетащите файл на страницу, или вставьте строки журнала вне полей. Журнал читается здесь и никуда не отправляется.</source>
+        <translation>or drop a file on the page, or paste a log&apos;s lines outside the fields. The log is read here and sent nowhere.</translation>
+    </message>
+    <message>
+        <source>%1: читаю, %2%</source>
+        <translation>%1: reading, %2%</translation>
+    </message>
+    <message>
+        <source>%1: показаний найдено: %2.</source>
+        <translation>%1: readings found: %2.</translation>
+    </message>
+    <message>
+        <source>%1: строк статуса и кодов ошибок в журнале нет.</source>
+        <translation>%1: the log holds no status lines or error codes.</translation>
+    </message>
+    <message>
+        <source>%1: журнал не прочитан: %2</source>
+        <translation>%1: the log was not read: %2</translation>
+    </message>
+    <message>
+        <source>Показано: %1 из %2.</source>
+        <translation>Shown: %1 of %2.</translation>
+    </message>
+    <message>
+        <source>Вставленные строки</source>
+        <translation>Pasted lines</translation>
+    </message>
+    <message>
+        <source>Показать</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>все показания</source>
+        <translation>all readings</translation>
+    </message>
+    <message>
+        <source>код</source>
+        <translation>code</translation>
+    </message>
+    <message>
+        <source>Время</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Строка</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Показание</source>
+        <translation>Reading</translation>
+    </message>
+    <message>
+        <source>Что изменилось</source>
+        <translation>What changed</translation>
+    </message>
+    <message>
+        <source>Ошибки</source>
+        <translation>Errors</translation>
+    </message>
+    <message>
+        <source>Флаги, менявшиеся в журнале, и ошибки по времени; те же показания - в таблице</source>
+        <translation>Flags that changed in the log, and errors, over time; the same readings are in the table</translation>
+    </message>
 </context>
 <context>
     <name>Reading</name>

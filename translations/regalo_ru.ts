@@ -730,6 +730,78 @@
         <source>Страница открыта из файла, и ссылки на неё нет: скопирована расшифровка.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Журнал</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Открыть журнал</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>или перетащите файл на страницу, или вставьте строки журнала вне полей. Журнал читается здесь и никуда не отправляется.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: читаю, %2%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: показаний найдено: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: строк статуса и кодов ошибок в журнале нет.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: журнал не прочитан: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Показано: %1 из %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вставленные строки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Показать</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>все показания</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>код</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Время</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Показание</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Что изменилось</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Флаги, менявшиеся в журнале, и ошибки по времени; те же показания - в таблице</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Reading</name>

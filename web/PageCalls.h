@@ -13,8 +13,13 @@
 // answer of text or JSON is the module's, and lives until the next call:
 // the script reads it at once.
 //
+// Bytes (a log's piece) cross the same way, as they are.
+//
 // The answers: none; yes (a bool); text (UTF-8 ending in NUL); json (the
 // same, holding JSON).
+//
+// The log calls (log…) are made where the page reads a log: in a worker,
+// with a module of its own.
 #define REGALO_PAGE_CALLS(CALL)                                                                                     \
     CALL(start, void, none, (bool english))                                                                         \
     CALL(keyDown, bool, yes, (int field, const char* key, int keySize, bool shift, bool control, bool alt))         \
@@ -42,7 +47,15 @@
     CALL(view, const char*, json, ())                                                                               \
     CALL(explanationToCopy, const char*, text, ())                                                                  \
     CALL(setTime, void, none, (const char* time, int size))                                                         \
-    CALL(decodeCode, const char*, json, (const char* code, int size, bool english))
+    CALL(decodeCode, const char*, json, (const char* code, int size, bool english))                                 \
+    CALL(logStart, void, none, ())                                                                                  \
+    CALL(logFeed, void, none, (const char* bytes, int size))                                                        \
+    CALL(logEnd, void, none, ())                                                                                    \
+    CALL(logFound, const char*, json, ())                                                                           \
+    CALL(logShow, const char*, json, (int filter, int value))                                                       \
+    CALL(logChoices, const char*, json, (bool english))                                                             \
+    CALL(logRows, const char*, json, (int from, int count, bool english))                                           \
+    CALL(logChart, const char*, json, (int columns, bool english))
 
 // The fields as the calls number them.
 enum PageField { kStatusField = 1, kErrorCodeField = 2 };

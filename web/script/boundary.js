@@ -7,7 +7,7 @@ export const ERROR_CODE = BOUNDARY.fields.errorCode;
 // The WebAssembly's exports: the page_ functions, malloc, free and its
 // memory, which may grow (and so get a new buffer) on any call. Text goes
 // as UTF-8, in which a lone surrogate is U+FFFD: one character that is no
-// letter or digit, not a half paired with the next.
+// letter or digit, not a half paired with the next; bytes as they are.
 export function bindRules(exports) {
   const encoder = new TextEncoder();
   const decoder = new TextDecoder();
@@ -22,8 +22,8 @@ export function bindRules(exports) {
     rules[name] = (...args) => {
       const taken = [];
       const values = args.flatMap((arg) => {
-        if (typeof arg !== 'string') return [arg];
-        const bytes = encoder.encode(arg);
+        if (typeof arg !== 'string' && !(arg instanceof Uint8Array)) return [arg];
+        const bytes = typeof arg === 'string' ? encoder.encode(arg) : arg;
         const pointer = exports.malloc(bytes.length + 1);
         memory().set(bytes, pointer);
         taken.push(pointer);

@@ -9,6 +9,7 @@ import { act, settle, tick } from './events.js';
 import { wireField } from './fields.js';
 import { framedByAnotherSite } from './guard.js';
 import { buildKeypad, showKeypad } from './keypad.js';
+import { redrawLog, wireLog } from './log.js';
 import { keepForOffline, watchForUpdates } from './offline.js';
 import { redrawRecent, storage, storedRecent } from './recent.js';
 import { app, LANGUAGE_KEY } from './state.js';
@@ -30,8 +31,9 @@ function fromAddress() {
   };
 }
 
-function start(exports) {
+function start(exports, module) {
   app.page = bindRules(exports);
+  app.module = module;
   app.page.start(app.language === 'en');
   $('loading').textContent = '';
   app.page.restoreRecent(storedRecent());
@@ -114,6 +116,7 @@ export function main() {
     });
   }
   $('no-storage').hidden = storage !== null;
+  wireLog();
   $('recent-list').addEventListener('click', act((e) => {
     const target = e.target;
     if (target.dataset.compare) {
@@ -137,6 +140,7 @@ export function main() {
       try { localStorage.setItem(LANGUAGE_KEY, choice); } catch (e) { /* remembered for this visit only */ }
       applyTexts(choice);
       redrawRecent();
+      redrawLog();
       return () => app.page.setEnglish(choice === 'en');
     }));
   }

@@ -3,6 +3,7 @@
 // the rules start as soon as the last is in: a busy phone has little left
 // to do once the page has arrived. A block's UTF-8 is written at native
 // speed and a small WebAssembly routine (Unpack.wat) folds it back.
+import { rulesImports } from './rulesImports.js';
 import { decodeWasmText } from './wasmText.js';
 
 const UNPACKER = '@UNPACKER@';
@@ -30,13 +31,6 @@ function blockReader() {
   };
 }
 
-// What the WebAssembly asks of its host: to be told when its memory grew
-// (the page takes a new view of it on every call), and to stop.
-const imports = {
-  env: { emscripten_notify_memory_growth: () => {} },
-  wasi_snapshot_preview1: { proc_exit: (code) => { throw new Error(`the rules stopped (${code})`); } },
-};
-
 // Compiled and instantiated at once where the browser allows it: on a busy
 // phone the asynchronous calls wait behind the page's own work.
 function startRules(bytes, started, failed) {
@@ -46,19 +40,20 @@ function startRules(bytes, started, failed) {
   } catch (e) {
     compiled = WebAssembly.compile(bytes);
   }
-  compiled.then((module) => {
+  compiled.then(async (module) => {
+    let instance;
     try {
-      return new WebAssembly.Instance(module, imports);
+      instance = new WebAssembly.Instance(module, rulesImports);
     } catch (e) {
-      return WebAssembly.instantiate(module, imports);
+      instance = await WebAssembly.instantiate(module, rulesImports);
     }
-  }).then(({ exports }) => {
-    exports._initialize();
-    return exports;
-  }).then(started, failed);
+    instance.exports._initialize();
+    return [instance.exports, module];
+  }).then(([exports, module]) => started(exports, module), failed);
 }
 
-// The module's exports to `started`, or `failed` without them.
+// The module's exports to `started` (and the module, for a worker to start
+// another of), or `failed` without them.
 export function readRules(started, failed) {
   if (typeof WebAssembly !== 'object') {
     failed();

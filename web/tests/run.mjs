@@ -573,6 +573,77 @@ const suites = {
       'Страница открыта из файла, и ссылки на неё нет: скопирована расшифровка.');
   },
 
+  // A log opened through LogFile: the records regalo-decode finds in the
+  // same logs, a chart of what changed, a filter, a row into the fields;
+  // a large log drawn a screenful at a time; pasted lines; English.
+  async log({ tab, url }) {
+    const logs = join(projectRoot, 'tests/logs');
+    const expected = {};
+    for (const line of readFileSync(join(logs, 'expected.tsv'), 'utf8').split('\n')) {
+      if (!line || line.startsWith('#')) continue;
+      const [file, ...record] = line.split('\t');
+      (expected[file] ||= []).push(record.join('\t'));
+    }
+    const rows = () => tab.$$eval('#log-body tr:not(.spacer)', (all) => all.map((row) => [
+      row.querySelector('.line').textContent, row.querySelector('.time').textContent, row.className,
+      row.querySelector('.value').textContent].join('\t')));
+    const open = async (path, found) => {
+      await (await tab.$('#LogFile')).uploadFile(path);
+      await tab.waitForFunction((n) => document.querySelectorAll('#log-body tr:not(.spacer)').length === n
+        && document.getElementById('log-progress').hidden, {}, found);
+    };
+    await ready(tab, url);
+    for (const [file, records] of Object.entries(expected)) {
+      await open(join(logs, file), records.length);
+      assert.deepEqual(await rows(), records, file);
+      assert.equal(await tab.$eval('#log-status', (e) => e.textContent), `${file}: показаний найдено: ${records.length}.`);
+    }
+    // shift.log: the paper ran out and came back, the shift state changed, codes came.
+    await open(join(logs, 'shift.log'), expected['shift.log'].length);
+    const chart = await tab.$eval('#LogChart', (svg) => ({
+      lanes: [...svg.querySelectorAll('text.caption')].map((t) => t.textContent),
+      bars: svg.querySelectorAll('rect.set').length, marks: svg.querySelectorAll('rect.error').length,
+    }));
+    assert.deepEqual(chart.lanes, ['(4) Закончилась чековая лента', '(1) Состояние чека', 'Ошибки']);
+    assert.ok(chart.bars >= 2 && chart.marks >= 4, JSON.stringify(chart));
+    // The first row in full, a later one in what changed.
+    const said = await tab.$$eval('#log-body td.words', (cells) => cells.map((c) => c.textContent));
+    assert.match(said[0], /^Статус регистратора - байт 2/);
+    assert.equal(said[1], 'Статус регистратора - байт 1 (состояние принтера): + (4) Закончилась чековая лента\n'
+      + 'Статус регистратора - байт 2 (состояние чека): + (1) Состояние чека\nСостояние чека: 8. Резерв → 9. Режим АННУЛИРОВАНИЕ');
+    // One code: its readings alone.
+    await tab.select('#log-filter', '2:3589');
+    await tab.waitForFunction(() => document.querySelectorAll('#log-body tr:not(.spacer)').length === 2);
+    assert.deepEqual((await rows()).map((row) => row.split('\t')[3]), ['0E05', '0E05']);
+    // A row's reading goes into the fields; a code's into the code field.
+    await tab.click('#log-body tr:not(.spacer) .value button');
+    assert.equal((await shown(tab)).errorCode, '0E05');
+    await tab.select('#log-filter', '0:0');
+    await tab.waitForFunction((n) => document.querySelectorAll('#log-body tr:not(.spacer)').length === n, {}, expected['shift.log'].length);
+    await tab.click('#log-body tr:nth-child(3) td.words');
+    assert.deepEqual((await shown(tab)).status, '80 84 89 80 83 91');
+    // Lines pasted outside the fields, in English.
+    await tab.click('#lang-en');
+    await tab.evaluate(() => {
+      const clipboardData = new DataTransfer();
+      clipboardData.setData('text/plain', '10:00:01 <- 80 80 80 80 80 80\n10:00:02 <- 80 81 80 80 80 80\n');
+      document.getElementById('log').dispatchEvent(new ClipboardEvent('paste', { clipboardData, bubbles: true, cancelable: true }));
+    });
+    await tab.waitForFunction(() => document.getElementById('log-status').textContent === 'Pasted lines: readings found: 2.');
+    assert.equal(await tab.$eval('#log-body tr:nth-child(3) td.words', (e) => e.textContent),
+      'Register status - byte 1 (printer state): + (1) Receipt paper running out\nReceipt state: 0. Document closed');
+    // 200,000 readings: the table has their count, and only a screenful of rows.
+    const big = join(mkdtempSync(join(tmpdir(), 'regalo-log-')), 'big.log');
+    writeFileSync(big, Array.from({ length: 200000 }, (_, i) => `${String(i % 86400).padStart(6, '0')} ERR 0x0${i % 2 ? 501 : 301}`).join('\n'));
+    await (await tab.$('#LogFile')).uploadFile(big);
+    await tab.waitForFunction(() => document.getElementById('LogTimeline').getAttribute('aria-rowcount') === '200001', { timeout: 60000 });
+    const table = await tab.$eval('#LogTimeline', (t) => ({ count: t.getAttribute('aria-rowcount'), drawn: t.querySelectorAll('tbody tr').length }));
+    assert.equal(table.count, '200001');
+    assert.ok(table.drawn < 200, `${table.drawn} rows laid out`);
+    await tab.$eval('#log-rows', (scroller) => { scroller.scrollTop = scroller.scrollHeight; });
+    await tab.waitForFunction(() => [...document.querySelectorAll('#log-body td.line')].some((cell) => cell.textContent === '200000'));
+  },
+
   // A phone: one column, nothing sideways, big enough targets, the keypad under the field.
   async phone({ tab, url, puppeteer }) {
     await tab.emulate(puppeteer.devices['Pixel 5']);
@@ -625,6 +696,9 @@ const suites = {
       if (device) await tab.emulate(device);
       await tab.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
       await ready(tab, url);
+      // With a log's timeline on show.
+      await (await tab.$('#LogFile')).uploadFile(join(projectRoot, 'tests/logs/shift.log'));
+      await tab.waitForFunction(() => document.querySelectorAll('#LogChart rect.set').length > 0);
       await tab.addScriptTag({ path: axe });
       const violations = await tab.evaluate(async () => (await axe.run(document)).violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`));
       assert.deepEqual(violations, [], `${device ? 'phone' : 'computer'}, ${scheme}`);

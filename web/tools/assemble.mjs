@@ -63,8 +63,12 @@ const wasm = readFileSync(join(moduleDir, 'regalo_web.wasm'));
 const exported = new Set(WebAssembly.Module.exports(new WebAssembly.Module(wasm)).map(({ name }) => name));
 const missing = Object.keys(boundary.calls).filter((name) => !exported.has(`page_${name}`));
 if (missing.length > 0) throw new Error(`the page's module lacks the calls ${missing.join(', ')} (web/PageCalls.h)`);
-const joined = joinScript(join(root, 'web/script'))
-  .replace("'@BOUNDARY@'", () => JSON.stringify(boundary)).replace('@UNPACKER@', unpacker);
+const withBoundary = (text) => text.replace("'@BOUNDARY@'", () => JSON.stringify(boundary));
+// The worker that reads logs, as text the page starts it from.
+const logWorker = (await minify(withBoundary(joinScript(join(root, 'web/script'), 'logWorker.js', 'logWorker')),
+  { compress: { passes: 2 }, format: { comments: false } })).code;
+const joined = withBoundary(joinScript(join(root, 'web/script')))
+  .replace('@UNPACKER@', unpacker).replace("'@LOGWORKER@'", () => JSON.stringify(logWorker));
 const pageScript = await script(joined);
 // The head's script, before the page is drawn.
 const headScript = await script(read(join(staticDir, 'head.js')));
@@ -87,7 +91,7 @@ const scriptRules = [`script-src ${allowed([headScript, pageScript])} 'wasm-unsa
 
 // Nothing but the page's own files, and no code but its own.
 const csp = policy(["default-src 'self'", ...scriptRules, "img-src 'self'", "connect-src 'self'", "manifest-src 'self'",
-  "worker-src 'self'"]);
+  "worker-src 'self' blob:"]);
 writeFileSync(join(out, 'index.html'), fill(page, {
   ...shared,
   HOME: '',
@@ -119,7 +123,7 @@ const icon = readFileSync(join(root, 'ui/resources/icon.svg')).toString('base64'
 writeFileSync(single, fill(page, {
   ...shared,
   HOME: home ? ` data-home="${attribute(home)}"` : '',
-  CSP: policy(["default-src 'none'", ...scriptRules, 'img-src data:']),
+  CSP: policy(["default-src 'none'", ...scriptRules, 'img-src data:', 'worker-src blob:']),
   HEAD: `<style>${style}</style>\n<script>${headScript}</script>\n<link rel="icon" href="data:image/svg+xml;base64,${icon}" type="image/svg+xml">`,
 }));
 
