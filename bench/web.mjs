@@ -16,8 +16,11 @@ const single = process.argv[3] || singleFile;
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const kb = (bytes) => `${(bytes / 1024).toFixed(1)} KB`;
 
-// What the page loads: the install dialog's pictures are fetched only by an install dialog.
-const files = readdirSync(folder).filter((file) => !file.startsWith('install-')).map((file) => readFileSync(join(folder, file)));
+// What the page loads: the install dialog's pictures are fetched only by an
+// install dialog, and each file is sent once, as it is or as one of its
+// compressed copies.
+const files = readdirSync(folder).filter((file) => !file.startsWith('install-') && !/\.(br|gz)$/.test(file) && file !== '_headers')
+  .map((file) => readFileSync(join(folder, file)));
 const total = files.reduce((sum, data) => sum + data.length, 0);
 const gzipped = files.reduce((sum, data) => sum + gzipSync(data, { level: 9 }).length, 0);
 const singleSize = statSync(single).size;
@@ -153,6 +156,57 @@ const mean = costs.each.reduce((sum, t) => sum + t, 0) / costs.each.length;
 console.log(`keystroke (down and up, drawn): median ${median(costs.each).toFixed(1)} ms over 1000 (limit 1 ms), `
   + `mean ${mean.toFixed(3)} ms, slowest ${Math.max(...costs.each).toFixed(1)} ms`);
 console.log(`held-down key: slowest repeat ${costs.held.toFixed(2)} ms; 1 MB paste refused in ${costs.paste.toFixed(1)} ms (limit 100 ms each)`);
+// A driver's log of 50 MB opened through LogFile: when its first rows show,
+// when the whole table does, and how late a key typed meanwhile is answered.
+const logFile = join(mkdtempSync(join(tmpdir(), 'regalo-log-')), 'shift.log');
+{
+  const lines = [];
+  let bytes = [0x80, 0x80, 0x88, 0x80, 0x83, 0x91];
+  const hex = (b) => b.toString(16).toUpperCase().padStart(2, '0');
+  let size = 0;
+  for (let i = 0; size < 50 * 1024 * 1024; ++i) {
+    const time = `2026-12-09 ${String(Math.floor(i / 3600) % 24).padStart(2, '0')}:${String(Math.floor(i / 60) % 60).padStart(2, '0')}:${String(i % 60).padStart(2, '0')}.${String(i % 1000).padStart(3, '0')}`;
+    if (i % 20 === 0) bytes = bytes.map((b, k) => (k === i % 6 ? 0x80 | ((b + i) & 0x7f) : b));
+    const line = i % 10 < 6 ? `${time} [FR] <- ${bytes.map(hex).join(' ')}` : i % 10 < 7 ? `${time} [FR] ERR 0x0${i % 3 ? 501 : 301}`
+      : `${time} [FR] -> 02 05 11 00 00 00 1E 03 (request ${i})`;
+    lines.push(line);
+    size += line.length + 1;
+  }
+  writeFileSync(logFile, `${lines.join('\n')}\n`);
+}
+await ready(tab, `http://127.0.0.1:${pageServer.address().port}/`);
+await tab.evaluate(() => {
+  const figures = { start: 0, first: 0, whole: 0, delays: [] };
+  window.logFigures = figures;
+  const field = document.getElementById('MaskEdit1');
+  const body = document.getElementById('log-body');
+  new MutationObserver(() => {
+    if (!figures.first && body.querySelector('tr:not(.spacer)')) figures.first = performance.now() - figures.start;
+  }).observe(body, { childList: true });
+  new MutationObserver(() => {
+    if (document.getElementById('log-progress').hidden && figures.start && !figures.whole) figures.whole = performance.now() - figures.start;
+  }).observe(document.getElementById('LogTimeline'), { attributes: true });
+  document.getElementById('LogFile').addEventListener('change', () => {
+    figures.start = performance.now();
+    // A key every 10 ms while the log is read: how long after it was due it was answered.
+    const key = () => {
+      const due = performance.now() + 10;
+      setTimeout(() => {
+        field.dispatchEvent(new KeyboardEvent('keydown', { key: 'A', bubbles: true, cancelable: true }));
+        field.dispatchEvent(new KeyboardEvent('keyup', { key: 'A', bubbles: true, cancelable: true }));
+        figures.delays.push(performance.now() - due);
+        if (!figures.whole) key();
+      }, 10);
+    };
+    key();
+  }, { capture: true });
+});
+await (await tab.$('#LogFile')).uploadFile(logFile);
+await tab.waitForFunction(() => window.logFigures.whole > 0, { timeout: 300000 });
+const logFigures = await tab.evaluate(() => window.logFigures);
+const found = await tab.$eval('#log-status', (e) => e.textContent);
+console.log(`50 MB log (${found}): first rows at ${logFigures.first.toFixed(0)} ms, whole table at ${logFigures.whole.toFixed(0)} ms; `
+  + `keys meanwhile answered at most ${Math.max(...logFigures.delays).toFixed(1)} ms late (median ${median(logFigures.delays).toFixed(1)} ms, ${logFigures.delays.length} keys)`);
 await browser.close();
 pageServer.close();
 floorServer.close();

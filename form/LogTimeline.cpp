@@ -31,6 +31,7 @@ void LogTimeline::Start()
     lastStatus_ = -1;
     std::fill(std::begin(changedFlags_), std::end(changedFlags_), 0u);
     filter_ = Filter::All;
+    filterValue_ = 0;
     shown_.clear();
 }
 
@@ -76,7 +77,7 @@ void LogTimeline::Feed(std::string_view piece)
 void LogTimeline::End()
 {
     Feed({});
-    Show(filter_, 0);
+    Show(filter_, filterValue_);
 }
 
 StatusBytes LogTimeline::BytesOf(const Reading& reading) const
@@ -94,6 +95,7 @@ std::string_view LogTimeline::TimeOf(const Reading& reading) const
 void LogTimeline::Show(Filter filter, int value)
 {
     filter_ = filter;
+    filterValue_ = value;
     shown_.clear();
     if (filter == Filter::All)
         return;

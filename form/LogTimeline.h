@@ -74,5 +74,6 @@ private:
     std::int64_t lastStatus_ = -1;
     unsigned changedFlags_[kStatusByteCount] = {};
     Filter filter_ = Filter::All;
+    int filterValue_ = 0;
     std::vector<std::uint32_t> shown_;
 };

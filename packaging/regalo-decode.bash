@@ -23,9 +23,12 @@ _regalo_decode()
         fi
     done
     if [[ $cur == -* ]]; then
+        [[ ${words[0]} == scan ]] && options+=" --changes --any"
         COMPREPLY=($(compgen -W "$options" -- "$cur"))
     elif [[ ${#words[@]} -eq 0 ]]; then
-        COMPREPLY=($(compgen -W "status error list diff" -- "$cur"))
+        COMPREPLY=($(compgen -W "status error list diff scan" -- "$cur"))
+    elif [[ ${words[0]} == scan ]]; then
+        COMPREPLY=($(compgen -f -- "$cur"))
     elif [[ ${words[0]} == list && ${#words[@]} -eq 1 ]]; then
         COMPREPLY=($(compgen -W "errors flags" -- "$cur"))
     elif [[ ${words[0]} == status || ${words[0]} == error ]] && [[ ${#words[@]} -eq 1 ]]; then

@@ -38,8 +38,9 @@ completes() {
 completes "--lang" regalo-decode --la
 completes "ru en" regalo-decode --lang ""
 completes "en" regalo-decode --lang = e
-completes "status error list diff" regalo-decode --lang en ""
-completes "status error list diff" regalo-decode --lang = en ""
+completes "status error list diff scan" regalo-decode --lang en ""
+completes "status error list diff scan" regalo-decode --lang = en ""
+completes "--changes" regalo-decode scan --ch
 completes "--brief" regalo-decode --br
 completes "errors flags" regalo-decode --lang ru list ""
 # The installed decoder runs on its own.

@@ -33,7 +33,8 @@ EMSCRIPTEN_KEEPALIVE void page_logEnd() { theLog.End(); }
 EMSCRIPTEN_KEEPALIVE const char* page_logFound() { return Answer(Counts()); }
 EMSCRIPTEN_KEEPALIVE const char* page_logShow(int filter, int value)
 {
-    theLog.Show(static_cast<LogTimeline::Filter>(filter), value);
+    const bool known = filter >= 0 && filter <= static_cast<int>(LogTimeline::Filter::Code);
+    theLog.Show(known ? static_cast<LogTimeline::Filter>(filter) : LogTimeline::Filter::All, value);
     return Answer(Counts());
 }
 EMSCRIPTEN_KEEPALIVE const char* page_logChoices(bool english) { return Answer(theLog.ChoicesJson(In(english))); }

@@ -17,9 +17,7 @@
 //
 // The answers: none; yes (a bool); text (UTF-8 ending in NUL); json (the
 // same, holding JSON).
-//
-// The log calls (log…) are made where the page reads a log: in a worker,
-// with a module of its own.
+
 #define REGALO_PAGE_CALLS(CALL)                                                                                     \
     CALL(start, void, none, (bool english))                                                                         \
     CALL(keyDown, bool, yes, (int field, const char* key, int keySize, bool shift, bool control, bool alt))         \
@@ -47,7 +45,12 @@
     CALL(view, const char*, json, ())                                                                               \
     CALL(explanationToCopy, const char*, text, ())                                                                  \
     CALL(setTime, void, none, (const char* time, int size))                                                         \
-    CALL(decodeCode, const char*, json, (const char* code, int size, bool english))                                 \
+    CALL(decodeCode, const char*, json, (const char* code, int size, bool english))
+
+// The log's calls, on a module of their own (LogPage.cpp) that the page
+// loads when a log is first opened, and calls where it reads the log: in a
+// worker.
+#define REGALO_LOG_CALLS(CALL)                                                                                      \
     CALL(logStart, void, none, ())                                                                                  \
     CALL(logFeed, void, none, (const char* bytes, int size))                                                        \
     CALL(logEnd, void, none, ())                                                                                    \
@@ -63,5 +66,6 @@ enum PageField { kStatusField = 1, kErrorCodeField = 2 };
 #define REGALO_DECLARE_PAGE_CALL(name, result, answer, parameters) result page_##name parameters;
 extern "C" {
 REGALO_PAGE_CALLS(REGALO_DECLARE_PAGE_CALL)
+REGALO_LOG_CALLS(REGALO_DECLARE_PAGE_CALL)
 }
 #undef REGALO_DECLARE_PAGE_CALL

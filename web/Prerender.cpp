@@ -142,7 +142,8 @@ std::string Controls()
 }
 
 // The script's side of the page's boundary (PageCalls.h): each call by name
-// with how its answer is read, how the fields are numbered, how many boxes.
+// with how its answer is read, the page's and the log's, how the fields are
+// numbered, how many boxes.
 std::string Boundary()
 {
     std::string out;
@@ -150,6 +151,8 @@ std::string Boundary()
     json.BeginObject().Key("boxes").Number(kStatusByteCount * kBitsPerByte).Key("calls").BeginObject();
 #define REGALO_PAGE_CALL_ANSWER(name, result, answer, parameters) json.Key(#name).String(#answer);
     REGALO_PAGE_CALLS(REGALO_PAGE_CALL_ANSWER)
+    json.EndObject().Key("logCalls").BeginObject();
+    REGALO_LOG_CALLS(REGALO_PAGE_CALL_ANSWER)
 #undef REGALO_PAGE_CALL_ANSWER
     json.EndObject()
         .Key("fields").BeginObject().Key("errorCode").Number(kErrorCodeField).Key("status").Number(kStatusField).EndObject()

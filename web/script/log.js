@@ -1,12 +1,17 @@
 // The log view: a log opened, dropped or pasted is read where the page never
-// waits on it (logHost.js in a worker), and its timeline drawn as the rules
-// give it: counts, the rows in sight, the filter's choices and the chart.
+// waits on it (logHost.js in a worker, with the log's own rules), and its
+// timeline drawn as the rules give it: counts, the rows in sight, the
+// filter's choices and the chart.
 // A row's reading goes into the fields as a link would put it.
+import { bindRules } from './bindRules.js';
+import { BOUNDARY } from './boundary.js';
 import { $ } from './dom.js';
 import { act } from './events.js';
 import { logHost } from './logHost.js';
+import { rulesImports } from './rulesImports.js';
 import { app } from './state.js';
 import { words } from './texts.js';
+import { decodeWasmText } from './wasmText.js';
 
 const LOG_WORKER = '@LOGWORKER@';
 const SVG = 'http://www.w3.org/2000/svg';
@@ -15,7 +20,7 @@ const SPARE = 10;
 
 const log = {
   id: 0, // the log on show; answers about another are dropped
-  ask: null,
+  connection: null, // a promise of the call that asks where the log is read
   name: '',
   read: 0,
   found: 0,
@@ -29,15 +34,28 @@ const log = {
 const english = () => app.language === 'en';
 const rowHeight = () => parseFloat(getComputedStyle($('LogTimeline')).getPropertyValue('--row')) || 40;
 
-// A worker with its own instance of the rules, started from the module the
-// page compiled; where the browser refuses one (a page opened from a file,
-// say), the page reads the log itself, between its other work.
-function connect() {
-  const inPage = () => {
-    const host = logHost(app.page, (answer) => setTimeout(() => answered(answer)));
+// The log's rules, a module of their own: carried inside the single file
+// (read once a log is opened), else a file of the page's, fetched then.
+async function logModule() {
+  const carried = $('log-rules');
+  if (carried) return WebAssembly.compile(decodeWasmText(carried.textContent));
+  const response = await fetch('log.wasm');
+  if (!response.ok) throw new Error(`log.wasm: ${response.status}`);
+  return WebAssembly.compile(await response.arrayBuffer());
+}
+
+// The log is read in a worker that starts the log's module; where the
+// browser refuses one (a page opened from a file, say), the page reads it
+// itself, between its other work.
+async function connect() {
+  const module = await logModule();
+  const inPage = async () => {
+    const { exports } = await WebAssembly.instantiate(module, rulesImports);
+    exports._initialize();
+    const host = logHost(bindRules(exports, BOUNDARY.logCalls), (answer) => setTimeout(() => answered(answer)));
     return (ask) => setTimeout(() => host(ask));
   };
-  if (typeof Worker !== 'function' || !app.module) return inPage();
+  if (typeof Worker !== 'function') return inPage();
   let worker;
   try {
     worker = new Worker(URL.createObjectURL(new Blob([LOG_WORKER], { type: 'text/javascript' })));
@@ -48,22 +66,28 @@ function connect() {
   let lastRead = null;
   let send = (ask) => worker.postMessage(ask);
   worker.onmessage = ({ data }) => answered(data);
-  worker.onerror = (event) => {
+  worker.onerror = async (event) => {
     event.preventDefault();
     worker.terminate();
-    send = inPage();
+    send = await inPage();
     if (lastRead) send(lastRead);
   };
-  worker.postMessage({ module: app.module });
+  worker.postMessage({ module, calls: BOUNDARY.logCalls });
   return (ask) => {
     if (ask.read) lastRead = ask;
     send(ask);
   };
 }
 
+// Asks wait for the log's rules the first time.
 function ask(message) {
-  if (!log.ask) log.ask = connect();
-  log.ask({ id: log.id, ...message });
+  if (!log.connection) {
+    log.connection = connect();
+    // Tried again for the next log (the page back online, say).
+    log.connection.catch(() => { log.connection = null; });
+  }
+  const id = log.id;
+  log.connection.then((send) => send({ id, ...message }), (error) => answered({ id, failed: String(error.message || error) }));
 }
 
 function say() {
@@ -161,20 +185,27 @@ function drawChart({ axis, from, to, marks, rows }) {
   chart.setAttribute('viewBox', `0 0 ${width} ${height}`);
   chart.setAttribute('height', String(height));
   const parts = [];
+  // A lane's bars as one path, and each code's marks as one: a long log
+  // has thousands of them.
+  const bars = (spans, top, tall) => spans.map(([first, last]) => `M${first} ${top}h${last - first + 1}v${tall}h${first - last - 1}z`).join('');
   rows.forEach(({ caption: text, spans }, i) => {
     const top = i * lane;
     parts.push(svg('text', { x: 0, y: top + caption - 4, class: 'caption' }, text));
     parts.push(svg('rect', { x: 0, y: top + caption, width, height: bar, class: 'lane' }));
-    for (const [first, last] of spans) {
-      parts.push(svg('rect', { x: first, y: top + caption, width: last - first + 1, height: bar, class: 'set' }));
-    }
+    if (spans.length) parts.push(svg('path', { d: bars(spans, top + caption, bar), class: 'set' }));
   });
   const errors = rows.length * lane;
   parts.push(svg('text', { x: 0, y: errors + caption - 4, class: 'caption' }, words().logErrors));
   parts.push(svg('rect', { x: 0, y: errors + caption, width, height: bar, class: 'lane' }));
+  const byCode = new Map();
   for (const [column, code, count] of marks) {
-    const mark = svg('rect', { x: Math.max(0, column - 1), y: errors + caption - 2, width: 3, height: bar + 4, class: 'error' });
-    mark.append(svg('title', {}, count > 1 ? `${code} ×${count}` : code));
+    const [columns, total] = byCode.get(code) || [[], 0];
+    columns.push([Math.max(0, column - 1), Math.max(0, column - 1) + 2]);
+    byCode.set(code, [columns, total + count]);
+  }
+  for (const [code, [columns, total]] of byCode) {
+    const mark = svg('path', { d: bars(columns, errors + caption - 2, bar + 4), class: 'error' });
+    mark.append(svg('title', {}, total > 1 ? `${code} ×${total}` : code));
     parts.push(mark);
   }
   const bottom = height - 4;
@@ -219,9 +250,7 @@ function readLog(source, name) {
   $('log-filter').replaceChildren();
   $('log-rows').scrollTop = 0;
   say();
-  const start = () => ask({ read: source });
-  if (app.page) start();
-  else app.waiting.push(start);
+  ask({ read: source });
 }
 
 // Asked again in the other language.

@@ -1,6 +1,6 @@
-// The worker that reads logs: it starts its own instance of the rules from
-// the module the page compiled, then answers the page (logHost.js).
-import { bindRules } from './boundary.js';
+// The worker that reads logs: it starts the log's module the page compiled,
+// with the calls the page names, then answers the page (logHost.js).
+import { bindRules } from './bindRules.js';
 import { logHost } from './logHost.js';
 import { rulesImports } from './rulesImports.js';
 
@@ -15,7 +15,7 @@ export function logWorker() {
     }
     const { exports } = await WebAssembly.instantiate(data.module, rulesImports);
     exports._initialize();
-    host = logHost(bindRules(exports), (answer) => postMessage(answer));
+    host = logHost(bindRules(exports, data.calls), (answer) => postMessage(answer));
     waiting.splice(0).forEach(host);
   };
 }

@@ -1,7 +1,8 @@
 // The page's side of Regalo_Vespera: reads DOM events into calls on the
 // compiled rules and draws what they say. No rule lives here. The page
 // takes keys at once; the rules follow.
-import { bindRules, ERROR_CODE, STATUS } from './boundary.js';
+import { bindRules } from './bindRules.js';
+import { BOUNDARY, ERROR_CODE, STATUS } from './boundary.js';
 import { copy } from './clipboard.js';
 import { $ } from './dom.js';
 import { fields, keepAddress } from './draw.js';
@@ -31,9 +32,8 @@ function fromAddress() {
   };
 }
 
-function start(exports, module) {
-  app.page = bindRules(exports);
-  app.module = module;
+function start(exports) {
+  app.page = bindRules(exports, BOUNDARY.calls);
   app.page.start(app.language === 'en');
   $('loading').textContent = '';
   app.page.restoreRecent(storedRecent());

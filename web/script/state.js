@@ -6,9 +6,8 @@ import { $ } from './dom.js';
 export const LANGUAGE_KEY = 'regalo-vespera.language';
 
 export const app = {
-  // The rules' calls, once they have arrived, and their compiled module.
+  // The rules' calls, once they have arrived.
   page: null,
-  module: null,
   // Chosen in the page's head (head.js).
   language: document.documentElement.lang === 'en' ? 'en' : 'ru',
   // What the page shows, as its rules last said it; at first, as it was written.

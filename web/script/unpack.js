@@ -40,20 +40,19 @@ function startRules(bytes, started, failed) {
   } catch (e) {
     compiled = WebAssembly.compile(bytes);
   }
-  compiled.then(async (module) => {
-    let instance;
+  compiled.then((module) => {
     try {
-      instance = new WebAssembly.Instance(module, rulesImports);
+      return new WebAssembly.Instance(module, rulesImports);
     } catch (e) {
-      instance = await WebAssembly.instantiate(module, rulesImports);
+      return WebAssembly.instantiate(module, rulesImports);
     }
-    instance.exports._initialize();
-    return [instance.exports, module];
-  }).then(([exports, module]) => started(exports, module), failed);
+  }).then(({ exports }) => {
+    exports._initialize();
+    return exports;
+  }).then(started, failed);
 }
 
-// The module's exports to `started` (and the module, for a worker to start
-// another of), or `failed` without them.
+// The module's exports to `started`, or `failed` without them.
 export function readRules(started, failed) {
   if (typeof WebAssembly !== 'object') {
     failed();

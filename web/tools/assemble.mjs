@@ -60,9 +60,15 @@ const style = inline(read(join(staticDir, 'app.css')));
 // (Unpack.wat), and its side of the boundary with the rules.
 const unpacker = readFileSync(join(moduleDir, 'unpack.wasm')).toString('base64');
 const wasm = readFileSync(join(moduleDir, 'regalo_web.wasm'));
-const exported = new Set(WebAssembly.Module.exports(new WebAssembly.Module(wasm)).map(({ name }) => name));
-const missing = Object.keys(boundary.calls).filter((name) => !exported.has(`page_${name}`));
-if (missing.length > 0) throw new Error(`the page's module lacks the calls ${missing.join(', ')} (web/PageCalls.h)`);
+// The log's rules, loaded when a log is first opened: a file beside the page,
+// inside the single file.
+const logWasm = readFileSync(join(moduleDir, 'regalo_log_web.wasm'));
+for (const [name, module, calls] of [['page', wasm, boundary.calls], ['log', logWasm, boundary.logCalls]]) {
+  const exported = new Set(WebAssembly.Module.exports(new WebAssembly.Module(module)).map(({ name: call }) => call));
+  const missing = Object.keys(calls).filter((call) => !exported.has(`page_${call}`));
+  if (missing.length > 0) throw new Error(`the ${name}'s module lacks the calls ${missing.join(', ')} (web/PageCalls.h)`);
+}
+writeFileSync(join(out, 'log.wasm'), logWasm);
 const withBoundary = (text) => text.replace("'@BOUNDARY@'", () => JSON.stringify(boundary));
 // The worker that reads logs, as text the page starts it from.
 const logWorker = (await minify(withBoundary(joinScript(join(root, 'web/script'), 'logWorker.js', 'logWorker')),
@@ -118,10 +124,12 @@ writeFileSync(join(out, 'sw.js'), fill(read(join(staticDir, 'sw.js')), {
   LOSTPAGE: JSON.stringify(lostPage),
 }));
 
-// The same page as one file that works opened from disk: no worker, its icon inside.
+// The same page as one file that works opened from disk: no service worker,
+// its icon and the log's rules inside.
 const icon = readFileSync(join(root, 'ui/resources/icon.svg')).toString('base64');
 writeFileSync(single, fill(page, {
   ...shared,
+  BODY: `${shared.BODY}\n<script type="application/octet-stream" id="log-rules">${encodeWasmText(logWasm).join('')}</script>`,
   HOME: home ? ` data-home="${attribute(home)}"` : '',
   CSP: policy(["default-src 'none'", ...scriptRules, 'img-src data:', 'worker-src blob:']),
   HEAD: `<style>${style}</style>\n<script>${headScript}</script>\n<link rel="icon" href="data:image/svg+xml;base64,${icon}" type="image/svg+xml">`,

@@ -1,7 +1,8 @@
 // The README's pictures of the page, and the two an install dialog shows:
 //   node screenshots.mjs <dist/web> <docs folder> <folder of the page's own files>
 import { serve } from './serve.mjs';
-import { launch, loadPuppeteer, openTab, paste, ready } from './browser.mjs';
+import { join } from 'node:path';
+import { launch, loadPuppeteer, openTab, paste, projectRoot, ready } from './browser.mjs';
 
 const [folder, out, pageFiles] = process.argv.slice(2);
 const puppeteer = await loadPuppeteer();
@@ -30,6 +31,15 @@ for (const [language, languages] of [['ru', ['ru-RU']], ['en', ['en-US']]]) {
     }
     await tab.close();
   }
+}
+// A shift's log read into the timeline, its chart above it.
+{
+  const tab = await openTab(browser, { languages: ['ru-RU'], viewport: { width: 1000, height: 860 } });
+  await ready(tab, url);
+  await (await tab.$('#LogFile')).uploadFile(join(projectRoot, 'tests/logs/shift.log'));
+  await tab.waitForFunction(() => document.getElementById('log-progress').hidden && document.querySelectorAll('#LogChart .set').length > 0);
+  await (await tab.$('#log')).screenshot({ path: `${out}/web-log-ru.png` });
+  await tab.close();
 }
 await browser.close();
 server.close();
