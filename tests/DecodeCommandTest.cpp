@@ -302,6 +302,17 @@ TEST(DecodeCommand, ScanWritesAReadingALine)
     EXPECT_EQ(last["changes"].toObject()["changes"].toArray().size(), 1);
 }
 
+// Logs named on the command line, read in turn, each named in its records:
+// UTF-16 and Windows-1251 with lone CRs, as Windows programs write them.
+TEST(DecodeCommand, ScanReadsNamedLogs)
+{
+    const std::string logs = REGALO_TEST_LOGS;
+    const CommandRun run = Decode({"scan", logs + "/utf16.log", logs + "/cp1251.log"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 6) << run.out;
+    EXPECT_NE(run.out.find(logs + "/cp1251.log\t2\t09.12.2026 12:00:01\t0501\t"), std::string::npos) << run.out;
+}
+
 TEST(DecodeCommand, StreamedStatusLineNamesEachSetFlagAndTheState)
 {
     const CommandRun run = Decode({"status", "-"}, "80 80 89 80 80 c1\n");

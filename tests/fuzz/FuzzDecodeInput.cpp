@@ -32,13 +32,13 @@ std::string Contents(int fd)
 
 } // namespace
 
-// Any bytes as a stream of status lines and of error codes, and as one
-// argument: nothing crashes, every JSON line parses, and notes hold no raw
-// control characters.
+// Any bytes as a stream of status lines and of error codes, as one
+// argument, and as a log to scan: nothing crashes, every JSON line parses,
+// and notes hold no raw control characters.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string argument(reinterpret_cast<const char*>(data), size);
-    for (const char* command : {"status", "error"}) {
+    for (const std::string command : {"status", "error", "scan"}) {
         for (const bool json : {false, true}) {
             const int in = FileHolding(data, size);
             const int out = memfd_create("out", 0);
@@ -47,10 +47,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (json)
                 arguments.push_back("--json");
             RunDecodeCommand(arguments, {in, out, err});
-            // After "--" even "-h" is a value to decode, not an option.
-            arguments.erase(arguments.begin() + 1);
-            arguments.insert(arguments.end(), {"--", argument});
-            RunDecodeCommand(arguments, {in, out, err});
+            // After "--" even "-h" is a value to decode, not an option (for
+            // scan, a file's name: not taken from the input).
+            if (command != "scan") {
+                arguments.erase(arguments.begin() + 1);
+                arguments.insert(arguments.end(), {"--", argument});
+                RunDecodeCommand(arguments, {in, out, err});
+            }
             const std::string results = Contents(out);
             for (std::size_t start = 0; json && start < results.size();) {
                 const std::size_t end = results.find('\n', start);
