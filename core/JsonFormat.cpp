@@ -123,15 +123,6 @@ private:
                 WriteFlag(json, flag, translate);
             });
         });
-        using States = std::array<std::string, kReceiptStateCount>;
-        const States& states = OncePerLanguage(translate, [translate] {
-            States written;
-            for (int state = 0; state < kReceiptStateCount; ++state) {
-                JsonWriter json(written[static_cast<std::size_t>(state)]);
-                WriteReceiptState(json, state, translate);
-            }
-            return written;
-        });
         json.BeginObject().Key("bytes").BeginArray();
         for (const unsigned value : bytes)
             json.Number(value);
@@ -150,7 +141,7 @@ private:
             .Key("input").String(input);
         if (record)
             json.Key("kind").String("status").Key("line").Number(static_cast<long long>(record->line));
-        json.Key("receiptState").Raw(states[static_cast<std::size_t>(ReceiptStateOf(bytes[kReceiptStateByte]))]);
+        json.Key("receiptState").Raw(ReceiptStateJson(bytes));
         if (record)
             WriteTime(json, record->time);
         json.EndObject();
@@ -175,6 +166,22 @@ private:
         if (record)
             WriteTime(json, record->time);
         json.EndObject();
+    }
+
+    // The receipt state's object, built once per state.
+    std::string_view ReceiptStateJson(const StatusBytes& bytes) const
+    {
+        const TextTranslation translate = translate_;
+        using States = std::array<std::string, kReceiptStateCount>;
+        const States& states = OncePerLanguage(translate, [translate] {
+            States written;
+            for (int state = 0; state < kReceiptStateCount; ++state) {
+                JsonWriter json(written[static_cast<std::size_t>(state)]);
+                WriteReceiptState(json, state, translate);
+            }
+            return written;
+        });
+        return states[static_cast<std::size_t>(ReceiptStateOf(bytes[kReceiptStateByte]))];
     }
 
     static void WriteTime(JsonWriter& json, const LineTime& time)
@@ -207,15 +214,17 @@ private:
             }
             return written;
         });
-        json.BeginObject().Key("after").String(StatusHexText(after)).Key("before").String(StatusHexText(before));
+        const auto afterHex = StatusHexChars(after);
+        const auto beforeHex = StatusHexChars(before);
+        json.BeginObject()
+            .Key("after").String(std::string_view(afterHex.data(), afterHex.size()))
+            .Key("before").String(std::string_view(beforeHex.data(), beforeHex.size()));
         json.Key("changes").BeginArray();
         ForEachFlagChange(before, after, [&](const StatusFlag& flag, bool set) {
             json.Raw(changes[static_cast<std::size_t>(flag.byteIndex * kBitsPerByte + flag.bit)][set]);
         });
-        json.EndArray().Key("receiptState").BeginObject().Key("after");
-        WriteReceiptState(json, ReceiptStateOf(after[kReceiptStateByte]), translate_);
-        json.Key("before");
-        WriteReceiptState(json, ReceiptStateOf(before[kReceiptStateByte]), translate_);
+        json.EndArray().Key("receiptState").BeginObject();
+        json.Key("after").Raw(ReceiptStateJson(after)).Key("before").Raw(ReceiptStateJson(before));
         json.EndObject().Key("same").Bool(before == after).EndObject();
     }
 

@@ -68,7 +68,7 @@ bool ParseErrorCode(std::string_view text, ErrorCode& code, InputProblem& proble
     if (HasZeroBytes(text, problem))
         return false;
     // The prefix only where more than a code's four characters stand.
-    const std::size_t prefix = CharacterCount(text) > kErrorCodeLength && HasHexPrefix(text) ? kPrefixLength : 0;
+    const std::size_t prefix = HasHexPrefix(text) && CharacterCount(text) > kErrorCodeLength ? kPrefixLength : 0;
     const std::string_view digits = text.substr(prefix);
     std::size_t bad = 0;
     if (const auto read = ReadErrorCode(digits, CodeLetters::EitherCase, &bad)) {
