@@ -49,9 +49,13 @@ public:
     std::string Message(const ErrorCode& code, const std::string& text) const override
     {
         // A code the catalogue has no text for is named, as the window names it.
-        const std::string said = text.empty() ? NoDescriptionNote(ErrorCodeText(code), translate_) : text;
+        const std::string digits = ErrorCodeText(code);
+        const std::string said = text.empty() ? NoDescriptionNote(digits, translate_) : text;
+        // The texts the cells point into live to the end of the loop.
+        const std::string errorClass = Number(code.errorClass);
+        const std::string detail = Number(code.detail);
         std::string cells;
-        for (const CsvCell& cell : {CsvCell(ErrorCodeText(code)), CsvNumber(Number(code.errorClass)), CsvNumber(Number(code.detail)),
+        for (const CsvCell& cell : {CsvCell(digits), CsvNumber(errorClass), CsvNumber(detail),
                                     CsvCell(FindErrorClass(code.errorClass) != nullptr ? "true" : "false"), CsvCell(said),
                                     CsvCell("")}) {
             cells += style_.separator;
