@@ -2,6 +2,7 @@
 
 #include "core/Diagnostics.h"
 #include "core/HexText.h"
+#include "core/Scan.h"
 #include "core/StatusRecord.h"
 #include "core/Utf8.h"
 
@@ -226,6 +227,10 @@ std::string Phrased(const InputProblem& problem, TextTranslation translate)
         return Filled(words(QT_TRANSLATE_NOOP("Reading", "неверное число байтов: %1 вместо 6")), {Number(problem.count)});
     case InputProblem::Kind::IncompleteByte:
         return Filled(words(QT_TRANSLATE_NOOP("Reading", "байт %1 неполный")), {Number(problem.count)});
+    case InputProblem::Kind::SeveralStatusLines:
+        return Filled(words(QT_TRANSLATE_NOOP("Reading", "в тексте несколько строк статуса (%1): вставьте одну")), {Number(problem.count)});
+    case InputProblem::Kind::SeveralCodes:
+        return Filled(words(QT_TRANSLATE_NOOP("Reading", "в тексте несколько кодов ошибок (%1): вставьте один")), {Number(problem.count)});
     case InputProblem::Kind::ZeroBytes:
         return words(QT_TRANSLATE_NOOP("Reading",
                                        "в строке нулевые байты: это не UTF-8 (UTF-16 без метки порядка байтов?); сохраните файл в UTF-8"));
@@ -259,11 +264,42 @@ StatusFieldReading ReadStatusField(std::u32string_view text)
     return reading;
 }
 
+namespace {
+
+// The one value of `kind` a piece of a log holds, as it stands there (a
+// code without its 0x); nothing where it holds none.
+std::optional<PastedValue> FromALog(std::string_view utf8, FoundReading::Kind kind)
+{
+    std::vector<FoundReading> found;
+    FindReadings(utf8, false, found);
+    std::erase_if(found, [kind](const FoundReading& reading) { return reading.kind != kind; });
+    if (found.empty())
+        return std::nullopt;
+    const auto same = [&](const FoundReading& reading) {
+        return kind == FoundReading::Kind::Status ? reading.bytes == found.front().bytes
+                                                  : reading.code.errorClass == found.front().code.errorClass
+                                                        && reading.code.detail == found.front().code.detail;
+    };
+    if (!std::all_of(found.begin(), found.end(), same)) {
+        const auto several = kind == FoundReading::Kind::Status ? InputProblem::Kind::SeveralStatusLines : InputProblem::Kind::SeveralCodes;
+        return PastedValue{std::nullopt, InputProblem{several, 0, found.size(), {}}};
+    }
+    const std::string_view text = found.front().text;
+    if (kind == FoundReading::Kind::Error)
+        return PastedValue{std::string(text.substr(text.size() - kErrorCodeLength)), std::nullopt};
+    const auto line = ReadStatusLine(text);
+    return PastedValue{std::string(line->text.begin(), line->text.end()), std::nullopt};
+}
+
+} // namespace
+
 PastedValue PastedStatusLine(std::string_view utf8)
 {
     StatusLineError wrong{};
     if (const auto line = ReadStatusLine(utf8, &wrong))
         return {std::string(line->text.begin(), line->text.end()), std::nullopt};
+    if (auto fromLog = FromALog(utf8, FoundReading::Kind::Status))
+        return *fromLog;
     if (!HasTheShapeOfAStatusLine(FromUtf8(Trimmed(utf8))))
         return {};
     StatusBytes bytes{};
@@ -281,7 +317,7 @@ PastedValue PastedErrorCode(std::string_view utf8)
     if (prefixed)
         code.remove_prefix(kPrefixLength);
     if (code.size() != kErrorCodeLength || !std::all_of(code.begin(), code.end(), IsLetterOrDigitOfAReading))
-        return {};
+        return FromALog(utf8, FoundReading::Kind::Error).value_or(PastedValue{});
     // Four digits as they stand are typed in, as any paste is.
     if (!prefixed && std::all_of(code.begin(), code.end(), [](char32_t c) { return c < 0x80 && IsHexDigitChar(static_cast<char>(c)); }))
         return {};

@@ -21,6 +21,8 @@ struct InputProblem {
         ByteCount,      // `count` bytes instead of six
         IncompleteByte, // byte `count` of the status field has an empty position
         ZeroBytes,      // NUL bytes: text in another encoding, UTF-16 above all
+        SeveralStatusLines, // `count` different ones in a pasted piece of a log
+        SeveralCodes,       // the same for error codes
     };
     Kind kind;
     std::size_t position = 0; // in characters, from 1
@@ -47,9 +49,12 @@ struct PastedValue {
 // The shape of a status line: three or more pairs of letters or digits
 // (Latin, Cyrillic or full-width), each may be prefixed 0x, in the separated
 // forms, or twelve characters that are hexadecimal digits once look-alikes
-// are counted as the digits they look like.
+// are counted as the digits they look like. A piece of a log (a line as a
+// driver writes it) gives the one status line it holds, by the rules a log
+// is read by (Scan.h); several different ones are refused.
 PastedValue PastedStatusLine(std::string_view utf8);
-// The shape of a code: four letters or digits, or 0x and four.
+// The shape of a code: four letters or digits, or 0x and four; or a piece of
+// a log holding one code.
 PastedValue PastedErrorCode(std::string_view utf8);
 
 // The input without leading and trailing blanks, tabs and carriage returns.

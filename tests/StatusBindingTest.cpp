@@ -527,6 +527,10 @@ TEST_F(WindowTest, AlmostAValueIsRefusedWithItsReasonAtTheField)
         {true, "80 84 89 80 83", "80 80 80 80 80 80", "неверное число байтов: 5 вместо 6"},
         {false, "0Е05", "0000", "кириллическая «Е» на позиции 2 — нужна латинская E"},
         {false, "0X0c05", "0c05", ""},
+        // A driver's log line: the reading it holds; several different ones refused.
+        {true, "2026-12-09 10:00:01 [FR] <- 80 84 89 80 83 91", "80 84 89 80 83 91", ""},
+        {true, "<- 80 84 89 80 83 91\n<- 80 80 89 80 83 91", "80 84 89 80 83 91", "в тексте несколько строк статуса (2): вставьте одну"},
+        {false, "10:00:07 [FR] ERR 0x0501", "0501", ""},
     };
     for (const auto& c : cases) {
         TMaskEdit* field = c.status ? status() : code();

@@ -867,6 +867,14 @@ since the last emergency RAM reset!</translation>
         <source>в строке нулевые байты: это не UTF-8 (UTF-16 без метки порядка байтов?); сохраните файл в UTF-8</source>
         <translation>the line holds NUL bytes: this is not UTF-8 (UTF-16 without a byte-order mark?); save the file as UTF-8</translation>
     </message>
+    <message>
+        <source>в тексте несколько строк статуса (%1): вставьте одну</source>
+        <translation>the text holds several status lines (%1): paste one</translation>
+    </message>
+    <message>
+        <source>в тексте несколько кодов ошибок (%1): вставьте один</source>
+        <translation>the text holds several error codes (%1): paste one</translation>
+    </message>
 </context>
 <context>
     <name>Regalo_Vespera</name>

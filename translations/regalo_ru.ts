@@ -853,6 +853,14 @@
         <source>в строке нулевые байты: это не UTF-8 (UTF-16 без метки порядка байтов?); сохраните файл в UTF-8</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>в тексте несколько строк статуса (%1): вставьте одну</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>в тексте несколько кодов ошибок (%1): вставьте один</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Regalo_Vespera</name>
