@@ -254,24 +254,27 @@ std::string LogTimeline::ChartJson(int columns, TextTranslation translate) const
     else
         json.Key("from").String(std::to_string(firstLine)).Key("to").String(std::to_string(lastLine));
 
-    // Each error code's column, counted; one mark per column and code.
-    json.Key("marks").BeginArray();
-    std::vector<std::pair<int, int>> marks; // column, code
+    // Each error code once, how often it came and the columns it came in.
+    json.Key("codes").BeginArray();
+    std::vector<std::pair<int, int>> marks; // code, column
     for (std::size_t i = 0; i < readings_.size(); ++i) {
         if (!readings_[i].status)
-            marks.emplace_back(columnOf(i), readings_[i].code.detail * 256 + readings_[i].code.errorClass);
+            marks.emplace_back(readings_[i].code.detail * 256 + readings_[i].code.errorClass, columnOf(i));
     }
-    std::stable_sort(marks.begin(), marks.end());
+    std::sort(marks.begin(), marks.end());
     for (std::size_t i = 0; i < marks.size();) {
-        std::size_t same = i;
-        while (same < marks.size() && marks[same] == marks[i])
-            ++same;
-        json.BeginArray()
-            .Number(marks[i].first)
-            .String(ErrorCodeText({marks[i].second & 0xFF, marks[i].second >> 8}))
-            .Number(static_cast<long long>(same - i))
-            .EndArray();
-        i = same;
+        const int code = marks[i].first;
+        std::size_t end = i;
+        while (end < marks.size() && marks[end].first == code)
+            ++end;
+        json.BeginObject().Key("code").String(ErrorCodeText({code & 0xFF, code >> 8}));
+        json.Key("count").Number(static_cast<long long>(end - i)).Key("columns").BeginArray();
+        for (std::size_t j = i; j < end; ++j) {
+            if (j == i || marks[j].second != marks[j - 1].second)
+                json.Number(marks[j].second);
+        }
+        json.EndArray().EndObject();
+        i = end;
     }
     json.EndArray();
 

@@ -43,8 +43,9 @@ public:
     std::string RowsJson(std::size_t from, std::size_t count, TextTranslation translate) const;
 
     // The chart across `columns`: {"axis":"time"|"line","from":…,"to":…,
-    // "marks":[[column,"0501",count],…],"rows":[{"caption":…,"flag":n,"spans":[[first,last],…]}]};
-    // a span the columns where the flag was set, a mark a column's codes.
+    // "codes":[{"code":"0501","count":n,"columns":[c,…]}],"rows":[{"caption":…,"flag":n,
+    // "spans":[[first,last],…]}]}; a span the columns where the flag was set,
+    // a code's columns those it came in, its count how often it came.
     std::string ChartJson(int columns, TextTranslation translate) const;
 
 private:

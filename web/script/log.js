@@ -176,7 +176,7 @@ function svg(name, attributes, text) {
 
 // One lane a flag that changed, a bar where it was set; the codes as marks
 // on a lane of their own; the log's first and last time (or line) below.
-function drawChart({ axis, from, to, marks, rows }) {
+function drawChart({ axis, from, to, codes, rows }) {
   const chart = $('LogChart');
   const width = chart.clientWidth || 300;
   const [caption, bar, gap] = [16, 10, 6];
@@ -197,15 +197,9 @@ function drawChart({ axis, from, to, marks, rows }) {
   const errors = rows.length * lane;
   parts.push(svg('text', { x: 0, y: errors + caption - 4, class: 'caption' }, words().logErrors));
   parts.push(svg('rect', { x: 0, y: errors + caption, width, height: bar, class: 'lane' }));
-  const byCode = new Map();
-  for (const [column, code, count] of marks) {
-    const [columns, total] = byCode.get(code) || [[], 0];
-    columns.push([Math.max(0, column - 1), Math.max(0, column - 1) + 2]);
-    byCode.set(code, [columns, total + count]);
-  }
-  for (const [code, [columns, total]] of byCode) {
-    const mark = svg('path', { d: bars(columns, errors + caption - 2, bar + 4), class: 'error' });
-    mark.append(svg('title', {}, total > 1 ? `${code} ×${total}` : code));
+  for (const { code, count, columns } of codes) {
+    const mark = svg('path', { d: bars(columns.map((column) => [Math.max(0, column - 1), Math.max(0, column - 1) + 2]), errors + caption - 2, bar + 4), class: 'error' });
+    mark.append(svg('title', {}, count > 1 ? `${code} ×${count}` : code));
     parts.push(mark);
   }
   const bottom = height - 4;
