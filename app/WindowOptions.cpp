@@ -12,15 +12,15 @@ namespace {
 // The window's own options, then Qt's (QApplication's and its platforms'),
 // which are left to Qt.
 constexpr std::array kOptions = {
-    OptionSpec{"lang", "", true}, OptionSpec{"status", "", true}, OptionSpec{"code", "", true},
-    OptionSpec{"help", "h", false}, OptionSpec{"version", "v", false},
-    OptionSpec{"platform", "", true}, OptionSpec{"platformpluginpath", "", true}, OptionSpec{"platformtheme", "", true},
-    OptionSpec{"plugin", "", true}, OptionSpec{"qwindowgeometry", "", true}, OptionSpec{"qwindowicon", "", true},
-    OptionSpec{"qwindowtitle", "", true}, OptionSpec{"display", "", true}, OptionSpec{"geometry", "", true},
-    OptionSpec{"style", "", true}, OptionSpec{"stylesheet", "", true}, OptionSpec{"session", "", true},
-    OptionSpec{"name", "", true}, OptionSpec{"title", "", true}, OptionSpec{"qmljsdebugger", "", true},
-    OptionSpec{"reverse", "", false}, OptionSpec{"widgetcount", "", false}, OptionSpec{"nograb", "", false},
-    OptionSpec{"dograb", "", false}, OptionSpec{"sync", "", false}, OptionSpec{"testability", "", false},
+    KnownOption{"lang", "", true}, KnownOption{"status", "", true}, KnownOption{"code", "", true},
+    KnownOption{"help", "h", false}, KnownOption{"version", "v", false},
+    KnownOption{"platform", "", true}, KnownOption{"platformpluginpath", "", true}, KnownOption{"platformtheme", "", true},
+    KnownOption{"plugin", "", true}, KnownOption{"qwindowgeometry", "", true}, KnownOption{"qwindowicon", "", true},
+    KnownOption{"qwindowtitle", "", true}, KnownOption{"display", "", true}, KnownOption{"geometry", "", true},
+    KnownOption{"style", "", true}, KnownOption{"stylesheet", "", true}, KnownOption{"session", "", true},
+    KnownOption{"name", "", true}, KnownOption{"title", "", true}, KnownOption{"qmljsdebugger", "", true},
+    KnownOption{"reverse", "", false}, KnownOption{"widgetcount", "", false}, KnownOption{"nograb", "", false},
+    KnownOption{"dograb", "", false}, KnownOption{"sync", "", false}, KnownOption{"testability", "", false},
 };
 
 WindowOptions::Problem ProblemOf(CommandLine::Problem problem)

@@ -49,9 +49,9 @@ const QStringList kCommands{QStringLiteral("status"), QStringLiteral("error"), Q
 const QStringList kLists{QStringLiteral("errors"), QStringLiteral("flags")};
 
 constexpr std::array kOptions = {
-    OptionSpec{"brief", "", false}, OptionSpec{"json", "", false}, OptionSpec{"csv", "", false},
-    OptionSpec{"excel", "", false}, OptionSpec{"lang", "", true},   OptionSpec{"help", "h", false},
-    OptionSpec{"version", "v", false}, OptionSpec{"changes", "", false}, OptionSpec{"any", "", false},
+    KnownOption{"brief", "", false}, KnownOption{"json", "", false}, KnownOption{"csv", "", false},
+    KnownOption{"excel", "", false}, KnownOption{"lang", "", true},   KnownOption{"help", "h", false},
+    KnownOption{"version", "v", false}, KnownOption{"changes", "", false}, KnownOption{"any", "", false},
 };
 
 // How far apart two words are: the fewest letters added, dropped or changed.
@@ -99,7 +99,7 @@ QString Quoted(const std::string& value)
 QStringList OptionNames()
 {
     QStringList names;
-    for (const OptionSpec& option : kOptions)
+    for (const KnownOption& option : kOptions)
         names << QStringLiteral("--") + QString::fromLatin1(option.name.data(), static_cast<qsizetype>(option.name.size()));
     return names;
 }

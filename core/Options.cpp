@@ -6,12 +6,12 @@
 
 namespace {
 
-const OptionSpec* Find(std::span<const OptionSpec> specs, std::string_view name)
+const KnownOption* Find(std::span<const KnownOption> known, std::string_view name)
 {
-    const auto found = std::find_if(specs.begin(), specs.end(), [name](const OptionSpec& spec) {
-        return spec.name == name || (!spec.shortName.empty() && spec.shortName == name);
+    const auto found = std::find_if(known.begin(), known.end(), [name](const KnownOption& option) {
+        return option.name == name || (!option.shortName.empty() && option.shortName == name);
     });
-    return found == specs.end() ? nullptr : &*found;
+    return found == known.end() ? nullptr : &*found;
 }
 
 std::string Quoted(std::string_view argument)
@@ -39,7 +39,7 @@ std::optional<std::string> CommandLine::Value(std::string_view name) const
     return found == options.rend() ? std::nullopt : std::optional(found->value);
 }
 
-CommandLine ReadCommandLine(const std::vector<std::string>& arguments, std::span<const OptionSpec> specs, Arguments taken)
+CommandLine ReadCommandLine(const std::vector<std::string>& arguments, std::span<const KnownOption> known, Arguments taken)
 {
     CommandLine line;
     std::size_t i = 0;
@@ -75,9 +75,9 @@ CommandLine ReadCommandLine(const std::vector<std::string>& arguments, std::span
         std::string_view name(argument);
         name.remove_prefix(name.starts_with("--") ? 2 : 1);
         const std::size_t equals = name.find('=');
-        const OptionSpec* spec = Find(specs, name.substr(0, equals));
+        const KnownOption* option = Find(known, name.substr(0, equals));
         // A value given to an option that takes none: no such option.
-        if (spec == nullptr || (equals != std::string_view::npos && !spec->takesValue)) {
+        if (option == nullptr || (equals != std::string_view::npos && !option->takesValue)) {
             refuse(CommandLine::Problem::UnknownOption, argument);
             continue;
         }
@@ -85,13 +85,13 @@ CommandLine ReadCommandLine(const std::vector<std::string>& arguments, std::span
         std::string value;
         if (equals != std::string_view::npos)
             value = name.substr(equals + 1);
-        else if (spec->takesValue && i + 1 < arguments.size())
+        else if (option->takesValue && i + 1 < arguments.size())
             value = arguments[++i];
-        else if (spec->takesValue) {
+        else if (option->takesValue) {
             refuse(CommandLine::Problem::MissingValue, argument);
             continue;
         }
-        line.options.push_back({spec->name, std::move(value), position});
+        line.options.push_back({option->name, std::move(value), position});
     }
     return line;
 }

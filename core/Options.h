@@ -13,7 +13,7 @@
 // single dash as well as two, "--" before arguments that begin with one.
 // The reasons a command line is refused are said in the same words by both.
 
-struct OptionSpec {
+struct KnownOption {
     std::string_view name;      // "lang": --lang, -lang
     std::string_view shortName; // "h": -h; empty for none
     bool takesValue;
@@ -41,7 +41,7 @@ struct CommandLine {
 // Reads the whole line and keeps its first problem; a program that takes no
 // arguments but options refuses the first.
 enum class Arguments { Taken, Refused };
-CommandLine ReadCommandLine(const std::vector<std::string>& arguments, std::span<const OptionSpec> specs,
+CommandLine ReadCommandLine(const std::vector<std::string>& arguments, std::span<const KnownOption> known,
                             Arguments taken = Arguments::Taken);
 
 // "неизвестный параметр "--x"", "после "--lang" нужно значение",
