@@ -36,6 +36,9 @@ constexpr char kUsage[] = QT_TRANSLATE_NOOP("regalo-decode", R"(Использо
   --excel       то же для Excel: UTF-8 с BOM, точка с запятой, CR LF
   --changes     (scan) только строки статуса, отличные от предыдущей, и все коды
   --any         (scan) любые шесть байтов, не только с битом 7 в каждом
+  --since ВРЕМЯ (scan) только показания с этого времени, например 2026-12-09 10:00:00
+  --until ВРЕМЯ (scan) только показания до этого времени включительно; показание
+                без своего времени берёт последнее время перед ним
   --lang ru|en  язык: русский или английский; без него слова программы на языке
                 системы (английский, если она говорит по-английски, иначе русский),
                 а тексты каталога по-русски
@@ -52,6 +55,7 @@ constexpr std::array kOptions = {
     KnownOption{"brief", "", false}, KnownOption{"json", "", false}, KnownOption{"csv", "", false},
     KnownOption{"excel", "", false}, KnownOption{"lang", "", true},   KnownOption{"help", "h", false},
     KnownOption{"version", "v", false}, KnownOption{"changes", "", false}, KnownOption{"any", "", false},
+    KnownOption{"since", "", true},     KnownOption{"until", "", true},
 };
 
 // How far apart two words are: the fewest letters added, dropped or changed.
@@ -132,8 +136,7 @@ struct Request {
     std::string other;
     // The logs to scan, "-" for standard input, and how.
     std::vector<std::string> files;
-    bool anyPairs = false;
-    bool changesOnly = false;
+    ScanChoices scan;
 };
 
 // Reads the command line and chooses the language. Help and the version are
@@ -194,13 +197,22 @@ std::optional<Request> Parse(const std::vector<std::string>& arguments, const QS
         request.format = format;
         return request;
     };
-    if (command != "scan" && (line.Has("changes") || line.Has("any")))
-        return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "--changes и --any - для scan")));
+    if (command != "scan" && (line.Has("changes") || line.Has("any") || line.Has("since") || line.Has("until")))
+        return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "--changes, --any, --since и --until - для scan")));
     if (command == "scan") {
         Request request = requestOf(Request::Command::Scan);
         request.files = positional.empty() ? std::vector<std::string>{"-"} : positional;
-        request.anyPairs = line.Has("any");
-        request.changesOnly = line.Has("changes");
+        request.scan.anyPairs = line.Has("any");
+        request.scan.changesOnly = line.Has("changes");
+        for (const auto& [name, bound] : {std::pair{"since", &request.scan.since}, std::pair{"until", &request.scan.until}}) {
+            const std::optional<std::string> value = line.Value(name);
+            if (!value)
+                continue;
+            *bound = ReadTime(*value);
+            if (!*bound)
+                return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "--%1 %2: это не время; нужно, например, 2026-12-09 10:00:00 или 10:00:00"))
+                                  .arg(QString::fromLatin1(name), Quoted(*value)));
+        }
         return request;
     }
 
@@ -307,11 +319,12 @@ ExitCode Scan(const Request& request, int in, FdWriter& out, FdWriter& err)
     for (const std::string& file : request.files) {
         const bool standardInput = file == "-";
         const int fd = standardInput ? in : OpenForReading(file);
+        // Standard input closed before the start has no descriptor, and no errno of its own.
+        const int openError = standardInput ? EBADF : errno;
         try {
             if (fd < 0)
-                throw IoError(IoError::Kind::Read, errno);
-            found += decoder.ScanLines(fd, named ? std::string_view(file) : std::string_view(),
-                                       {request.anyPairs, request.changesOnly, showProgress});
+                throw IoError(IoError::Kind::Read, openError);
+            found += decoder.ScanLines(fd, named ? std::string_view(file) : std::string_view(), request.scan, showProgress);
         } catch (const IoError& failure) {
             if (failure.kind == IoError::Kind::Write)
                 throw;
@@ -325,6 +338,13 @@ ExitCode Scan(const Request& request, int in, FdWriter& out, FdWriter& err)
             CloseFile(fd);
         if (StopRequested())
             break;
+    }
+    if (found == 0 && allRead && !StopRequested()) {
+        const bool spanned = request.scan.since || request.scan.until;
+        err.Append("regalo-decode: "
+                   + Words(spanned ? QT_TRANSLATE_NOOP("regalo-decode", "в заданном промежутке нет ни строки статуса, ни кода ошибки")
+                                   : QT_TRANSLATE_NOOP("regalo-decode", "в журнале нет ни строки статуса, ни кода ошибки"))
+                   + '\n');
     }
     return found > 0 && allRead ? ExitCode::Ok : ExitCode::Failed;
 }

@@ -48,7 +48,7 @@ const std::string& Decoder::MessageOf(const ErrorCode& code)
     int& index = messageIndex_[static_cast<std::size_t>(code.detail * 256 + code.errorClass)];
     if (index < 0) {
         index = static_cast<int>(messages_.size());
-        messages_.push_back(writer_->Message(code, BuildErrorMessage(code.errorClass, code.detail, CurrentTranslation())));
+        messages_.push_back(writer_->Message(code));
     }
     return messages_[static_cast<std::size_t>(index)];
 }
@@ -118,9 +118,9 @@ void Decoder::FlushAfterEachLine()
 
 namespace {
 
-// Logs hold hexadecimal dumps of whole frames on one line: longer lines than
-// a value's, still bounded.
-constexpr std::size_t kLongestLogLine = 1 << 20;
+// Logs hold hexadecimal dumps of whole frames on one line: a longer line is
+// read in pieces of this size.
+constexpr std::size_t kLogPiece = 1 << 20;
 // Files smaller than this are read before a person would wait for them.
 constexpr std::uint64_t kProgressFrom = 8u << 20;
 
@@ -165,22 +165,30 @@ private:
 
 } // namespace
 
-std::uint64_t Decoder::ScanLines(int in, std::string_view file, const ScanChoices& choices)
+std::uint64_t Decoder::ScanLines(int in, std::string_view file, const ScanChoices& choices, bool showProgress)
 {
-    LineReader reader(in, [this] { FlushBoth(); }, kLongestLogLine, true);
-    const std::uint64_t size = choices.showProgress ? RegularFileSize(in) : 0;
+    LineReader reader(in, [this] { FlushBoth(); }, kLogPiece, true, true);
+    const std::uint64_t size = showProgress ? RegularFileSize(in) : 0;
     std::optional<ProgressLine> progress;
     if (size >= kProgressFrom)
         progress.emplace(err_, file.empty() ? std::string_view("-") : file, size);
-    LogScan scan(choices.anyPairs, choices.changesOnly);
+    LogScan scan(choices);
     LineReader::Line line;
+    std::string reason;
     while (reader.Next(line)) {
-        scan.Line(line.text, line.number, line.tooLong, [&](const ScanRecord& found) {
+        scan.Line(line.text, line.number, line.continues, [&](const ScanRecord& found) {
             ScanRecord record = found;
             record.file = file;
-            writer_->Reading(out_.Buffer(), record,
-                             found.reading.kind == FoundReading::Kind::Error ? std::string_view(MessageOf(found.reading.code))
-                                                                             : std::string_view());
+            std::string_view message;
+            if (found.reading.kind == FoundReading::Kind::Error) {
+                message = MessageOf(found.reading.code);
+            } else if (found.reading.kind == FoundReading::Kind::Unreadable) {
+                reason = Phrased(found.reading.problem, OwnWordsTranslation());
+                message = reason;
+            }
+            writer_->Reading(out_.Buffer(), record, message);
+            // However many readings one line holds.
+            out_.FlushIfFull();
         });
         if (progress)
             progress->Show(reader.BytesRead());

@@ -3,6 +3,7 @@
 #include "cli/Streams.h"
 #include "core/Formats.h"
 #include "core/Reading.h"
+#include "core/Scan.h"
 
 #include <cstdint>
 #include <memory>
@@ -28,12 +29,7 @@ public:
     // `file` named in each where it is not empty; how many were written.
     // A progress line goes to `err` while a large file is read, where
     // `showProgress` allows it.
-    struct ScanChoices {
-        bool anyPairs;
-        bool changesOnly;
-        bool showProgress;
-    };
-    std::uint64_t ScanLines(int in, std::string_view file, const ScanChoices& choices);
+    std::uint64_t ScanLines(int in, std::string_view file, const ScanChoices& choices, bool showProgress);
 
 private:
     // The one place a value is trimmed is before this. `lineNumber` names a

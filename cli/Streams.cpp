@@ -153,8 +153,9 @@ void FdWriter::Flush()
     buffer_.clear();
 }
 
-LineReader::LineReader(int fd, std::function<void()> beforeWait, std::size_t longestLine, bool legacyFallback)
-    : fd_(fd), beforeWait_(std::move(beforeWait)), lines_(longestLine, legacyFallback)
+LineReader::LineReader(int fd, std::function<void()> beforeWait, std::size_t longestLine, bool legacyFallback,
+                       bool longLinesInPieces)
+    : fd_(fd), beforeWait_(std::move(beforeWait)), lines_(longestLine, legacyFallback, longLinesInPieces)
 {
 }
 
@@ -186,7 +187,7 @@ bool LineReader::Next(Line& line)
     // A line cut short by a stop is dropped.
     while (!StopRequested()) {
         if (lines_.Next(read)) {
-            line = {read.text, read.number, read.tooLong};
+            line = {read.text, read.number, read.tooLong, read.continues};
             return true;
         }
         if (lines_.Ended() || !Fill())

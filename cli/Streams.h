@@ -49,17 +49,19 @@ inline constexpr std::size_t kMaxLineLength = 4096;
 
 // Lines of a descriptor, read in chunks (see TextLines). A line longer than
 // `longestLine` is reported as too long with its first bytes, and the rest
-// of it is skipped without being kept.
+// of it is skipped without being kept; or, for a log, handed out in pieces.
 class LineReader {
 public:
     // `beforeWait` runs whenever the next read would block. `legacyFallback`
     // reads a line that is not UTF-8 as Windows-1251.
-    LineReader(int fd, std::function<void()> beforeWait, std::size_t longestLine = kMaxLineLength, bool legacyFallback = false);
+    LineReader(int fd, std::function<void()> beforeWait, std::size_t longestLine = kMaxLineLength, bool legacyFallback = false,
+               bool longLinesInPieces = false);
 
     struct Line {
         std::string_view text; // without the line end
         std::uint64_t number;  // from 1
         bool tooLong;
+        bool continues; // a piece of a long line, more of which follows
     };
 
     // False at the end of the input, or once a stop was asked for; throws IoError.

@@ -19,7 +19,7 @@ public:
     {
         Append(out, ExplainStatus(bytes, translate_));
     }
-    std::string Message(const ErrorCode& code, const std::string&) const override
+    std::string Message(const ErrorCode& code) const override
     {
         return ExplainErrorCode(ErrorCodeText(code), translate_).value_or(std::string());
     }

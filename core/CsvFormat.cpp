@@ -15,6 +15,19 @@ std::string Number(long long value)
     return std::to_string(value);
 }
 
+const char* KindName(FoundReading::Kind kind)
+{
+    switch (kind) {
+    case FoundReading::Kind::Status:
+        return "status";
+    case FoundReading::Kind::Error:
+        return "error";
+    case FoundReading::Kind::Unreadable:
+        break;
+    }
+    return "unreadable";
+}
+
 class CsvWriter : public FormatWriter {
 public:
     CsvWriter(const CsvStyle& style, ValueKind kind, TextTranslation translate)
@@ -31,7 +44,7 @@ public:
         else
             AppendCsvHeader(out,
                             {"file", "line", "time", "kind", "input", "hex", "receiptState", "receiptStateCaption", "flags", "code",
-                             "class", "detail", "knownClass", "message", "changes"},
+                             "class", "detail", "knownClass", "message", "changes", "error"},
                             style_);
     }
 
@@ -46,11 +59,10 @@ public:
 
     // Everything after the input, once per code: its cells, then the empty
     // last one (the reason a value was refused, or a log's changes).
-    std::string Message(const ErrorCode& code, const std::string& text) const override
+    std::string Message(const ErrorCode& code) const override
     {
-        // A code the catalogue has no text for is named, as the window names it.
         const std::string digits = ErrorCodeText(code);
-        const std::string said = text.empty() ? NoDescriptionNote(digits, translate_) : text;
+        const std::string said = DescribeCode(code, translate_).text;
         // The texts the cells point into live to the end of the loop.
         const std::string errorClass = Number(code.errorClass);
         const std::string detail = Number(code.detail);
@@ -64,32 +76,45 @@ public:
         return cells + std::string(style_.lineEnd);
     }
 
-    // File (empty where not named), line, time and kind, the input, then a status line's cells and its
-    // changes in words, or, four cells on, an error code's.
+    // File (empty where not named), line, time and kind, the input, then a
+    // status line's cells and its changes in words, or, four cells on, an
+    // error code's; a value that cannot be read has the reason, last.
     void Reading(std::string& out, const ScanRecord& record, std::string_view message) const override
     {
-        const bool status = record.reading.kind == FoundReading::Kind::Status;
+        const FoundReading::Kind kind = record.reading.kind;
         AppendCsvField(out, CsvInput(record.file), style_);
         const std::string line = Number(static_cast<long long>(record.line));
-        for (const CsvCell& cell : {CsvNumber(line), CsvCell(record.time.text), CsvCell(status ? "status" : "error"),
-                                    CsvInput(record.reading.text)}) {
+        const std::string time = TimeText(record.time);
+        for (const CsvCell& cell : {CsvNumber(line), CsvCell(time), CsvCell(KindName(kind)), CsvInput(record.reading.text)}) {
             out += style_.separator;
             AppendCsvField(out, cell, style_);
         }
-        if (!status) {
+        switch (kind) {
+        case FoundReading::Kind::Error:
+            // Its cells and the empty changes, then the empty error.
             out.append(4, style_.separator);
-            out += message;
+            out += message.substr(0, message.size() - style_.lineEnd.size());
+            out += style_.separator;
+            out += style_.lineEnd;
+            return;
+        case FoundReading::Kind::Unreadable:
+            out.append(11, style_.separator);
+            AppendCsvField(out, message, style_);
+            out += style_.lineEnd;
+            return;
+        case FoundReading::Kind::Status:
+            out += style_.separator;
+            AppendStatusCells(out, record.reading.bytes);
+            out.append(6, style_.separator);
+            if (record.previous) {
+                std::string changes;
+                AppendFlagChanges(changes, *record.previous, record.reading.bytes, '\n', translate_);
+                AppendCsvField(out, changes, style_);
+            }
+            out += style_.separator;
+            out += style_.lineEnd;
             return;
         }
-        out += style_.separator;
-        AppendStatusCells(out, record.reading.bytes);
-        out.append(6, style_.separator);
-        if (record.previous) {
-            std::string changes;
-            AppendFlagChanges(changes, *record.previous, record.reading.bytes, '\n', translate_);
-            AppendCsvField(out, changes, style_);
-        }
-        out += style_.lineEnd;
     }
     void Code(std::string& out, std::string_view input, const ErrorCode&, std::string_view message) const override
     {

@@ -250,15 +250,20 @@ bool DecodeErrorCode(const std::string& code, std::string& message, TextTranslat
     return true;
 }
 
+CodeDescription DescribeCode(const ErrorCode& code, TextTranslation translate)
+{
+    std::string message = BuildErrorMessage(code.errorClass, code.detail, translate);
+    if (!message.empty())
+        return {std::move(message), true};
+    return {NoDescriptionNote(ErrorCodeText(code), translate), false};
+}
+
 std::optional<std::string> DescribeErrorCode(const std::string& code, TextTranslation translate)
 {
-    std::string message;
-    const std::string upper = UpperCaseHexLetters(code);
-    if (!DecodeErrorCode(upper, message, translate))
+    const auto read = ReadErrorCode(UpperCaseHexLetters(code), CodeLetters::UpperCase);
+    if (!read)
         return std::nullopt;
-    if (!message.empty())
-        return message;
-    return NoDescriptionNote(upper, translate);
+    return DescribeCode(*read, translate).text;
 }
 
 std::string NoDescriptionNote(const std::string& code, TextTranslation translate)

@@ -80,6 +80,15 @@ bool DecodeErrorCode(const std::string& code, std::string& message, TextTranslat
 
 inline constexpr char kNoDescriptionNote[] = QT_TRANSLATE_NOOP("ErrorCodes", "Код %1: описания нет");
 
+// A code's message, or where the catalogue has no text for it the line
+// that names it ("Код 5010: описания нет"), so that no answer reads as if
+// nothing had happened: what every face shows for a code.
+struct CodeDescription {
+    std::string text;
+    bool described; // the catalogue's own message
+};
+CodeDescription DescribeCode(const ErrorCode& code, TextTranslation translate);
+
 // What the window shows for a code text in either case: its message, or,
 // where the catalogue has no text for it, a line that names the code, so
 // that no answer reads as if nothing had happened; nothing for a text that

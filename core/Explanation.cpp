@@ -4,6 +4,7 @@
 #include "core/HexText.h"
 #include "core/Utf8.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -75,6 +76,20 @@ std::string ExplainStatus(const StatusBytes& bytes, TextTranslation translate)
     return StatusHexText(bytes) + '\n' + ByteLines(bytes, all, translate);
 }
 
+void AppendReadingWords(std::string& out, const StatusBytes& bytes, const std::optional<StatusBytes>& previous, char lineEnd,
+                        TextTranslation translate)
+{
+    if (previous) {
+        AppendFlagChanges(out, *previous, bytes, lineEnd, translate);
+        return;
+    }
+    std::array<bool, kStatusByteCount> all;
+    all.fill(true);
+    const std::size_t start = out.size();
+    out += ByteLines(bytes, all, translate);
+    std::replace(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(), '\n', lineEnd);
+}
+
 std::string ExplainStatusField(std::u32string_view text, TextTranslation translate)
 {
     const StatusFieldReading reading = ReadStatusField(text);
@@ -101,14 +116,14 @@ std::string ExplainStatusField(std::u32string_view text, TextTranslation transla
 
 std::optional<std::string> ExplainErrorCode(const std::string& code, TextTranslation translate)
 {
-    std::string message;
-    const std::string upper = UpperCaseHexLetters(code);
-    if (!DecodeErrorCode(upper, message, translate))
+    const auto read = ReadErrorCode(UpperCaseHexLetters(code), CodeLetters::UpperCase);
+    if (!read)
         return std::nullopt;
-    if (message.empty())
-        return NoDescriptionNote(upper, translate);
+    const auto [message, described] = DescribeCode(*read, translate);
+    if (!described)
+        return message;
     // The description's lines, and the blanks that indent them, as one line.
-    std::string line = upper + ": ";
+    std::string line = ErrorCodeText(*read) + ": ";
     for (std::size_t i = 0; i < message.size(); ++i) {
         if (message[i] != '\n') {
             line += message[i];

@@ -41,6 +41,12 @@ void ForEachFlagChange(const StatusBytes& before, const StatusBytes& after, Visi
     }
 }
 
+// A log's status reading in words, its lines joined by `lineEnd`: the
+// first as ExplainStatus says it without the bytes, a later one what
+// changed since the one before.
+void AppendReadingWords(std::string& out, const StatusBytes& bytes, const std::optional<StatusBytes>& previous, char lineEnd,
+                        TextTranslation translate);
+
 // What changed from one reading to the next: both lines, then byte by byte
 // each flag set ("+ caption") and cleared ("- caption"), then the receipt
 // state before and after; "no change" when nothing did.

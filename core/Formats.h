@@ -29,9 +29,9 @@ public:
     // Before the first value.
     virtual void Header(std::string& out) const;
     virtual void Status(std::string& out, std::string_view input, const StatusBytes& bytes) const = 0;
-    // A code's message (`text`, empty where the catalogue has none) as this
-    // format writes it, built once per code: a log repeats its codes.
-    virtual std::string Message(const ErrorCode& code, const std::string& text) const = 0;
+    // A code's message (or that the catalogue has none) as this format
+    // writes it, built once per code by the caller: a log repeats its codes.
+    virtual std::string Message(const ErrorCode& code) const = 0;
     virtual void Code(std::string& out, std::string_view input, const ErrorCode& code, std::string_view message) const = 0;
     // A value that could not be read, and why. Given as arguments, most
     // formats write nothing: the note on standard error says why.
@@ -48,7 +48,8 @@ public:
 
     // A reading found in a log: its line and time, the value, and for a
     // status line after the first what changed since the one before; an
-    // error code's `message` as Message gives it.
+    // error code's `message` as Message gives it, an unreadable value's
+    // reason in words.
     virtual void Reading(std::string& out, const ScanRecord& record, std::string_view message) const = 0;
 };
 

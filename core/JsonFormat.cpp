@@ -36,9 +36,10 @@ public:
         out += '\n';
     }
     // A code the catalogue has no text for: null, and "described" false.
-    std::string Message(const ErrorCode&, const std::string& text) const override
+    std::string Message(const ErrorCode& code) const override
     {
-        return text.empty() ? "null" : JsonString(text);
+        const CodeDescription description = DescribeCode(code, translate_);
+        return description.described ? JsonString(description.text) : "null";
     }
     void Code(std::string& out, std::string_view input, const ErrorCode& code, std::string_view message) const override
     {
@@ -97,15 +98,30 @@ public:
     }
 
     // The value's object with the record's keys among its own: "file" where
-    // it is named, "kind", "line", "time" (null for none) and, for a status line after the
-    // first, "changes" as a difference is written.
+    // it is named, "kind", "line", "time" in the one form and "timeText" as
+    // the log wrote it (null for none) and, for a status line after the
+    // first, "changes" as a difference is written. A value that cannot be
+    // read: its input and "error", as a stream's line has them.
     void Reading(std::string& out, const ScanRecord& record, std::string_view message) const override
     {
         JsonWriter json(out);
-        if (record.reading.kind == FoundReading::Kind::Error)
+        switch (record.reading.kind) {
+        case FoundReading::Kind::Error:
             WriteCode(json, record.reading.text, record.reading.code, message, &record);
-        else
+            break;
+        case FoundReading::Kind::Status:
             WriteStatus(json, record.reading.text, record.reading.bytes, &record);
+            break;
+        case FoundReading::Kind::Unreadable:
+            json.BeginObject().Key("error").String(message);
+            if (!record.file.empty())
+                json.Key("file").String(record.file);
+            json.Key("input").String(record.reading.text).Key("kind").String("unreadable");
+            json.Key("line").Number(static_cast<long long>(record.line));
+            WriteTime(json, record.time);
+            json.EndObject();
+            break;
+        }
         out += '\n';
     }
 
@@ -184,13 +200,15 @@ private:
         return states[static_cast<std::size_t>(ReceiptStateOf(bytes[kReceiptStateByte]))];
     }
 
-    static void WriteTime(JsonWriter& json, const LineTime& time)
+    static void WriteTime(JsonWriter& json, const LogTime& time)
     {
-        json.Key("time");
-        if (time.text.empty())
-            json.Null();
-        else
-            json.String(time.text);
+        if (!time.Known()) {
+            json.Key("time").Null().Key("timeText").Null();
+            return;
+        }
+        std::string written;
+        AppendTime(written, time);
+        json.Key("time").String(written).Key("timeText").String(time.text);
     }
 
     void WriteDifference(JsonWriter& json, const StatusBytes& before, const StatusBytes& after) const

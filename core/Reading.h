@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-// Reading one status line or error code the way driver logs write them,
-// and saying what is wrong with one that cannot be read: the same words in
-// every face.
+// Reading one status line or error code given whole, the status field's
+// text byte by byte, and saying what is wrong with a value that cannot be
+// read: the same words in every face.
 
 // What is wrong with a value, as data; Phrased says it.
 struct InputProblem {
@@ -23,11 +23,17 @@ struct InputProblem {
         ZeroBytes,      // NUL bytes: text in another encoding, UTF-16 above all
         SeveralStatusLines, // `count` different ones in a pasted piece of a log
         SeveralCodes,       // the same for error codes
+        NoStatusLine,       // a pasted text holds none
+        NoCode,
+        CodeNotStatusLine,  // a pasted text holds only the code `text`
+        StatusLineNotCode,  // a pasted text holds only the status line `text`
     };
     Kind kind;
     std::size_t position = 0; // in characters, from 1
     std::size_t count = 0;
-    std::string character;    // the offending character, for NotHexadecimal
+    // The offending character, for NotHexadecimal; the value a pasted text
+    // holds instead, for CodeNotStatusLine and StatusLineNotCode.
+    std::string text;
 };
 
 // A status line in any of the forms ReadStatusLine takes.
@@ -36,26 +42,6 @@ bool ParseStatusLine(std::string_view input, StatusBytes& bytes, InputProblem& p
 // Four hexadecimal digits in either case, nothing around them but, on a
 // longer text, a "0x" or "0X" before them: detail number, then error class.
 bool ParseErrorCode(std::string_view text, ErrorCode& code, InputProblem& problem);
-
-// What a text pasted as a whole status line or code is, as a field takes
-// it: the value in the field's form, or a problem where the text has the
-// shape of one but cannot be read (a look-alike letter, five or seven
-// bytes, a letter that is no digit), or neither: then it is pasted piece by
-// piece, as typed.
-struct PastedValue {
-    std::optional<std::string> value; // "80 84 89 80 83 91", "0501"
-    std::optional<InputProblem> problem;
-};
-// The shape of a status line: three or more pairs of letters or digits
-// (Latin, Cyrillic or full-width), each may be prefixed 0x, in the separated
-// forms, or twelve characters that are hexadecimal digits once look-alikes
-// are counted as the digits they look like. A piece of a log (a line as a
-// driver writes it) gives the one status line it holds, by the rules a log
-// is read by (Scan.h); several different ones are refused.
-PastedValue PastedStatusLine(std::string_view utf8);
-// The shape of a code: four letters or digits, or 0x and four; or a piece of
-// a log holding one code.
-PastedValue PastedErrorCode(std::string_view utf8);
 
 // The input without leading and trailing blanks, tabs and carriage returns.
 inline std::string_view Trimmed(std::string_view input)

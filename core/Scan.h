@@ -1,95 +1,113 @@
 #pragma once
 
 #include "core/ErrorCodes.h"
+#include "core/FunctionRef.h"
+#include "core/LogTime.h"
+#include "core/Reading.h"
 #include "core/StatusLine.h"
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
 // A driver's or cash program's log read as it is: the status lines and
 // error codes each line holds, wherever they stand in it, and the time the
-// line starts with.
+// line was written. A false reading is worse than a missed one, and one
+// that almost is a reading is named.
 //
 // A status line is six hexadecimal pairs in one of the forms a paste takes,
-// standing apart from other hexadecimal text (not part of a longer run, not
-// a seven-pair frame), with bit 7 set in all six bytes as every register
-// reading has it, so that a MAC address or a hash is not taken; `anyPairs`
-// drops that test. An error code is four hexadecimal digits written 0x0501,
-// or after a word that says error (error, err, ошибка, код ошибки, code, in
-// any case) and blanks, ':', '=' or '#'.
+// standing apart from other text: not part of a longer run or frame, not a
+// piece of a longer token (hexadecimal groups joined on by '-', ':' or '.',
+// as in a UUID, a hash or an IPv6 address), not the value of an address
+// key (mac, hwaddr, ether, bssid, addr, address); and with bit 7 set in all
+// six bytes, as every register reading has it (`anyPairs` drops that test).
+// After a status word (status, state, ST, статус, состояние, in any case and
+// inside an identifier) the value is read as regalo-decode status reads it;
+// one that has the shape of a status line but cannot be read is unreadable.
+//
+// An error code is four hexadecimal digits written 0x0501, or after a word
+// that says error, alone or inside an identifier (error, err, ERR-,
+// ErrorCode, lastError, err_code, errcode, ошибка, Ошибка №, код ошибки),
+// with at most two words between: "code", "no", "номер" or one naming the
+// device (ККМ, ФР, KKT). A bare "code" is not enough, nor a count
+// ("errorCount", "errors"). Four characters there that are digits once
+// look-alike letters are counted are unreadable.
 
 struct FoundReading {
-    enum class Kind { Status, Error };
+    enum class Kind : std::uint8_t { Status, Error, Unreadable };
     Kind kind;
-    std::string_view text; // as the line writes it
+    std::string_view text; // as the line writes it (a code with its 0x)
     StatusBytes bytes{};   // a status line's
     ErrorCode code{};      // an error code's
+    // An unreadable value: taken for a status line (else a code), and why
+    // it cannot be read, as regalo-decode says it.
+    bool statusLike = false;
+    InputProblem problem{};
 };
 
-// The readings a line holds, in the order they stand in it.
+// The readings a whole line holds, in the order they stand in it.
 void FindReadings(std::string_view line, bool anyPairs, std::vector<FoundReading>& found);
 
-// The time a line starts with: "2026-12-09 10:00:01", "2026-12-09T10:00:01.250",
-// "09.12.2026 10:00:01", "10:00:01"; and the seconds it stands for, from
-// 2000-01-01 where it has a date, from midnight where it has none.
-struct LineTime {
-    std::string_view text; // empty for none
-    double seconds = 0;
-    bool dated = false;
+// How a log is read: `changesOnly` keeps only the status lines that differ
+// from the one before (every code and unreadable value stays); `since` and
+// `until` keep the readings in that span, a reading without a time of its
+// own taking the last time before it.
+struct ScanChoices {
+    bool anyPairs = false;
+    bool changesOnly = false;
+    std::optional<LogTime> since;
+    std::optional<LogTime> until;
 };
-LineTime TimeOf(std::string_view line);
 
 // One reading of a log, as the scan writes it.
 struct ScanRecord {
     std::string_view file; // named where the reader names it
     std::uint64_t line;
-    LineTime time;
+    LogTime time; // the line's own; none where it has none
     FoundReading reading;
     // The status line before, for a status line after the first.
     std::optional<StatusBytes> previous;
 };
 
-// A log, line by line: each reading found, with the status line before it;
-// `changesOnly` keeps only status lines that differ from the one before,
-// and every code.
+// A log, line by line: each reading found, with the status line before it.
+// Memory stays bounded however much one line holds: a line is read in
+// windows, and one handed over in pieces is read whole.
 class LogScan {
 public:
-    LogScan(bool anyPairs, bool changesOnly) : anyPairs_(anyPairs), changesOnly_(changesOnly) {}
+    explicit LogScan(ScanChoices choices = {}) : choices_(std::move(choices)) {}
 
-    // `cut`: the line was cut at the longest a line may be, and ends at its
-    // last blank instead: a reading cut in two is not one.
-    template <class Emit>
-    void Line(std::string_view text, std::uint64_t number, bool cut, Emit emit)
-    {
-        if (cut) {
-            const std::size_t blank = text.find_last_of(" \t");
-            text = blank == std::string_view::npos ? std::string_view() : text.substr(0, blank);
-        }
-        found_.clear();
-        FindReadings(text, anyPairs_, found_);
-        if (found_.empty())
-            return;
-        const LineTime time = TimeOf(text);
-        for (const FoundReading& reading : found_) {
-            ScanRecord record{{}, number, time, reading, std::nullopt};
-            if (reading.kind == FoundReading::Kind::Status) {
-                record.previous = previous_;
-                previous_ = reading.bytes;
-                if (changesOnly_ && record.previous && *record.previous == reading.bytes)
-                    continue;
-            }
-            ++count_;
-            emit(record);
-        }
-    }
+    using Emit = FunctionRef<void(const ScanRecord&)>;
+    // A line, or a piece of one where `continues` says more of the same
+    // line follows (the same `number` with each piece).
+    void Line(std::string_view text, std::uint64_t number, bool continues, Emit emit);
+    // Records emitted so far.
     std::uint64_t Count() const { return count_; }
 
 private:
-    bool anyPairs_;
-    bool changesOnly_;
+    void Window(std::string_view text, std::size_t from, std::size_t cutoff, bool final, std::size_t& resume, Emit emit);
+    void Emitted(const FoundReading& reading, Emit emit);
+    // The line's time where a clock alone takes the date of the log's last
+    // dated line, for --since and --until.
+    LogTime Placed(const LogTime& time);
+    bool InSpan();
+
+    ScanChoices choices_;
     std::optional<StatusBytes> previous_;
     std::vector<FoundReading> found_;
     std::uint64_t count_ = 0;
+    // The line being read, where it comes in pieces.
+    std::uint64_t lineNumber_ = 0;
+    bool inLine_ = false;
+    std::string carry_;
+    std::size_t carryFrom_ = 0;
+    bool carryAttached_ = false;
+    LogTime lineTime_;
+    std::string lineTimeText_; // lineTime_.text's own copy, once the piece it lies in is gone
+    // What the log's dated lines say, for the lines that have a clock alone.
+    int year_ = 0;
+    std::optional<std::int64_t> midnight_;
+    std::int64_t lastPlaced_ = 0;
+    std::optional<LogTime> lastTime_;
 };

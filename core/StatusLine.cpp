@@ -30,9 +30,7 @@ std::optional<StatusLine> ReadStatusLine(std::string_view input, StatusLineError
     line.text.fill(' ');
     std::size_t count = 0;
     while (i < end) {
-        // "0x" is a prefix only where a digit follows it.
-        if (input[i] == '0' && i + 2 < end && (input[i + 1] == 'x' || input[i + 1] == 'X') && IsHexDigitChar(input[i + 2]))
-            i += 2;
+        i += HexPrefixAt(input.substr(0, end), i);
         if (!IsHexDigitChar(input[i]))
             return fail(StatusLineError::Kind::NotHexadecimal, i, 0);
         if (i + 1 >= end || !IsHexDigitChar(input[i + 1])) {

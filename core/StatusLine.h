@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ReadingRules.h"
 #include "core/StatusFlagCatalogue.h"
 #include "core/StatusRecord.h"
 
@@ -33,16 +34,6 @@ struct StatusLineError {
     std::size_t offset; // in bytes from the start of the input
     std::size_t count;
 };
-
-// What may stand between two bytes: blanks, and one of these among them.
-constexpr bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-constexpr bool IsPunctuationSeparator(char c)
-{
-    return c == '-' || c == ':' || c == ',' || c == ';';
-}
 
 // The line, or nothing and, when asked, what is wrong with it.
 std::optional<StatusLine> ReadStatusLine(std::string_view input, StatusLineError* error = nullptr);

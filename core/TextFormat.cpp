@@ -1,11 +1,12 @@
 // Text for people: a value given as arguments in full, a stream one line
 // per value with its fields split by tabs, the catalogue as a list.
+#include "core/Diagnostics.h"
 #include "core/Explanation.h"
 #include "core/FormatParts.h"
 #include "core/Formats.h"
 #include "core/HexText.h"
 
-#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -66,10 +67,9 @@ public:
         else
             StatusReport(out, bytes);
     }
-    std::string Message(const ErrorCode& code, const std::string& text) const override
+    std::string Message(const ErrorCode& code) const override
     {
-        // A code the catalogue has no text for is named, as the window names it.
-        const std::string said = text.empty() ? NoDescriptionNote(ErrorCodeText(code), translate_) : text;
+        const std::string said = DescribeCode(code, translate_).text;
         return lines_ ? '\t' + OnOneLine(said) + '\n' : said + '\n';
     }
     void Code(std::string& out, std::string_view input, const ErrorCode&, std::string_view message) const override
@@ -118,36 +118,39 @@ public:
         out += '\n';
     }
 
-    // One line: the file where it is named, number, time ("-" for none), the value, then its words in a
-    // few words split by tabs: the first status line in full, the others
-    // what changed.
+    // One line: the file where it is named, number, time ("-" for none),
+    // the value, then its words in a few words split by tabs: the first
+    // status line in full, the others what changed; a value that cannot be
+    // read as a stream's line is refused.
     void Reading(std::string& out, const ScanRecord& record, std::string_view message) const override
     {
         if (!record.file.empty()) {
-            out += record.file;
+            AppendEscaped(out, record.file, std::numeric_limits<std::size_t>::max());
             out += '\t';
         }
         out += std::to_string(record.line);
         out += '\t';
-        out += record.time.text.empty() ? std::string_view("-") : record.time.text;
+        if (record.time.Known())
+            AppendTime(out, record.time);
+        else
+            out += '-';
         out += '\t';
         const FoundReading& reading = record.reading;
-        if (reading.kind == FoundReading::Kind::Error) {
+        switch (reading.kind) {
+        case FoundReading::Kind::Error:
             out += ErrorCodeText(reading.code);
             out += message;
             return;
-        }
-        if (record.previous) {
+        case FoundReading::Kind::Unreadable:
+            AppendInvalidLine(out, reading.text, message);
+            return;
+        case FoundReading::Kind::Status:
             AppendStatusHex(out, reading.bytes);
             out += '\t';
-            AppendFlagChanges(out, *record.previous, reading.bytes, '\t', translate_);
-        } else {
-            // Its words start with the bytes.
-            std::string words = ExplainStatus(reading.bytes, translate_);
-            std::replace(words.begin(), words.end(), '\n', '\t');
-            out += words;
+            AppendReadingWords(out, reading.bytes, record.previous, '\t', translate_);
+            out += '\n';
+            return;
         }
-        out += '\n';
     }
 
 private:

@@ -33,7 +33,8 @@ bool IsUnmarkedUtf16(std::string_view line, std::size_t zero)
 
 } // namespace
 
-TextLines::TextLines(std::size_t longestLine, bool legacyFallback) : longest_(longestLine), legacyFallback_(legacyFallback)
+TextLines::TextLines(std::size_t longestLine, bool legacyFallback, bool longLinesInPieces)
+    : longest_(longestLine), legacyFallback_(legacyFallback), pieces_(longLinesInPieces)
 {
     chunk_.resize(kPieceSize);
 }
@@ -155,19 +156,37 @@ void TextLines::DecodeUtf16()
     end_ = decoded.size();
 }
 
-TextLines::Line TextLines::Handed(std::string_view text, bool tooLong)
+TextLines::Line TextLines::Handed(std::string_view text, bool tooLong, bool continues)
 {
     if (legacyFallback_ && !IsValidUtf8(text)) {
         converted_ = ToUtf8(FromCp1251(text));
         text = converted_;
     }
-    return {text, ++number_, tooLong};
+    if (!std::exchange(piecesHanded_, continues))
+        ++number_;
+    return {text, number_, tooLong, continues};
+}
+
+TextLines::Line TextLines::Piece()
+{
+    std::size_t cut = partial_.size();
+    std::size_t back = 0;
+    while (back < 3 && back < cut && (static_cast<unsigned char>(partial_[cut - back - 1]) & 0xC0) == 0x80)
+        ++back;
+    if (back < cut && Utf8SequenceLength(std::string_view(partial_).substr(cut - back - 1), 0) == 0
+        && static_cast<unsigned char>(partial_[cut - back - 1]) >= 0xC0)
+        cut -= back + 1;
+    rest_.assign(partial_, cut);
+    partial_.resize(cut);
+    clearPartial_ = true;
+    return Handed(partial_, false, true);
 }
 
 bool TextLines::Next(Line& line)
 {
     if (std::exchange(clearPartial_, false)) {
-        partial_.clear();
+        partial_.swap(rest_);
+        rest_.clear();
         partialTooLong_ = false;
     }
     bool ends = false;
@@ -190,10 +209,18 @@ bool TextLines::Next(Line& line)
         begin_ += consumed;
         // Whole lines inside the piece are handed out where they lie.
         if (ends && !inLine_ && length <= longest_) {
-            line = Handed(std::string_view(start, length), false);
+            line = Handed(std::string_view(start, length), false, false);
             return true;
         }
         inLine_ = true;
+        if (pieces_) {
+            partial_.append(start, length);
+            if (!ends && partial_.size() >= longest_) {
+                line = Piece();
+                return true;
+            }
+            continue;
+        }
         const std::size_t room = longest_ + 1 - partial_.size();
         partial_.append(start, std::min(length, room));
         partialTooLong_ = partialTooLong_ || partial_.size() > longest_;
@@ -205,6 +232,6 @@ bool TextLines::Next(Line& line)
         partial_.resize(longest_);
     inLine_ = false;
     clearPartial_ = true;
-    line = Handed(partial_, partialTooLong_);
+    line = Handed(partial_, partialTooLong_, false);
     return true;
 }

@@ -19,11 +19,14 @@ public:
         std::string_view text; // without the line end; valid until the next call
         std::uint64_t number;  // from 1
         bool tooLong;          // cut at the longest a line may be
+        bool continues;        // a piece of a long line, more of which follows
     };
 
     // `legacyFallback`: a line that is not UTF-8 is read as Windows-1251, the
-    // code page Russian Windows programs write their logs in.
-    explicit TextLines(std::size_t longestLine, bool legacyFallback = false);
+    // code page Russian Windows programs write their logs in. A line longer
+    // than `longestLine` is cut there (tooLong), or with `longLinesInPieces`
+    // handed out whole in pieces of about that size, each under its number.
+    explicit TextLines(std::size_t longestLine, bool legacyFallback = false, bool longLinesInPieces = false);
 
     // Where the next piece goes; then Took with how much of it was written,
     // 0 at the end of the text.
@@ -46,10 +49,15 @@ private:
     // Turns the UTF-16 in raw_ into UTF-8 in chunk_; a unit cut by the
     // piece's end waits for the next one.
     void DecodeUtf16();
-    Line Handed(std::string_view text, bool tooLong);
+    Line Handed(std::string_view text, bool tooLong, bool continues);
+    // A piece of a long line, cut where a character starts.
+    Line Piece();
 
     std::size_t longest_;
     bool legacyFallback_;
+    bool pieces_;
+    bool piecesHanded_ = false; // of the line being read
+    std::string rest_;          // of the line, after the piece handed out
     Encoding encoding_ = Encoding::Unknown;
     std::string raw_;          // UTF-16 as taken
     std::size_t rawKept_ = 0;  // bytes of raw_ left for the next piece

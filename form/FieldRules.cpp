@@ -7,6 +7,7 @@
 #include "core/ErrorCodes.h"
 #include "core/Explanation.h"
 #include "core/HexText.h"
+#include "core/Paste.h"
 #include "core/Reading.h"
 #include "core/StatusLine.h"
 #include "core/Utf8.h"

@@ -16,18 +16,15 @@ int FlagNumber(const StatusFlag& flag)
     return flag.byteIndex * kBitsPerByte + flag.bit;
 }
 
-// A day in seconds: a clock without a date that goes back has passed midnight.
-constexpr double kDay = 86400;
-
 } // namespace
 
 void LogTimeline::Start()
 {
-    lines_ = TextLines(1 << 20, true);
-    scan_ = LogScan(false, false);
+    lines_ = TextLines(1 << 20, true, true);
+    scan_ = LogScan();
     readings_.clear();
     readings_.shrink_to_fit();
-    times_.clear();
+    unreadables_.clear();
     lastStatus_ = -1;
     std::fill(std::begin(changedFlags_), std::end(changedFlags_), 0u);
     filter_ = Filter::All;
@@ -40,15 +37,16 @@ void LogTimeline::Feed(std::string_view piece)
     const auto keep = [this](const ScanRecord& record) {
         Reading reading{};
         reading.line = record.line;
-        reading.seconds = record.time.seconds;
-        reading.time = static_cast<std::uint32_t>(times_.size());
-        const std::string_view time = record.time.text.substr(0, 255);
-        reading.timeLength = static_cast<std::uint8_t>(time.size());
+        reading.ms = record.time.ms;
+        reading.offsetMinutes = record.time.offsetMinutes;
+        reading.zone = record.time.zone;
+        reading.timed = record.time.Known();
         reading.dated = record.time.dated;
-        times_ += time;
-        reading.status = record.reading.kind == FoundReading::Kind::Status;
+        reading.fraction = record.time.fraction;
+        reading.kind = record.reading.kind;
         reading.previous = -1;
-        if (reading.status) {
+        switch (record.reading.kind) {
+        case FoundReading::Kind::Status:
             for (std::size_t byte = 0; byte < kStatusByteCount; ++byte) {
                 reading.bytes[byte] = static_cast<std::uint8_t>(record.reading.bytes[byte]);
                 if (record.previous)
@@ -56,8 +54,14 @@ void LogTimeline::Feed(std::string_view piece)
             }
             reading.previous = lastStatus_;
             lastStatus_ = static_cast<std::int64_t>(readings_.size());
-        } else {
+            break;
+        case FoundReading::Kind::Error:
             reading.code = record.reading.code;
+            break;
+        case FoundReading::Kind::Unreadable:
+            reading.previous = static_cast<std::int64_t>(unreadables_.size());
+            unreadables_.push_back({std::string(record.reading.text), record.reading.problem});
+            break;
         }
         readings_.push_back(reading);
     };
@@ -70,7 +74,7 @@ void LogTimeline::Feed(std::string_view piece)
         lines_.Took(size);
         TextLines::Line line;
         while (lines_.Next(line))
-            scan_.Line(line.text, line.number, line.tooLong, keep);
+            scan_.Line(line.text, line.number, line.continues, keep);
     } while (!piece.empty());
 }
 
@@ -87,9 +91,23 @@ StatusBytes LogTimeline::BytesOf(const Reading& reading) const
     return bytes;
 }
 
-std::string_view LogTimeline::TimeOf(const Reading& reading) const
+LogTime LogTimeline::TimeOf(const Reading& reading)
 {
-    return std::string_view(times_).substr(reading.time, reading.timeLength);
+    LogTime time;
+    time.ms = reading.ms;
+    time.offsetMinutes = reading.offsetMinutes;
+    time.zone = reading.zone;
+    time.dated = reading.dated;
+    time.fraction = reading.fraction;
+    return time;
+}
+
+std::string LogTimeline::TimeTextOf(const Reading& reading)
+{
+    std::string text;
+    if (reading.timed)
+        AppendTime(text, TimeOf(reading));
+    return text;
 }
 
 void LogTimeline::Show(Filter filter, int value)
@@ -105,8 +123,8 @@ void LogTimeline::Show(Filter filter, int value)
         const Reading& reading = readings_[i];
         bool taken = false;
         if (filter == Filter::Code)
-            taken = !reading.status && reading.code.detail * 256 + reading.code.errorClass == value;
-        else if (reading.status && byte < kStatusByteCount)
+            taken = reading.kind == FoundReading::Kind::Error && reading.code.detail * 256 + reading.code.errorClass == value;
+        else if (reading.kind == FoundReading::Kind::Status && byte < kStatusByteCount)
             taken = reading.previous < 0 ? (reading.bytes[byte] & mask) != 0
                                          : ((readings_[static_cast<std::size_t>(reading.previous)].bytes[byte] ^ reading.bytes[byte]) & mask) != 0;
         if (taken)
@@ -127,7 +145,7 @@ std::string LogTimeline::ChoicesJson(TextTranslation translate) const
     std::vector<bool> seen(0x10000, false);
     for (const Reading& reading : readings_) {
         const int code = reading.code.detail * 256 + reading.code.errorClass;
-        if (reading.status || seen[static_cast<std::size_t>(code)])
+        if (reading.kind != FoundReading::Kind::Error || seen[static_cast<std::size_t>(code)])
             continue;
         seen[static_cast<std::size_t>(code)] = true;
         json.BeginObject().Key("code").Number(code).Key("text").String(ErrorCodeText(reading.code)).EndObject();
@@ -154,25 +172,34 @@ std::string LogTimeline::RowsJson(std::size_t from, std::size_t count, TextTrans
         const Reading& reading = ShownReading(index);
         std::string value;
         std::string words;
-        if (reading.status) {
+        const char* kind = "status";
+        switch (reading.kind) {
+        case FoundReading::Kind::Status: {
             const StatusBytes bytes = BytesOf(reading);
             value = StatusHexText(bytes);
-            if (reading.previous < 0) {
-                words = ExplainStatus(bytes, translate);
-                words.erase(0, words.find('\n') + 1); // the bytes are the value's
-            } else {
-                AppendFlagChanges(words, BytesOf(readings_[static_cast<std::size_t>(reading.previous)]), bytes, '\n', translate);
-            }
-        } else {
+            std::optional<StatusBytes> previous;
+            if (reading.previous >= 0)
+                previous = BytesOf(readings_[static_cast<std::size_t>(reading.previous)]);
+            AppendReadingWords(words, bytes, previous, '\n', translate);
+            break;
+        }
+        case FoundReading::Kind::Error:
+            kind = "error";
             value = ErrorCodeText(reading.code);
-            words = BuildErrorMessage(reading.code.errorClass, reading.code.detail, translate);
-            if (words.empty())
-                words = NoDescriptionNote(value, translate);
+            words = DescribeCode(reading.code, translate).text;
+            break;
+        case FoundReading::Kind::Unreadable: {
+            kind = "unreadable";
+            const Unreadable& unreadable = unreadables_[static_cast<std::size_t>(reading.previous)];
+            value = unreadable.text;
+            words = Phrased(unreadable.problem, translate);
+            break;
+        }
         }
         json.BeginObject()
-            .Key("kind").String(reading.status ? "status" : "error")
+            .Key("kind").String(kind)
             .Key("line").Number(static_cast<long long>(reading.line))
-            .Key("time").String(TimeOf(reading))
+            .Key("time").String(TimeTextOf(reading))
             .Key("value").String(value)
             .Key("words").String(words)
             .EndObject();
@@ -181,84 +208,106 @@ std::string LogTimeline::RowsJson(std::size_t from, std::size_t count, TextTrans
     return out;
 }
 
-std::vector<double> LogTimeline::Places(bool& byTime) const
+LogTimeline::Axis LogTimeline::Places() const
 {
-    std::vector<double> places(readings_.size());
-    byTime = std::any_of(readings_.begin(), readings_.end(), [](const Reading& r) { return r.timeLength > 0; });
-    // A reading without a time takes the last one before it (or the first
-    // after it, at the start); a clock without a date, the day of the last
-    // date, or the next day where it goes back past midnight.
-    double last = 0;
-    bool timed = false;
-    double day = 0;
-    for (std::size_t i = 0; i < readings_.size(); ++i) {
-        const Reading& reading = readings_[i];
-        if (!byTime) {
-            places[i] = static_cast<double>(reading.line);
-            continue;
-        }
-        if (reading.timeLength > 0) {
-            double seconds = reading.seconds;
+    Axis axis;
+    axis.places.resize(readings_.size());
+    axis.byTime = std::any_of(readings_.begin(), readings_.end(), [](const Reading& r) { return r.timed; });
+    if (!axis.byTime) {
+        for (std::size_t i = 0; i < readings_.size(); ++i)
+            axis.places[i] = static_cast<double>(readings_[i].line);
+    } else {
+        // A clock without a date takes the day of the last date, or the
+        // next day where it goes back past midnight; a reading without a
+        // time stands between its timed neighbours, by line.
+        std::vector<std::size_t> timed;
+        std::int64_t midnight = 0;
+        std::int64_t last = 0;
+        for (std::size_t i = 0; i < readings_.size(); ++i) {
+            const Reading& reading = readings_[i];
+            if (!reading.timed)
+                continue;
+            std::int64_t ms = reading.ms;
             if (reading.dated) {
-                day = seconds - std::fmod(seconds, kDay);
+                midnight = MidnightOf(TimeOf(reading));
             } else {
-                seconds += day;
-                if (timed && seconds < last && last - seconds > kDay / 2) {
-                    day += kDay;
-                    seconds += kDay;
+                ms += midnight;
+                if (!timed.empty() && ms + kMsPerDay / 2 < last) {
+                    midnight += kMsPerDay;
+                    ms += kMsPerDay;
                 }
             }
-            if (!timed)
-                std::fill(places.begin(), places.begin() + static_cast<std::ptrdiff_t>(i), seconds);
-            last = seconds;
-            timed = true;
+            axis.places[i] = static_cast<double>(ms);
+            last = ms;
+            if (timed.empty())
+                axis.first = i;
+            axis.last = i;
+            axis.firstMs = timed.empty() ? ms : axis.firstMs;
+            axis.lastMs = ms;
+            timed.push_back(i);
         }
-        places[i] = last;
+        std::size_t next = 0;
+        for (std::size_t i = 0; i < readings_.size(); ++i) {
+            if (readings_[i].timed) {
+                ++next;
+                continue;
+            }
+            if (next == 0 || next == timed.size()) {
+                axis.places[i] = axis.places[timed[next == 0 ? 0 : timed.size() - 1]];
+                continue;
+            }
+            const Reading& before = readings_[timed[next - 1]];
+            const Reading& after = readings_[timed[next]];
+            const double share = after.line > before.line ? static_cast<double>(readings_[i].line - before.line) / static_cast<double>(after.line - before.line) : 0.5;
+            axis.places[i] = axis.places[timed[next - 1]] + share * (axis.places[timed[next]] - axis.places[timed[next - 1]]);
+        }
     }
-    if (places.empty())
-        return places;
-    const auto [low, high] = std::minmax_element(places.begin(), places.end());
+    if (axis.places.empty())
+        return axis;
+    const auto [low, high] = std::minmax_element(axis.places.begin(), axis.places.end());
     const double first = *low;
     const double span = *high - first;
-    for (double& place : places)
+    for (double& place : axis.places)
         place = span > 0 ? (place - first) / span : 0;
-    return places;
+    return axis;
 }
 
 std::string LogTimeline::ChartJson(int columns, TextTranslation translate) const
 {
     columns = std::max(columns, 1);
-    bool byTime = false;
-    const std::vector<double> places = Places(byTime);
+    const Axis axis = Places();
+    const std::vector<double>& places = axis.places;
     const auto columnOf = [&](std::size_t i) {
         return std::min(columns - 1, static_cast<int>(places[i] * columns));
     };
     std::string out;
     JsonWriter json(out);
-    json.BeginObject().Key("axis").String(byTime ? "time" : "line");
-    // The ends of the axis as the log writes them.
-    std::string_view from;
-    std::string_view to;
-    long long firstLine = 0;
-    long long lastLine = 0;
-    if (!readings_.empty()) {
-        firstLine = static_cast<long long>(readings_.front().line);
-        lastLine = static_cast<long long>(readings_.back().line);
-        for (std::size_t i = 0; i < readings_.size() && from.empty(); ++i)
-            from = TimeOf(readings_[i]);
-        for (std::size_t i = readings_.size(); i > 0 && to.empty(); --i)
-            to = TimeOf(readings_[i - 1]);
+    json.BeginObject().Key("axis").String(axis.byTime ? "time" : "line");
+    // The ends of the axis: the first and last time, a clock with its date.
+    if (axis.byTime) {
+        const auto placed = [&](std::size_t i, std::int64_t ms) {
+            LogTime time = TimeOf(readings_[i]);
+            if (!time.dated && ms != time.ms) {
+                time.ms = ms;
+                time.dated = true;
+            }
+            std::string text;
+            AppendTime(text, time);
+            return text;
+        };
+        json.Key("from").String(placed(axis.first, axis.firstMs)).Key("to").String(placed(axis.last, axis.lastMs));
+    } else {
+        const auto line = [&](bool first) {
+            return readings_.empty() ? std::string("0") : std::to_string(first ? readings_.front().line : readings_.back().line);
+        };
+        json.Key("from").String(line(true)).Key("to").String(line(false));
     }
-    if (byTime)
-        json.Key("from").String(from).Key("to").String(to);
-    else
-        json.Key("from").String(std::to_string(firstLine)).Key("to").String(std::to_string(lastLine));
 
     // Each error code once, how often it came and the columns it came in.
     json.Key("codes").BeginArray();
     std::vector<std::pair<int, int>> marks; // code, column
     for (std::size_t i = 0; i < readings_.size(); ++i) {
-        if (!readings_[i].status)
+        if (readings_[i].kind == FoundReading::Kind::Error)
             marks.emplace_back(readings_[i].code.detail * 256 + readings_[i].code.errorClass, columnOf(i));
     }
     std::sort(marks.begin(), marks.end());
@@ -292,7 +341,7 @@ std::string LogTimeline::ChartJson(int columns, TextTranslation translate) const
                 std::fill(set.begin() + columnOf(from), set.begin() + std::max(until, columnOf(from) + 1), true);
         };
         for (std::size_t i = 0; i < readings_.size(); ++i) {
-            if (!readings_[i].status)
+            if (readings_[i].kind != FoundReading::Kind::Status)
                 continue;
             if (previous < readings_.size())
                 mark(previous, columnOf(i));

@@ -38,8 +38,9 @@ public:
     std::string ChoicesJson(TextTranslation translate) const;
 
     // Shown readings [from, from + count) as JSON: {"shown":n,"rows":[{"line":…,
-    // "time":…,"kind":"status"|"error","value":…,"words":…}]}; a first
-    // status reading in full, the others what changed, a code its message.
+    // "time":…,"kind":"status"|"error"|"unreadable","value":…,"words":…}]};
+    // a first status reading in full, the others what changed, a code its
+    // message, a value that cannot be read as the log has it and why.
     std::string RowsJson(std::size_t from, std::size_t count, TextTranslation translate) const;
 
     // The chart across `columns`: {"axis":"time"|"line","from":…,"to":…,
@@ -51,27 +52,44 @@ public:
 private:
     struct Reading {
         std::uint64_t line;
-        double seconds;     // where the line is timed
-        std::uint32_t time; // its time's text in times_, at this offset
-        std::uint8_t timeLength;
-        bool dated;
-        bool status;
+        // Its line's time, as LogTime has it, without the text.
+        std::int64_t ms;
+        std::int16_t offsetMinutes;
+        LogTime::Zone zone;
+        bool timed : 1;
+        bool dated : 1;
+        bool fraction : 1;
+        FoundReading::Kind kind;
         std::uint8_t bytes[kStatusByteCount]; // a status reading's
         ErrorCode code;                      // an error code's
-        std::int64_t previous;               // the status reading before, or -1
+        std::int64_t previous;               // the status reading before, or -1; an unreadable value's in unreadables_
+    };
+    struct Unreadable {
+        std::string text;
+        InputProblem problem;
     };
 
     StatusBytes BytesOf(const Reading& reading) const;
-    std::string_view TimeOf(const Reading& reading) const;
+    // Its time without the text as written, and in the one form.
+    static LogTime TimeOf(const Reading& reading);
+    static std::string TimeTextOf(const Reading& reading);
     const Reading& ShownReading(std::size_t index) const;
     // Each reading's place across the chart, from 0 to 1: by time where
-    // the log is timed, else by line.
-    std::vector<double> Places(bool& byTime) const;
+    // the log is timed, else by line; and the first and last timed reading.
+    struct Axis {
+        bool byTime = false;
+        std::vector<double> places;
+        std::size_t first = 0;
+        std::size_t last = 0;
+        std::int64_t firstMs = 0; // as placed: a clock with its date
+        std::int64_t lastMs = 0;
+    };
+    Axis Places() const;
 
-    TextLines lines_{1 << 20, true};
-    LogScan scan_{false, false};
+    TextLines lines_{1 << 20, true, true};
+    LogScan scan_;
     std::vector<Reading> readings_;
-    std::string times_;
+    std::vector<Unreadable> unreadables_;
     std::int64_t lastStatus_ = -1;
     unsigned changedFlags_[kStatusByteCount] = {};
     Filter filter_ = Filter::All;

@@ -157,7 +157,7 @@ REGALO_API int REGALO_CALL regalo_explain_error(const char* code, std::size_t le
             writer.Invalid(text, input, Phrased(problem, TranslationOf(lang)));
             return REGALO_UNREADABLE;
         }
-        writer.Code(text, input, read, writer.Message(read, BuildErrorMessage(read.errorClass, read.detail, TranslationOf(lang))));
+        writer.Code(text, input, read, writer.Message(read));
         return REGALO_OK;
     });
 }

@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QProcess>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -92,7 +93,7 @@ TEST(ValueInput, SaysWhatIsWrongAndWhere)
         EXPECT_EQ(problem.kind, c.kind) << c.input;
         EXPECT_EQ(problem.position, c.position) << c.input;
         EXPECT_EQ(problem.count, c.count) << c.input;
-        EXPECT_EQ(problem.character, c.character) << c.input;
+        EXPECT_EQ(problem.text, c.character) << c.input;
     }
     ErrorCode code{};
     InputProblem problem{};
@@ -184,9 +185,10 @@ TEST(DecodeCommand, ExitCodesTellBadInputFromMisuse)
         {{"error", "--json", "\xef\xbb\xbf" "0501"}, 1, "\"\\u{FEFF}0501\": wrong length: 5 characters"},
         {{"error", "\xef\xbb\xbf" "0501"}, 1, "\"\\u{FEFF}0501\": wrong length: 5 characters"},
         {{"decode\xff"}, 2, "unknown command \"decode\\xff\""},
-        {{"status", "--changes", "80 80 80 80 80 80"}, 2, "--changes and --any are for scan"},
+        {{"status", "--changes", "80 80 80 80 80 80"}, 2, "--changes, --any, --since and --until are for scan"},
+        {{"scan", "--since", "yesterday"}, 2, "--since \"yesterday\": not a time"},
         // A log without readings, and one that cannot be read, are no success.
-        {{"scan"}, 1, ""},
+        {{"scan"}, 1, "no status line or error code in the log"},
         {{"scan", "/nonexistent/shift.log", "-"}, 1, "\"/nonexistent/shift.log\": read error"},
     };
     for (const auto& c : cases) {
@@ -267,11 +269,14 @@ TEST(DecodeCommand, TablesForScriptsAndSpreadsheets)
          "\"=\"\"80;80;89;80;80;81\"\"\";\"=\"\"80 80 89 80 80 81\"\"\";9;\"=\"\"9. Режим АННУЛИРОВАНИЕ\"\"\";\"0.7 (80) Всегда установлен\n"},
         // A log's readings, each with its line, time, kind and what changed.
         {{"scan", "--csv"}, "10:00:01 err 0x0501\n= 80 80 80 80 80 80\n2026-12-09 10:00:03 80-81-80-80-80-80\n",
-         "file,line,time,kind,input,hex,receiptState,receiptStateCaption,flags,code,class,detail,knownClass,message,changes\n"
-         ",1,10:00:01,error,0x0501,,,,,0501,1,5,true,\"Ошибка оборудования!\n Ошибка дисплея!\",\n"
+         "file,line,time,kind,input,hex,receiptState,receiptStateCaption,flags,code,class,detail,knownClass,message,changes,error\n"
+         ",1,10:00:01,error,0x0501,,,,,0501,1,5,true,\"Ошибка оборудования!\n Ошибка дисплея!\",,\n"
          ",2,,status,80 80 80 80 80 80,80 80 80 80 80 80,0,0. Документ закрыт,\"0.7 (80) Всегда установлен\n"},
+        {{"scan", "--csv"}, "09.12.26 10:00 status: 80 80 80 80 83\n",
+         "file,line,time,kind,input,hex,receiptState,receiptStateCaption,flags,code,class,detail,knownClass,message,changes,error\n"
+         ",1,2026-12-09 10:00:00,unreadable,80 80 80 80 83,,,,,,,,,,,wrong number of bytes: 5 instead of 6\n"},
         {{"scan", "--excel", "--changes"}, "80 80 80 80 80 80\r\n80 80 80 80 80 80\r\nerror =01A2\r\n",
-         "\xEF\xBB\xBF" "file;line;time;kind;input;hex;receiptState;receiptStateCaption;flags;code;class;detail;knownClass;message;changes\r\n"
+         "\xEF\xBB\xBF" "file;line;time;kind;input;hex;receiptState;receiptStateCaption;flags;code;class;detail;knownClass;message;changes;error\r\n"
          ";1;;\"=\"\"status\"\"\";\"=\"\"80 80 80 80 80 80\"\"\";"},
         {{"error", "-", "--csv"}, "=1+1\n-2+3\n@SUM(1)\n\x1b\xff\n",
          "input,code,class,detail,knownClass,message,error\n'=1+1,,,,,,non-hexadecimal character '=' at position 1\n"
@@ -291,14 +296,14 @@ TEST(DecodeCommand, ScanWritesAReadingALine)
     const std::string log = "[09.12.2026 10:00:01] <- 80 80 80 80 80 80\n10:00:02 ERR 0x0601 80-81-80-80-80-80\n";
     const CommandRun run = Decode({"scan", "-", "-"}, log);
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, "-\t1\t09.12.2026 10:00:01\t80 80 80 80 80 80\tСостояние чека: 0. Документ закрыт\n"
+    EXPECT_EQ(run.out, "-\t1\t2026-12-09 10:00:01\t80 80 80 80 80 80\tСостояние чека: 0. Документ закрыт\n"
                        "-\t2\t10:00:02\t0601\tОшибка оборудования!\\n Ошибка часов, необходимо скорректировать время!\n"
                        "-\t2\t10:00:02\t80 81 80 80 80 80\tСтатус регистратора - байт 1 (состояние принтера): + (1) "
                        "Заканчивается чековая лента\tСостояние чека: 0. Документ закрыт\n");
     const CommandRun json = Decode({"scan", "--json", "--changes"}, log + "80 81 80 80 80 80\n");
     EXPECT_EQ(std::count(json.out.begin(), json.out.end(), '\n'), 3) << json.out;
     const QJsonObject last = QJsonDocument::fromJson(QByteArray::fromStdString(json.out.substr(json.out.find("\n{\"bytes") + 1)).split('\n')[0]).object();
-    EXPECT_EQ(last.keys(), QStringList({"bytes", "changes", "flags", "hex", "input", "kind", "line", "receiptState", "time"}));
+    EXPECT_EQ(last.keys(), QStringList({"bytes", "changes", "flags", "hex", "input", "kind", "line", "receiptState", "time", "timeText"}));
     EXPECT_EQ(last["changes"].toObject()["changes"].toArray().size(), 1);
 }
 
@@ -310,7 +315,55 @@ TEST(DecodeCommand, ScanReadsNamedLogs)
     const CommandRun run = Decode({"scan", logs + "/utf16.log", logs + "/cp1251.log"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 6) << run.out;
-    EXPECT_NE(run.out.find(logs + "/cp1251.log\t2\t09.12.2026 12:00:01\t0501\t"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(logs + "/cp1251.log\t2\t2026-12-09 12:00:01\t0501\t"), std::string::npos) << run.out;
+}
+
+// What cannot be read is named where it stands, every time is written one
+// way, and a span keeps what lies in it.
+TEST(DecodeCommand, ScanNamesWhatItCannotReadAndKeepsTheSpanAsked)
+{
+    const std::string log = "2026-12-09T09:59:59.5+03:00 status=80 80 80 80 83 91\n"
+                            "10:00:01 status: 80 80 80 80 83 8l\n"
+                            "10:00:02 ERR-0501\n"
+                            "{\"ts\":1796810403,\"errorCode\":\"0106\"}\n";
+    const struct {
+        std::vector<std::string> arguments;
+        const char* out;
+        int exitCode;
+    } cases[] = {
+        {{"scan", "--brief"},
+         "1\t2026-12-09 09:59:59.500+03:00\t80 80 80 80 83 91\tСтатус регистратора - байт 4 (фискальная память): (1) Заводской номер "
+         "запрограммирован; (2) Регистратор фискализирован\tСтатус регистратора - байт 5 (дополнительные статусы): (1) Денежный ящик "
+         "закрыт; (10) Смена открыта\tСостояние чека: 0. Документ закрыт\n"
+         "2\t10:00:01\t80 80 80 80 83 8l\t! non-hexadecimal character 'l' at position 17\n"
+         "3\t10:00:02\t0501\tОшибка оборудования!\\n Ошибка дисплея!\n"
+         "4\t2026-12-09 10:00:03Z\t0106\tНеверный пароль доступа!\n",
+         0},
+        {{"scan", "--changes", "--since", "10:00:01", "--until", "2026-12-09 10:00:02"},
+         "2\t10:00:01\t80 80 80 80 83 8l\t! non-hexadecimal character 'l' at position 17\n3\t10:00:02\t0501\tОшибка оборудования!\\n Ошибка дисплея!\n",
+         0},
+        {{"scan", "--since", "2027-01-01"}, "", 1},
+    };
+    for (const auto& c : cases) {
+        const CommandRun run = Decode(c.arguments, log);
+        EXPECT_EQ(run.out, c.out) << c.arguments.back();
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments.back() << run.err;
+    }
+    const QJsonObject unreadable = QJsonDocument::fromJson(QByteArray::fromStdString(Decode({"scan", "--json"}, log).out).split('\n')[1]).object();
+    EXPECT_EQ(unreadable["kind"].toString(), "unreadable");
+    EXPECT_EQ(unreadable["error"].toString(), "non-hexadecimal character 'l' at position 17");
+    EXPECT_EQ(unreadable["timeText"].toString(), "10:00:01");
+    // A file's name reaches no terminal as a command.
+    QTemporaryDir folder;
+    const std::string named = folder.path().toStdString() + "/shift\x1b]0;title\x07.log";
+    std::FILE* file = std::fopen(named.c_str(), "w");
+    ASSERT_NE(file, nullptr);
+    std::fputs(log.c_str(), file);
+    std::fclose(file);
+    const CommandRun two = Decode({"scan", named, named});
+    EXPECT_EQ(two.exitCode, 0) << two.err;
+    EXPECT_EQ(two.out.find('\x1b'), std::string::npos);
+    EXPECT_NE(two.out.find("shift\\x1b]0;title\\x07.log\t1\t"), std::string::npos) << two.out;
 }
 
 TEST(DecodeCommand, StreamedStatusLineNamesEachSetFlagAndTheState)

@@ -44,7 +44,7 @@ TEST(LogTimeline, ShowsReadingsFiltersThemAndChartsTheFlagsThatChanged)
     EXPECT_NE(timeline.RowsJson(0, 10, nullptr).find("\"line\":3"), std::string::npos);
     // Four hours across eight columns: paper out from 10:00 to 12:00, the error at 11:00.
     EXPECT_EQ(timeline.ChartJson(8, nullptr),
-              "{\"axis\":\"time\",\"from\":\"2026-12-09 09:00:00\",\"to\":\"13:00:00\",\"codes\":[{\"code\":\"0501\",\"count\":1,\"columns\":[4]}],"
+              "{\"axis\":\"time\",\"from\":\"2026-12-09 09:00:00\",\"to\":\"2026-12-09 13:00:00\",\"codes\":[{\"code\":\"0501\",\"count\":1,\"columns\":[4]}],"
               "\"rows\":[{\"caption\":\"(4) Закончилась чековая лента\",\"flag\":10,\"spans\":[[2,5]]}]}");
 }
 

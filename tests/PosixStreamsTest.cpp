@@ -46,6 +46,7 @@ TEST(FailingSurroundings, AreReportedAndEndWithOne)
         {program + " list errors --csv >&-", 1, "regalo-decode: ошибка записи: Bad file descriptor\n"},
         {program + " error - < /tmp", 1, "regalo-decode: ошибка чтения: Is a directory\n"},
         {program + " error - <&-", 1, "regalo-decode: ошибка чтения: Bad file descriptor\n"},
+        {program + " scan <&-", 1, "regalo-decode: \"-\": ошибка чтения: Bad file descriptor\n"},
         // A reader that stops early ends it quietly by SIGPIPE.
         {"yes 0501 | head -n 200000 | " + program + " error - | head -c 1 > /dev/null; exit ${PIPESTATUS[2]}",
          128 + SIGPIPE, ""},

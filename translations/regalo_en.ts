@@ -875,6 +875,22 @@ since the last emergency RAM reset!</translation>
         <source>в тексте несколько кодов ошибок (%1): вставьте один</source>
         <translation>the text holds several error codes (%1): paste one</translation>
     </message>
+    <message>
+        <source>в тексте нет строки статуса</source>
+        <translation>the text holds no status line</translation>
+    </message>
+    <message>
+        <source>в тексте нет кода ошибки</source>
+        <translation>the text holds no error code</translation>
+    </message>
+    <message>
+        <source>в тексте код ошибки %1, а не строка статуса</source>
+        <translation>the text holds error code %1, not a status line</translation>
+    </message>
+    <message>
+        <source>в тексте строка статуса %1, а не код ошибки</source>
+        <translation>the text holds status line %1, not an error code</translation>
+    </message>
 </context>
 <context>
     <name>Regalo_Vespera</name>
@@ -1378,6 +1394,10 @@ Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
         <translation>diff compares two status lines, each one argument</translation>
     </message>
     <message>
+        <source>скажите, что расшифровать: status, error, list, diff или scan</source>
+        <translation>say what to decode: status, error, list, diff or scan</translation>
+    </message>
+    <message>
         <source>Использование:
   regalo-decode status БАЙТЫ...     шесть байтов статуса, например 80 80 89 80 80 80
   regalo-decode error КОД           четырёхзначный код ошибки, например 0501
@@ -1397,6 +1417,9 @@ Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
   --excel       то же для Excel: UTF-8 с BOM, точка с запятой, CR LF
   --changes     (scan) только строки статуса, отличные от предыдущей, и все коды
   --any         (scan) любые шесть байтов, не только с битом 7 в каждом
+  --since ВРЕМЯ (scan) только показания с этого времени, например 2026-12-09 10:00:00
+  --until ВРЕМЯ (scan) только показания до этого времени включительно; показание
+                без своего времени берёт последнее время перед ним
   --lang ru|en  язык: русский или английский; без него слова программы на языке
                 системы (английский, если она говорит по-английски, иначе русский),
                 а тексты каталога по-русски
@@ -1422,6 +1445,9 @@ Options:
   --excel       the same for Excel: UTF-8 with a BOM, semicolons, CR LF
   --changes     (scan) only status lines that differ from the one before, and every code
   --any         (scan) any six bytes, not only those with bit 7 set in each
+  --since TIME  (scan) only readings from this time on, e.g. 2026-12-09 10:00:00
+  --until TIME  (scan) only readings up to this time; a reading without a time
+                of its own takes the last time before it
   --lang ru|en  the language: Russian or English; without it the program&apos;s own
                 words follow the system (English where it speaks English, else
                 Russian), and the catalogue&apos;s texts are Russian
@@ -1430,12 +1456,20 @@ Options:
 </translation>
     </message>
     <message>
-        <source>скажите, что расшифровать: status, error, list, diff или scan</source>
-        <translation>say what to decode: status, error, list, diff or scan</translation>
+        <source>--changes, --any, --since и --until - для scan</source>
+        <translation>--changes, --any, --since and --until are for scan</translation>
     </message>
     <message>
-        <source>--changes и --any - для scan</source>
-        <translation>--changes and --any are for scan</translation>
+        <source>--%1 %2: это не время; нужно, например, 2026-12-09 10:00:00 или 10:00:00</source>
+        <translation>--%1 %2: not a time; write, for example, 2026-12-09 10:00:00 or 10:00:00</translation>
+    </message>
+    <message>
+        <source>в заданном промежутке нет ни строки статуса, ни кода ошибки</source>
+        <translation>no status line or error code in the given span</translation>
+    </message>
+    <message>
+        <source>в журнале нет ни строки статуса, ни кода ошибки</source>
+        <translation>no status line or error code in the log</translation>
     </message>
 </context>
 </TS>

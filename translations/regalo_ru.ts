@@ -861,6 +861,22 @@
         <source>в тексте несколько кодов ошибок (%1): вставьте один</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>в тексте нет строки статуса</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>в тексте нет кода ошибки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>в тексте код ошибки %1, а не строка статуса</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>в тексте строка статуса %1, а не код ошибки</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Regalo_Vespera</name>
@@ -1350,6 +1366,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>скажите, что расшифровать: status, error, list, diff или scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Использование:
   regalo-decode status БАЙТЫ...     шесть байтов статуса, например 80 80 89 80 80 80
   regalo-decode error КОД           четырёхзначный код ошибки, например 0501
@@ -1369,6 +1389,9 @@
   --excel       то же для Excel: UTF-8 с BOM, точка с запятой, CR LF
   --changes     (scan) только строки статуса, отличные от предыдущей, и все коды
   --any         (scan) любые шесть байтов, не только с битом 7 в каждом
+  --since ВРЕМЯ (scan) только показания с этого времени, например 2026-12-09 10:00:00
+  --until ВРЕМЯ (scan) только показания до этого времени включительно; показание
+                без своего времени берёт последнее время перед ним
   --lang ru|en  язык: русский или английский; без него слова программы на языке
                 системы (английский, если она говорит по-английски, иначе русский),
                 а тексты каталога по-русски
@@ -1378,11 +1401,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>скажите, что расшифровать: status, error, list, diff или scan</source>
+        <source>--changes, --any, --since и --until - для scan</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--changes и --any - для scan</source>
+        <source>--%1 %2: это не время; нужно, например, 2026-12-09 10:00:00 или 10:00:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>в заданном промежутке нет ни строки статуса, ни кода ошибки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>в журнале нет ни строки статуса, ни кода ошибки</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,8 +2,9 @@
 """regalo-decode scan on the test logs: the records expected.tsv lists, no more.
 
 The logs mix the ways drivers and cash programs write readings with what must
-not be taken for one (frames, a MAC address, hashes, dates, a UUID), in
-UTF-8 with CR LF, UTF-16 and Windows-1251 with lone CRs.
+not be taken for one (frames, MAC and IPv6 addresses, hashes, dates, a UUID,
+product and cashier codes), and what almost is one, in UTF-8 with CR LF or
+JSON lines and times in many forms, UTF-16 and Windows-1251 with lone CRs.
 
 Usage: scan_logs_test.py REGALO_DECODE
 """
@@ -30,7 +31,8 @@ def scanned(decoder, log):
     records = []
     for line in result.stdout.decode('utf-8').splitlines():
         record = json.loads(line)
-        value = record['hex'] if record['kind'] == 'status' else '%02X%02X' % (record['detail'], record['class'])
+        kind = record['kind']
+        value = record['hex'] if kind == 'status' else record['input'] if kind == 'unreadable' else '%02X%02X' % (record['detail'], record['class'])
         records.append([str(record['line']), record['time'] or '', record['kind'], value])
     return records
 
