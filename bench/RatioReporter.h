@@ -12,7 +12,7 @@
 // its floor measured in the same run: absolute times drift on these machines.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
-    // Pairs of (floor, measured) benchmark names; the floor runs first.
+    // Pairs of (floor, measured) benchmark names.
     explicit RatioReporter(std::vector<std::pair<std::string, std::string>> pairs) : pairs_(std::move(pairs)) {}
 
     void ReportRuns(const std::vector<Run>& runs) override
@@ -27,10 +27,16 @@ public:
                 name = name.substr(0, name.size() - std::string("_median").size());
             }
             times_[name] = run.GetAdjustedRealTime();
-            for (const auto& [floor, measured] : pairs_) {
-                if (name == measured && times_.count(floor) && times_[floor] > 0)
-                    std::printf("  %s / %s = %.2f\n", measured.c_str(), floor.c_str(), times_[name] / times_[floor]);
-            }
+        }
+    }
+
+    // At the end, whatever order the runs came in (interleaved, say).
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        for (const auto& [floor, measured] : pairs_) {
+            if (times_.count(measured) && times_.count(floor) && times_[floor] > 0)
+                std::printf("%s / %s = %.2f\n", measured.c_str(), floor.c_str(), times_[measured] / times_[floor]);
         }
         std::fflush(stdout);
     }

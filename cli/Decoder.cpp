@@ -41,16 +41,14 @@ void Decoder::Refuse(std::string_view value, std::uint64_t lineNumber, std::stri
     writer_->Invalid(out_.Buffer(), value, why);
 }
 
-const std::string& Decoder::MessageOf(const ErrorCode& code)
+std::string_view Decoder::MessageOf(const ErrorCode& code)
 {
-    if (messageIndex_.empty())
-        messageIndex_.assign(0x10000, -1);
-    int& index = messageIndex_[static_cast<std::size_t>(code.detail * 256 + code.errorClass)];
-    if (index < 0) {
-        index = static_cast<int>(messages_.size());
-        messages_.push_back(writer_->Message(code));
-    }
-    return messages_[static_cast<std::size_t>(index)];
+    if (messages_.empty())
+        messages_.resize(0x10000);
+    std::string_view& message = messages_[static_cast<std::size_t>(code.detail * 256 + code.errorClass)];
+    if (message.empty())
+        message = messageTexts_.emplace_back(writer_->Message(code));
+    return message;
 }
 
 bool Decoder::Decode(std::string_view value)
@@ -61,9 +59,9 @@ bool Decoder::Decode(std::string_view value)
 bool Decoder::DecodeTrimmed(std::string_view input, std::uint64_t lineNumber)
 {
     std::string& out = out_.Buffer();
-    InputProblem problem{};
     if (kind_ == ValueKind::Status) {
         StatusBytes bytes{};
+        InputProblem problem{};
         if (!ParseStatusLine(input, bytes, problem)) {
             Refuse(input, lineNumber, Phrased(problem, OwnWordsTranslation()));
             return false;
@@ -72,6 +70,12 @@ bool Decoder::DecodeTrimmed(std::string_view input, std::uint64_t lineNumber)
         return true;
     }
     ErrorCode code{};
+    // Nearly every code is four digits: read so, at once.
+    if (const auto read = ReadErrorCode(input, CodeLetters::EitherCase)) {
+        writer_->Code(out, input, *read, MessageOf(*read));
+        return true;
+    }
+    InputProblem problem{};
     if (!ParseErrorCode(input, code, problem)) {
         Refuse(input, lineNumber, Phrased(problem, OwnWordsTranslation()));
         return false;
@@ -107,12 +111,11 @@ bool Decoder::DecodeLines(int in)
     return allRead;
 }
 
-void Decoder::FlushAfterEachLine()
+void Decoder::FlushNotes()
 {
     // On a terminal, notes keep their place among the results they follow.
-    if (!err_.Buffer().empty() && (out_.IsTerminal() || err_.IsTerminal()))
+    if (out_.IsTerminal() || err_.IsTerminal())
         FlushBoth();
-    out_.FlushIfFull();
     err_.FlushIfFull();
 }
 

@@ -6,6 +6,7 @@
 #include "core/Scan.h"
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -39,9 +40,15 @@ private:
     void Refuse(std::string_view value, std::uint64_t lineNumber, std::string_view why);
     void FlushBoth();
     // Writes what each holds, on a terminal after a note's own line end.
-    void FlushAfterEachLine();
+    void FlushAfterEachLine()
+    {
+        if (!err_.Buffer().empty())
+            FlushNotes();
+        out_.FlushIfFull();
+    }
+    void FlushNotes();
     // The message of a code in this decoder's format, built on first sight.
-    const std::string& MessageOf(const ErrorCode& code);
+    std::string_view MessageOf(const ErrorCode& code);
 
     ValueKind kind_;
     std::unique_ptr<FormatWriter> writer_;
@@ -50,6 +57,8 @@ private:
     // The words of notes, translated once: a log may need many.
     std::string lineBefore_;
     std::string lineAfter_;
-    std::vector<std::string> messages_;
-    std::vector<int> messageIndex_; // by code; -1 until its message is built
+    // By code, empty until its message is built; the texts kept where they
+    // never move.
+    std::vector<std::string_view> messages_;
+    std::deque<std::string> messageTexts_;
 };

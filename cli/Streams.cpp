@@ -130,12 +130,6 @@ FdWriter::FdWriter(int fd) : fd_(fd), terminal_(IsATerminal(fd))
 
 FdWriter::~FdWriter() = default;
 
-void FdWriter::FlushIfFull()
-{
-    if (buffer_.size() >= kChunkSize)
-        Flush();
-}
-
 void FdWriter::Flush()
 {
     std::size_t written = 0;
@@ -183,13 +177,10 @@ bool LineReader::Fill()
 
 bool LineReader::Next(Line& line)
 {
-    TextLines::Line read;
     // A line cut short by a stop is dropped.
     while (!StopRequested()) {
-        if (lines_.Next(read)) {
-            line = {read.text, read.number, read.tooLong, read.continues};
+        if (lines_.Next(line))
             return true;
-        }
         if (lines_.Ended() || !Fill())
             return false;
     }

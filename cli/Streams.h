@@ -35,11 +35,17 @@ public:
     int Fd() const { return fd_; }
     void Append(std::string_view text) { buffer_ += text; }
     // Writes when the buffer has grown large.
-    void FlushIfFull();
+    void FlushIfFull()
+    {
+        if (buffer_.size() >= kFlushSize)
+            Flush();
+    }
     // Writes everything; throws IoError.
     void Flush();
 
 private:
+    static constexpr std::size_t kFlushSize = 1 << 16;
+
     int fd_;
     bool terminal_;
     std::string buffer_;
@@ -57,12 +63,7 @@ public:
     LineReader(int fd, std::function<void()> beforeWait, std::size_t longestLine = kMaxLineLength, bool legacyFallback = false,
                bool longLinesInPieces = false);
 
-    struct Line {
-        std::string_view text; // without the line end
-        std::uint64_t number;  // from 1
-        bool tooLong;
-        bool continues; // a piece of a long line, more of which follows
-    };
+    using Line = TextLines::Line;
 
     // False at the end of the input, or once a stop was asked for; throws IoError.
     bool Next(Line& line);

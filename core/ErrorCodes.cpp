@@ -4,6 +4,7 @@
 #include "core/Translatable.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -199,43 +200,78 @@ const ErrorClass* FindErrorClass(int classNumber)
     return found == ErrorCatalogue.end() ? nullptr : &*found;
 }
 
-std::string BuildErrorMessage(int classNumber, int detailNumber, TextTranslation translate)
+namespace {
+
+// The message of a class the catalogue knows, appended.
+void AppendMessage(std::string& out, const ErrorClass& errorClass, int detailNumber, TextTranslation translate)
 {
-    const ErrorClass* errorClass = FindErrorClass(classNumber);
-    if (errorClass == nullptr)
-        return {};
     const auto text = [translate](const char* source) { return Translated(kErrorCodesContext, source, translate); };
-    switch (errorClass->form) {
+    switch (errorClass.form) {
     case Form::NoError:
-        return detailNumber == 0 ? text(kNoErrorMessage) : "";
+        if (detailNumber == 0)
+            out += text(kNoErrorMessage);
+        return;
     case Form::HeaderAndDetail:
-        return std::string(text(errorClass->header)) + text(DetailText(*errorClass, detailNumber));
+        out += text(errorClass.header);
+        out += text(DetailText(errorClass, detailNumber));
+        return;
     case Form::DetailOnly:
-        return text(DetailText(*errorClass, detailNumber));
+        out += text(DetailText(errorClass, detailNumber));
+        return;
     case Form::HeaderOnly:
-        return text(errorClass->header);
+        out += text(errorClass.header);
+        return;
     case Form::NumberedField:
-        return text(errorClass->header) + std::to_string(detailNumber) + text(errorClass->suffix);
+        out += text(errorClass.header);
+        out += std::to_string(detailNumber);
+        out += text(errorClass.suffix);
+        return;
     }
-    return {};
 }
 
-std::optional<ErrorCode> ReadErrorCode(std::string_view text, CodeLetters letters, std::size_t* badOffset)
+// "Код 5010: описания нет", appended: split around its %1 once, for a log
+// of unknown codes names each of them.
+void AppendNoDescriptionNote(std::string& out, std::string_view code, TextTranslation translate)
+{
+    const auto& [before, after] = OncePerLanguage(translate, [translate] {
+        const std::string_view note = Translated(kErrorCodesContext, kNoDescriptionNote, translate);
+        const std::size_t at = note.find("%1");
+        return std::pair<std::string, std::string>(note.substr(0, at), at == std::string_view::npos ? "" : note.substr(at + 2));
+    });
+    out += before;
+    out += code;
+    out += after;
+}
+
+} // namespace
+
+std::string BuildErrorMessage(int classNumber, int detailNumber, TextTranslation translate)
+{
+    std::string message;
+    if (const ErrorClass* errorClass = FindErrorClass(classNumber))
+        AppendMessage(message, *errorClass, detailNumber, translate);
+    return message;
+}
+
+std::optional<ErrorCode> ReadErrorCodeJudged(std::string_view text, CodeLetters letters, std::size_t* badOffset)
 {
     if (text.size() != kErrorCodeLength) {
         if (badOffset)
             *badOffset = text.size();
         return std::nullopt;
     }
-    int digits[kErrorCodeLength];
-    for (std::size_t i = 0; i < kErrorCodeLength; ++i) {
-        digits[i] = HexDigitValue(text[i]);
-        const bool lowerLetter = text[i] >= 'a' && text[i] <= 'f';
-        // A character that is no digit would decode to garbage: report it.
-        if (digits[i] < 0 || (lowerLetter && letters == CodeLetters::UpperCase)) {
-            if (badOffset)
-                *badOffset = i;
-            return std::nullopt;
+    const int digits[kErrorCodeLength] = {HexDigitValue(text[0]), HexDigitValue(text[1]), HexDigitValue(text[2]),
+                                          HexDigitValue(text[3])};
+    // A character that is no digit would decode to garbage: report it.
+    const bool allDigits = (digits[0] | digits[1] | digits[2] | digits[3]) >= 0;
+    if (!allDigits || letters == CodeLetters::UpperCase) {
+        for (std::size_t i = 0; i < kErrorCodeLength; ++i) {
+            const bool lowerLetter = text[i] >= 'a' && text[i] <= 'f';
+            if (digits[i] < 0 || (lowerLetter && letters == CodeLetters::UpperCase)) {
+                if (badOffset)
+                    *badOffset = i;
+                return std::nullopt;
+            }
         }
     }
     return ErrorCode{16 * digits[2] + digits[3], 16 * digits[0] + digits[1]};
@@ -250,12 +286,26 @@ bool DecodeErrorCode(const std::string& code, std::string& message, TextTranslat
     return true;
 }
 
+bool AppendCodeDescription(std::string& out, const ErrorCode& code, TextTranslation translate)
+{
+    const std::size_t start = out.size();
+    if (const ErrorClass* errorClass = FindErrorClass(code.errorClass))
+        AppendMessage(out, *errorClass, code.detail, translate);
+    if (out.size() > start)
+        return true;
+    char digits[kErrorCodeLength];
+    const unsigned value = static_cast<unsigned>(code.detail * 256 + code.errorClass);
+    for (std::size_t k = 0; k < kErrorCodeLength; ++k)
+        digits[k] = UpperHexDigit(value >> (12 - 4 * k));
+    AppendNoDescriptionNote(out, std::string_view(digits, kErrorCodeLength), translate);
+    return false;
+}
+
 CodeDescription DescribeCode(const ErrorCode& code, TextTranslation translate)
 {
-    std::string message = BuildErrorMessage(code.errorClass, code.detail, translate);
-    if (!message.empty())
-        return {std::move(message), true};
-    return {NoDescriptionNote(ErrorCodeText(code), translate), false};
+    CodeDescription description;
+    description.described = AppendCodeDescription(description.text, code, translate);
+    return description;
 }
 
 std::optional<std::string> DescribeErrorCode(const std::string& code, TextTranslation translate)
@@ -268,7 +318,9 @@ std::optional<std::string> DescribeErrorCode(const std::string& code, TextTransl
 
 std::string NoDescriptionNote(const std::string& code, TextTranslation translate)
 {
-    return Filled(Translated(kErrorCodesContext, kNoDescriptionNote, translate), {code});
+    std::string said;
+    AppendNoDescriptionNote(said, code, translate);
+    return said;
 }
 
 std::string ErrorCodeText(const ErrorCode& code)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/HexText.h"
 #include "core/Translatable.h"
 
 #include <array>
@@ -71,7 +72,18 @@ const char* FormName(ErrorClassForm form);
 // Reads four hexadecimal digits, detail number first. For any other text
 // returns nothing and, when asked, the offset of the first character that is
 // no digit (the text's length when the length alone is wrong).
-std::optional<ErrorCode> ReadErrorCode(std::string_view text, CodeLetters letters, std::size_t* badOffset = nullptr);
+std::optional<ErrorCode> ReadErrorCodeJudged(std::string_view text, CodeLetters letters, std::size_t* badOffset);
+inline std::optional<ErrorCode> ReadErrorCode(std::string_view text, CodeLetters letters, std::size_t* badOffset = nullptr)
+{
+    // Four digits in either case, as a stream has nearly all its codes: at once.
+    if (text.size() == kErrorCodeLength && letters == CodeLetters::EitherCase) {
+        const int digits[kErrorCodeLength] = {HexDigitValue(text[0]), HexDigitValue(text[1]), HexDigitValue(text[2]),
+                                              HexDigitValue(text[3])};
+        if ((digits[0] | digits[1] | digits[2] | digits[3]) >= 0)
+            return ErrorCode{16 * digits[2] + digits[3], 16 * digits[0] + digits[1]};
+    }
+    return ReadErrorCodeJudged(text, letters, badOffset);
+}
 
 // Decodes an error code text whose letters are already upper case. Returns
 // false, leaving `message` untouched, for a text that is not four hexadecimal
@@ -85,9 +97,11 @@ inline constexpr char kNoDescriptionNote[] = QT_TRANSLATE_NOOP("ErrorCodes", "К
 // nothing had happened: what every face shows for a code.
 struct CodeDescription {
     std::string text;
-    bool described; // the catalogue's own message
+    bool described = false; // the catalogue's own message
 };
 CodeDescription DescribeCode(const ErrorCode& code, TextTranslation translate);
+// The same appended to `out`; true for the catalogue's own message.
+bool AppendCodeDescription(std::string& out, const ErrorCode& code, TextTranslation translate);
 
 // What the window shows for a code text in either case: its message, or,
 // where the catalogue has no text for it, a line that names the code, so

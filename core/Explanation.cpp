@@ -1,5 +1,6 @@
 #include "core/Explanation.h"
 
+#include "core/ChangePieces.h"
 #include "core/ErrorCodes.h"
 #include "core/HexText.h"
 #include "core/Utf8.h"
@@ -153,21 +154,11 @@ void AppendFlagChanges(std::string& out, const StatusBytes& before, const Status
 {
     // Built once: a log asks for the changes of every reading.
     struct Pieces {
-        std::array<std::string, kStatusByteCount> bytes;         // "caption: "
-        std::array<std::array<std::string, 2>, kStatusByteCount * kBitsPerByte> flags; // "- caption", "+ caption"
         std::string noChange;
         std::array<std::string, kReceiptStateCount * kReceiptStateCount> states; // the line, by before and after
     };
     const Pieces& pieces = OncePerLanguage(translate, [translate] {
         Pieces built;
-        for (int byte = 0; byte < kStatusByteCount; ++byte)
-            built.bytes[static_cast<std::size_t>(byte)] = Caption(ByteCaption(byte), translate) + ": ";
-        for (int byte = 0; byte < kStatusByteCount; ++byte) {
-            for (int bit = 0; bit < kBitsPerByte; ++bit) {
-                const std::string caption = Caption(FlagOf(byte, bit).caption, translate);
-                built.flags[static_cast<std::size_t>(byte * kBitsPerByte + bit)] = {"- " + caption, "+ " + caption};
-            }
-        }
         built.noChange = Words(kNoChange, translate);
         for (int was = 0; was < kReceiptStateCount; ++was) {
             for (int is = 0; is < kReceiptStateCount; ++is) {
@@ -179,23 +170,25 @@ void AppendFlagChanges(std::string& out, const StatusBytes& before, const Status
         }
         return built;
     });
+    // "caption of byte: - caption; + caption".
+    const ChangePieces& changes = OncePerLanguage(translate, [translate] {
+        return ChangePieces(
+            [translate](std::string& text, std::size_t byte, bool afterAnother) {
+                text += afterAnother ? "; " : Caption(ByteCaption(static_cast<int>(byte)), translate) + ": ";
+            },
+            [translate](std::string& text, const StatusFlag& flag, bool set, bool first) {
+                text += first ? "" : "; ";
+                text += set ? "+ " : "- ";
+                text += Caption(flag.caption, translate);
+            });
+    });
     bool changed = false;
-    for (std::size_t byte = 0; byte < kStatusByteCount; ++byte) {
-        const unsigned differ = (before[byte] ^ after[byte]) & 0xFFu;
-        if (differ == 0)
-            continue;
+    changes.ForEachPiece(before, after, [&](std::string_view piece, bool endsTheByte) {
+        out += piece;
+        if (endsTheByte)
+            out += lineEnd;
         changed = true;
-        out += pieces.bytes[byte];
-        const char* separator = "";
-        for (int bit = 0; bit < kBitsPerByte; ++bit) {
-            if ((differ >> bit) & 1u) {
-                out += separator;
-                out += pieces.flags[byte * kBitsPerByte + static_cast<std::size_t>(bit)][(after[byte] >> bit) & 1u];
-                separator = "; ";
-            }
-        }
-        out += lineEnd;
-    }
+    });
     if (!changed) {
         out += pieces.noChange;
         out += lineEnd;

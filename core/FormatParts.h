@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -33,7 +34,8 @@ public:
                     if ((value >> bit) & 1u)
                         append(text_, FlagOf(byte, bit), start);
                 }
-                spans_[Index(static_cast<std::size_t>(byte), value)] = {start, text_.size() - start};
+                spans_[Index(static_cast<std::size_t>(byte), value)] = {static_cast<std::uint32_t>(start),
+                                                                        static_cast<std::uint32_t>(text_.size() - start)};
             }
         }
     }
@@ -41,14 +43,15 @@ public:
     std::string_view Of(std::size_t byte, unsigned value) const
     {
         const auto [start, length] = spans_[Index(byte, value)];
-        return std::string_view(text_).substr(start, length);
+        return std::string_view(text_.data() + start, length);
     }
 
 private:
     static std::size_t Index(std::size_t byte, unsigned value) { return byte * 256 + (value & 0xFFu); }
 
     std::string text_;
-    std::array<std::pair<std::size_t, std::size_t>, kStatusByteCount * 256> spans_{};
+    // Half the size of two size_t: the table stays in the nearest cache.
+    std::array<std::pair<std::uint32_t, std::uint32_t>, kStatusByteCount * 256> spans_{};
 };
 
 // The receipt state's caption for each state.

@@ -2,6 +2,8 @@
 
 #include "core/Utf8.h"
 
+#include <algorithm>
+
 namespace {
 
 void AppendEscaped(std::string& out, std::string_view utf8)
@@ -41,6 +43,18 @@ void AppendEscaped(std::string& out, std::string_view utf8)
 
 void AppendJsonString(std::string& out, std::string_view utf8)
 {
+    // Most strings are printable ASCII: in at once.
+    const bool plain = std::all_of(utf8.begin(), utf8.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0x20 && byte < 0x80 && c != '"' && c != '\\';
+    });
+    if (plain) {
+        out.reserve(out.size() + utf8.size() + 2);
+        out += '"';
+        out += utf8;
+        out += '"';
+        return;
+    }
     // Rare: input from a log that is not UTF-8.
     if (!IsValidUtf8(utf8)) {
         AppendEscaped(out, ValidUtf8(utf8));

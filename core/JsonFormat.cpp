@@ -1,5 +1,6 @@
 // JSON for programs: an object per value, exactly as read; the catalogue
 // and what changed as one document each. Keys in alphabetical order.
+#include "core/ChangePieces.h"
 #include "core/Explanation.h"
 #include "core/FormatParts.h"
 #include "core/Formats.h"
@@ -24,6 +25,18 @@ void WriteReceiptState(JsonWriter& json, int state, TextTranslation translate)
         .Key("value").Number(state)
         .EndObject();
 }
+
+// The bytes as a JSON string: nothing in them to escape.
+struct QuotedHex {
+    explicit QuotedHex(const StatusBytes& bytes)
+    {
+        text[0] = '"';
+        WriteStatusHex(text + 1, bytes);
+        text[kStatusTextLength + 1] = '"';
+    }
+    operator std::string_view() const { return std::string_view(text, sizeof text); }
+    char text[kStatusTextLength + 2];
+};
 
 class JsonFormatWriter : public FormatWriter {
 public:
@@ -153,7 +166,7 @@ private:
         for (std::size_t byte = 0; byte < bytes.size(); ++byte)
             json.Raw(flags.Of(byte, bytes[byte]));
         json.EndArray()
-            .Key("hex").String(std::string_view(StatusHexChars(bytes).data(), kStatusTextLength))
+            .Key("hex").Raw(QuotedHex(bytes))
             .Key("input").String(input);
         if (record)
             json.Key("kind").String("status").Key("line").Number(static_cast<long long>(record->line));
@@ -215,32 +228,24 @@ private:
     {
         // Each flag's change, set and cleared, built once: a log has many.
         const TextTranslation translate = translate_;
-        using Changes = std::array<std::array<std::string, 2>, kStatusByteCount * kBitsPerByte>;
-        const Changes& changes = OncePerLanguage(translate, [translate] {
-            Changes written;
-            for (const StatusFlag& flag : StatusFlagCatalogue) {
-                for (const bool set : {false, true}) {
-                    JsonWriter(written[static_cast<std::size_t>(flag.byteIndex * kBitsPerByte + flag.bit)][set])
-                        .BeginObject()
-                        .Key("bit").Number(flag.bit)
-                        .Key("byte").Number(flag.byteIndex)
-                        .Key("caption").String(CaptionIn(flag.caption, translate))
-                        .Key("set").Bool(set)
-                        .Key("value").Number(flag.Value())
-                        .EndObject();
-                }
-            }
-            return written;
+        const ChangePieces& changes = OncePerLanguage(translate, [translate] {
+            return ChangePieces([](std::string&, std::size_t, bool) {},
+                                [translate](std::string& text, const StatusFlag& flag, bool set, bool first) {
+                                    if (!first)
+                                        text += ',';
+                                    JsonWriter(text)
+                                        .BeginObject()
+                                        .Key("bit").Number(flag.bit)
+                                        .Key("byte").Number(flag.byteIndex)
+                                        .Key("caption").String(CaptionIn(flag.caption, translate))
+                                        .Key("set").Bool(set)
+                                        .Key("value").Number(flag.Value())
+                                        .EndObject();
+                                });
         });
-        const auto afterHex = StatusHexChars(after);
-        const auto beforeHex = StatusHexChars(before);
-        json.BeginObject()
-            .Key("after").String(std::string_view(afterHex.data(), afterHex.size()))
-            .Key("before").String(std::string_view(beforeHex.data(), beforeHex.size()));
+        json.BeginObject().Key("after").Raw(QuotedHex(after)).Key("before").Raw(QuotedHex(before));
         json.Key("changes").BeginArray();
-        ForEachFlagChange(before, after, [&](const StatusFlag& flag, bool set) {
-            json.Raw(changes[static_cast<std::size_t>(flag.byteIndex * kBitsPerByte + flag.bit)][set]);
-        });
+        changes.ForEachPiece(before, after, [&json](std::string_view piece, bool) { json.Raw(piece); });
         json.EndArray().Key("receiptState").BeginObject();
         json.Key("after").Raw(ReceiptStateJson(after)).Key("before").Raw(ReceiptStateJson(before));
         json.EndObject().Key("same").Bool(before == after).EndObject();

@@ -313,18 +313,26 @@ LogTime TimeAt(std::string_view text, std::size_t start, int year, bool wholeTex
     const bool bracketed = at.Take('[');
     LogTime time;
     const std::size_t from = at.At();
-    if (!ReadDated(at, year, time)) {
-        time = {};
-        at = Cursor(text, from);
-        if (!ReadEpoch(at, time)) {
-            time = {};
-            at = Cursor(text, from);
-            if (!ReadClock(at, false, time))
-                return {};
-        }
-    }
-    const char next = at.Peek();
-    if (IsAsciiLetterOrDigit(next) || (wholeText && !at.AtEnd() && !(bracketed && next == ']')))
+    // The digits it starts with, and what follows them, say which form may
+    // stand here: most lines of a log are read with no more than that.
+    std::size_t digits = 0;
+    while (digits < 14 && at.IsDigit(digits))
+        ++digits;
+    const char next = at.Peek(digits);
+    bool read = false;
+    if (digits == 0)
+        read = IsAsciiLetter(next) && IsAsciiLetter(at.Peek(1)) && IsAsciiLetter(at.Peek(2)) && !IsAsciiLetter(at.Peek(3))
+               && ReadDated(at, year, time);
+    else if ((digits == 4 && (next == '-' || next == '/')) || (digits <= 2 && (next == '.' || next == '-' || next == '/')))
+        read = ReadDated(at, year, time);
+    else if (digits <= 2 && next == ':')
+        read = ReadClock(at, false, time);
+    else if (digits == 10 || digits == 13)
+        read = ReadEpoch(at, time);
+    if (!read)
+        return {};
+    const char after = at.Peek();
+    if (IsAsciiLetterOrDigit(after) || (wholeText && !at.AtEnd() && !(bracketed && after == ']')))
         return {};
     time.text = text.substr(from, at.At() - from);
     return time;
@@ -343,12 +351,14 @@ std::size_t AfterLevelWord(std::string_view line, std::size_t at)
         word[end - letters] = static_cast<char>(line[end] | 0x20);
         ++end;
     }
-    const std::string_view level(word, end - letters);
-    if (std::find(std::begin(kLevels), std::end(kLevels), level) == std::end(kLevels) || (end < line.size() && IsAsciiLetter(line[end])))
+    if (end == letters || (end < line.size() && IsAsciiLetter(line[end])))
         return std::string_view::npos;
+    const std::string_view level(word, end - letters);
     if (bracketed && (end >= line.size() || line[end++] != ']'))
         return std::string_view::npos;
     if (end >= line.size() || (line[end] != ' ' && line[end] != '\t'))
+        return std::string_view::npos;
+    if (std::find(std::begin(kLevels), std::end(kLevels), level) == std::end(kLevels))
         return std::string_view::npos;
     while (end < line.size() && (line[end] == ' ' || line[end] == '\t'))
         ++end;

@@ -31,13 +31,15 @@ bool HasZeroBytes(std::string_view input, InputProblem& problem)
 
 bool ParseStatusLine(std::string_view input, StatusBytes& bytes, InputProblem& problem)
 {
-    if (HasZeroBytes(input, problem))
-        return false;
+    if (ReadFieldForm(input, bytes))
+        return true;
     StatusLineError wrong{};
     if (const auto line = ReadStatusLine(input, &wrong)) {
         bytes = line->bytes;
         return true;
     }
+    if (HasZeroBytes(input, problem))
+        return false;
     switch (wrong.kind) {
     case StatusLineError::Kind::NotHexadecimal:
         problem = BadCharacter(input, wrong.offset);
@@ -54,6 +56,11 @@ bool ParseStatusLine(std::string_view input, StatusBytes& bytes, InputProblem& p
 
 bool ParseErrorCode(std::string_view text, ErrorCode& code, InputProblem& problem)
 {
+    // Four digits, as nearly every code comes: nothing more to judge.
+    if (const auto read = ReadErrorCode(text, CodeLetters::EitherCase)) {
+        code = *read;
+        return true;
+    }
     if (HasZeroBytes(text, problem))
         return false;
     // The prefix only where more than a code's four characters stand.

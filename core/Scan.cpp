@@ -199,20 +199,39 @@ private:
         return gap;
     }
 
+    // Six pairs from `start` as the status field shows them, with no more
+    // pairs after them: where they end, or 0.
+    std::size_t FieldFormAt(std::size_t start, StatusBytes& bytes) const
+    {
+        const std::size_t end = start + kStatusTextLength;
+        if (end > text_.size() || !ReadFieldForm(text_.substr(start, kStatusTextLength), bytes))
+            return 0;
+        const Gap gap = GapAt(end);
+        return gap.end > end && gap.mark == ' ' && PairAt(gap.end) ? 0 : end;
+    }
+
     // Readings-like text from `start`: its end, and whether it is six pairs standing apart.
     struct Run {
         std::size_t end;
         bool sixPairs;
+        bool read = false; // its bytes already read, in the field's form
+        StatusBytes bytes{};
     };
     Run RunAt(std::size_t start) const
     {
-        std::size_t end = start;
+        Run run{start, false};
+        std::size_t& end = run.end;
         std::size_t pairs = 0;
         if (HexPrefixAt(text_, start) == 0 && IsHex(start) && IsHex(start + 1) && IsHex(start + 2)) {
             // Twelve digits in one piece.
             while (IsHex(end))
                 ++end;
             pairs = end - start == 2 * kStatusByteCount ? kStatusByteCount : 0;
+        } else if (const std::size_t fieldEnd = FieldFormAt(start, run.bytes)) {
+            // "HH HH HH HH HH HH", as most logs write a line: six pairs at once.
+            end = fieldEnd;
+            pairs = kStatusByteCount;
+            run.read = true;
         } else {
             end = PairAt(start);
             if (end == 0)
@@ -229,7 +248,8 @@ private:
                 ++pairs;
             }
         }
-        return {end, pairs == kStatusByteCount && !IsWordAt(end) && !JoinedAfter(end) && !JoinedBefore(start)};
+        run.sixPairs = pairs == kStatusByteCount && !IsWordAt(end) && !JoinedAfter(end) && !JoinedBefore(start);
+        return run;
     }
 
     // Six pairs from `start`, taken where they are a register's: where they end, or 0.
@@ -240,10 +260,16 @@ private:
         if (!run.sixPairs)
             return 0;
         const std::string_view text = text_.substr(start, run.end - start);
-        const auto read = ReadStatusLine(text);
-        if (!read || !(anyPairs_ || IsRegisterReading(read->bytes)))
+        FoundReading reading{FoundReading::Kind::Status, text, run.bytes};
+        if (!run.read) {
+            const auto read = ReadStatusLine(text);
+            if (!read)
+                return 0;
+            reading.bytes = read->bytes;
+        }
+        if (!(anyPairs_ || IsRegisterReading(reading.bytes)))
             return 0;
-        found_.push_back({FoundReading::Kind::Status, text, read->bytes, {}});
+        found_.push_back(reading);
         return run.end;
     }
 

@@ -2,6 +2,8 @@
 
 #include "core/HexText.h"
 
+#include <algorithm>
+
 namespace {
 
 bool IsWhiteSpace(char c)
@@ -11,8 +13,33 @@ bool IsWhiteSpace(char c)
 
 } // namespace
 
+namespace {
+
+} // namespace
+
+bool ReadFieldForm(std::string_view input, StatusBytes& bytes)
+{
+    if (input.size() != kStatusTextLength)
+        return false;
+    int digits = 0;
+    for (std::size_t byte = 0; byte < kStatusByteCount; ++byte) {
+        const std::size_t at = 3 * byte;
+        const int high = HexDigitValue(input[at]);
+        const int low = HexDigitValue(input[at + 1]);
+        digits |= high | low;
+        bytes[byte] = static_cast<unsigned>(high * 16 + low);
+        if (byte + 1 < kStatusByteCount && input[at + 2] != ' ')
+            return false;
+    }
+    return digits >= 0;
+}
+
 std::optional<StatusLine> ReadStatusLine(std::string_view input, StatusLineError* error)
 {
+    if (StatusLine line; ReadFieldForm(input, line.bytes)) {
+        std::copy(input.begin(), input.end(), line.text.begin());
+        return line;
+    }
     std::size_t end = input.size();
     while (end > 0 && IsWhiteSpace(input[end - 1]))
         --end;
@@ -66,20 +93,15 @@ std::optional<StatusLine> ReadStatusLine(std::string_view input, StatusLineError
 std::array<char, kStatusTextLength> StatusHexChars(const StatusBytes& bytes)
 {
     std::array<char, kStatusTextLength> text;
-    for (std::size_t k = 0; k < bytes.size(); ++k) {
-        char* at = text.data() + StatusFieldOffset(static_cast<int>(k));
-        at[0] = UpperHexDigit(bytes[k] >> 4);
-        at[1] = UpperHexDigit(bytes[k]);
-        if (k + 1 < bytes.size())
-            at[2] = ' ';
-    }
+    WriteStatusHex(text.data(), bytes);
     return text;
 }
 
 void AppendStatusHex(std::string& out, const StatusBytes& bytes)
 {
-    const auto text = StatusHexChars(bytes);
-    out.append(text.data(), text.size());
+    const std::size_t at = out.size();
+    out.resize(at + kStatusTextLength);
+    WriteStatusHex(out.data() + at, bytes);
 }
 
 std::string StatusHexText(const StatusBytes& bytes)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/HexText.h"
 #include "core/ReadingRules.h"
 #include "core/StatusFlagCatalogue.h"
 #include "core/StatusRecord.h"
@@ -37,9 +38,23 @@ struct StatusLineError {
 
 // The line, or nothing and, when asked, what is wrong with it.
 std::optional<StatusLine> ReadStatusLine(std::string_view input, StatusLineError* error = nullptr);
+// "HH HH HH HH HH HH" exactly, as the field shows a line and most logs
+// write one, read at once; false for any other text, which ReadStatusLine
+// then reads.
+bool ReadFieldForm(std::string_view input, StatusBytes& bytes);
 
 // The status bytes as the window's field shows them: "80 80 89 80 80 80".
 std::string StatusHexText(const StatusBytes& bytes);
+// The same into `to`, kStatusTextLength characters.
+inline void WriteStatusHex(char* to, const StatusBytes& bytes)
+{
+    for (std::size_t k = 0; k < bytes.size(); ++k, to += 3) {
+        to[0] = UpperHexDigit(bytes[k] >> 4);
+        to[1] = UpperHexDigit(bytes[k]);
+        if (k + 1 < bytes.size())
+            to[2] = ' ';
+    }
+}
 void AppendStatusHex(std::string& out, const StatusBytes& bytes);
 // The same without taking memory: a log has millions.
 std::array<char, kStatusTextLength> StatusHexChars(const StatusBytes& bytes);

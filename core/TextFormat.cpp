@@ -6,6 +6,9 @@
 #include "core/Formats.h"
 #include "core/HexText.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -33,16 +36,21 @@ std::string FormLabel(ErrorClassForm form, TextTranslation translate)
 }
 
 // The message with its line feeds written as \n, to keep it on one line.
+void AppendOnOneLine(std::string& line, std::string_view message)
+{
+    for (std::size_t start = 0; start <= message.size();) {
+        const std::size_t feed = std::min(message.find('\n', start), message.size());
+        line.append(message.substr(start, feed - start));
+        if (feed < message.size())
+            line += "\\n";
+        start = feed + 1;
+    }
+}
+
 std::string OnOneLine(std::string_view message)
 {
     std::string line;
-    line.reserve(message.size() + 4);
-    for (char c : message) {
-        if (c == '\n')
-            line += "\\n";
-        else
-            line += c;
-    }
+    AppendOnOneLine(line, message);
     return line;
 }
 
@@ -69,13 +77,32 @@ public:
     }
     std::string Message(const ErrorCode& code) const override
     {
-        const std::string said = DescribeCode(code, translate_).text;
-        return lines_ ? '\t' + OnOneLine(said) + '\n' : said + '\n';
+        if (!lines_) {
+            std::string said = DescribeCode(code, translate_).text;
+            return said += '\n';
+        }
+        // The whole line, the code as written upper case: most logs write it so.
+        std::string line;
+        line.reserve(64);
+        AppendHexByte(line, static_cast<unsigned>(code.detail));
+        AppendHexByte(line, static_cast<unsigned>(code.errorClass));
+        line += '\t';
+        const std::size_t start = line.size();
+        AppendCodeDescription(line, code, translate_);
+        if (line.find('\n', start) != std::string::npos) {
+            const std::string said = line.substr(start);
+            line.resize(start);
+            AppendOnOneLine(line, said);
+        }
+        line += '\n';
+        return line;
     }
     void Code(std::string& out, std::string_view input, const ErrorCode&, std::string_view message) const override
     {
-        if (lines_)
+        if (lines_ && (input.size() != kErrorCodeLength || std::memcmp(input.data(), message.data(), kErrorCodeLength) != 0)) {
             out += input;
+            message.remove_prefix(kErrorCodeLength);
+        }
         out += message;
     }
     void Invalid(std::string& out, std::string_view input, std::string_view why) const override
@@ -128,7 +155,8 @@ public:
             AppendEscaped(out, record.file, std::numeric_limits<std::size_t>::max());
             out += '\t';
         }
-        out += std::to_string(record.line);
+        char number[24];
+        out.append(number, std::to_chars(number, number + sizeof number, record.line).ptr);
         out += '\t';
         if (record.time.Known())
             AppendTime(out, record.time);
@@ -138,7 +166,6 @@ public:
         const FoundReading& reading = record.reading;
         switch (reading.kind) {
         case FoundReading::Kind::Error:
-            out += ErrorCodeText(reading.code);
             out += message;
             return;
         case FoundReading::Kind::Unreadable:
@@ -182,20 +209,29 @@ private:
                 text += '\t' + std::to_string(flag.byteIndex) + '.' + std::to_string(flag.bit) + ' ' + CaptionIn(flag.caption, translate);
             });
         });
-        const std::string_view state = ReceiptStateCaption(bytes, translate_);
+        // The state's caption with the tab before it and the line's end.
+        using StateEnds = std::array<std::string, kReceiptStateCount>;
+        const StateEnds& ends = OncePerLanguage(translate, [translate] {
+            StateEnds built;
+            for (std::size_t state = 0; state < built.size(); ++state)
+                built[state] = '\t' + std::string(ReceiptStateCaptions(translate)[state]) + '\n';
+            return built;
+        });
+        const std::string_view state = ends[static_cast<std::size_t>(ReceiptStateOf(bytes[kReceiptStateByte]))];
         std::string_view parts[kStatusByteCount];
-        std::size_t length = kStatusTextLength + 1 + state.size() + 1;
+        std::size_t length = kStatusTextLength + state.size();
         for (std::size_t byte = 0; byte < bytes.size(); ++byte) {
             parts[byte] = pieces.Of(byte, bytes[byte]);
             length += parts[byte].size();
         }
         out.reserve(out.size() + length);
-        AppendStatusHex(out, bytes);
+        // Written where it stays: copied from a buffer just written, it
+        // waited on its own bytes.
+        out.append(kStatusTextLength, ' ');
+        WriteStatusHex(out.data() + out.size() - kStatusTextLength, bytes);
         for (std::string_view part : parts)
             out += part;
-        out += '\t';
         out += state;
-        out += '\n';
     }
 
     bool lines_;

@@ -156,18 +156,17 @@ void TextLines::DecodeUtf16()
     end_ = decoded.size();
 }
 
-TextLines::Line TextLines::Handed(std::string_view text, bool tooLong, bool continues)
+std::string_view TextLines::Legacy(std::string_view text)
 {
-    if (legacyFallback_ && !IsValidUtf8(text)) {
-        converted_ = ToUtf8(FromCp1251(text));
-        text = converted_;
-    }
-    if (!std::exchange(piecesHanded_, continues))
-        ++number_;
-    return {text, number_, tooLong, continues};
+    if (IsValidUtf8(text))
+        return text;
+    converted_ = ToUtf8(FromCp1251(text));
+    return converted_;
 }
 
-TextLines::Line TextLines::Piece()
+
+
+void TextLines::Piece(Line& line)
 {
     std::size_t cut = partial_.size();
     std::size_t back = 0;
@@ -179,10 +178,10 @@ TextLines::Line TextLines::Piece()
     rest_.assign(partial_, cut);
     partial_.resize(cut);
     clearPartial_ = true;
-    return Handed(partial_, false, true);
+    Hand(line, partial_, false, true);
 }
 
-bool TextLines::Next(Line& line)
+bool TextLines::NextAfterAPiece(Line& line)
 {
     if (std::exchange(clearPartial_, false)) {
         partial_.swap(rest_);
@@ -195,9 +194,7 @@ bool TextLines::Next(Line& line)
         const std::size_t available = end_ - begin_;
         // A line ends at a line feed, a carriage return alone, or both:
         // whichever comes first, so that neither is looked for past the line.
-        std::size_t length = 0;
-        while (length < available && start[length] != '\n' && start[length] != '\r')
-            ++length;
+        const std::size_t length = LineEndIn(start, available);
         ends = length < available;
         std::size_t consumed = length + (ends ? 1 : 0);
         if (ends && start[length] == '\r') {
@@ -209,14 +206,14 @@ bool TextLines::Next(Line& line)
         begin_ += consumed;
         // Whole lines inside the piece are handed out where they lie.
         if (ends && !inLine_ && length <= longest_) {
-            line = Handed(std::string_view(start, length), false, false);
+            Hand(line, std::string_view(start, length), false, false);
             return true;
         }
         inLine_ = true;
         if (pieces_) {
             partial_.append(start, length);
             if (!ends && partial_.size() >= longest_) {
-                line = Piece();
+                Piece(line);
                 return true;
             }
             continue;
@@ -232,6 +229,6 @@ bool TextLines::Next(Line& line)
         partial_.resize(longest_);
     inLine_ = false;
     clearPartial_ = true;
-    line = Handed(partial_, partialTooLong_, false);
+    Hand(line, partial_, partialTooLong_, false);
     return true;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
+#include <cstring>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -35,10 +37,49 @@ public:
 
     // The next whole line of what was taken; false when more is needed, or
     // after the last line once the end was taken (Ended).
-    bool Next(Line& line);
+    bool Next(Line& line)
+    {
+        // The common case first: a whole line inside the piece, after another.
+        if (!clearPartial_ && !inLine_ && begin_ < end_) {
+            const char* start = chunk_.data() + begin_;
+            const std::size_t available = end_ - begin_;
+            const std::size_t length = LineEndIn(start, available);
+            if (length + 1 < available && length <= longest_) {
+                begin_ += length + 1 + (start[length] == '\r' && start[length + 1] == '\n' ? 1 : 0);
+                Hand(line, std::string_view(start, length), false, false);
+                return true;
+            }
+        }
+        return NextAfterAPiece(line);
+    }
     bool Ended() const { return ended_ && begin_ == end_ && !inLine_; }
 
 private:
+    // Where the first line feed or carriage return stands, or `available`.
+    static std::size_t LineEndIn(const char* start, std::size_t available)
+    {
+        std::size_t at = 0;
+        // Eight bytes at a time: most lines of a log are short and many.
+        if constexpr (std::endian::native == std::endian::little) {
+            constexpr std::uint64_t kOnes = 0x0101010101010101u;
+            constexpr std::uint64_t kHighs = 0x8080808080808080u;
+            for (; at + 8 <= available; at += 8) {
+                std::uint64_t word = 0;
+                std::memcpy(&word, start + at, sizeof word);
+                const std::uint64_t feeds = word ^ (kOnes * '\n');
+                const std::uint64_t returns = word ^ (kOnes * '\r');
+                // A byte that is zero in either has its high bit set here;
+                // the lowest such bit is always a true one.
+                const std::uint64_t found = (((feeds - kOnes) & ~feeds) | ((returns - kOnes) & ~returns)) & kHighs;
+                if (found != 0)
+                    return at + static_cast<std::size_t>(std::countr_zero(found) >> 3);
+            }
+        }
+        while (at < available && start[at] != '\n' && start[at] != '\r')
+            ++at;
+        return at;
+    }
+
     enum class Encoding { Unknown, Utf8, Utf16LittleEndian, Utf16BigEndian };
 
     bool Utf16() const { return encoding_ == Encoding::Utf16LittleEndian || encoding_ == Encoding::Utf16BigEndian; }
@@ -49,9 +90,22 @@ private:
     // Turns the UTF-16 in raw_ into UTF-8 in chunk_; a unit cut by the
     // piece's end waits for the next one.
     void DecodeUtf16();
-    Line Handed(std::string_view text, bool tooLong, bool continues);
+    void Hand(Line& line, std::string_view text, bool tooLong, bool continues)
+    {
+        // A line's pieces after the first keep its number.
+        number_ += piecesHanded_ ? 0 : 1;
+        piecesHanded_ = continues;
+        line.text = legacyFallback_ ? Legacy(text) : text;
+        line.number = number_;
+        line.tooLong = tooLong;
+        line.continues = continues;
+    }
+    // Next, where a line runs past the piece or the last one ended one.
+    bool NextAfterAPiece(Line& line);
+    // A line that is not UTF-8 read as Windows-1251.
+    std::string_view Legacy(std::string_view text);
     // A piece of a long line, cut where a character starts.
-    Line Piece();
+    void Piece(Line& line);
 
     std::size_t longest_;
     bool legacyFallback_;
