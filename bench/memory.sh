@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # regalo-decode's peak memory on hostile streams: one line of 1 GiB, ten
 # million short lines, 10 MB of random bytes; text and JSON, both commands;
-# and scan on a log of 1 GiB.
+# and scan on a log of 1 GiB and on a line of 4 MiB that is nothing but readings (160,000 of them).
 # Usage: bench/memory.sh BUILD_DIR
 set -eu
 decode="$1/cli/regalo-decode"
@@ -36,4 +36,12 @@ for form in text json; do
   printf '%-22s %-7s %-6s %d KiB\n' "1 GiB driver log" scan "$form" "$kib"
   kib=$(head -c 1073741824 /dev/zero | tr '\0' '8' | peak scan - "${json[@]}")
   printf '%-22s %-7s %-6s %d KiB\n' "1 GiB, one line" scan "$form" "$kib"
+done
+
+# A line that is nothing but readings: what one line holds never adds up.
+for form in text json csv; do
+  options=()
+  [ "$form" != text ] && options=("--$form")
+  kib=$(yes '=808080808080=FFFFFFFFFFFF' | tr -d '\n' | head -c 4194304 | peak scan - "${options[@]}")
+  printf '%-22s %-7s %-6s %d KiB\n' "4 MiB line, readings" scan "$form" "$kib"
 done

@@ -9,21 +9,26 @@ _regalo_decode()
         COMPREPLY=($(compgen -W "ru en" -- "$cur"))
         return
     fi
-    # The words so far that are neither options nor --lang's value.
+    # A time is the user's to write.
+    if [[ $previous == --since || $previous == --until ]]; then
+        COMPREPLY=()
+        return
+    fi
+    # The words so far that are neither options nor an option's value.
     local words=() word skip=0
     for word in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
         if [[ $word == = ]]; then
             continue # "--lang=en" comes as "--lang" "=" "en"
         elif ((skip)); then
             skip=0
-        elif [[ $word == --lang ]]; then
+        elif [[ $word == --lang || $word == --since || $word == --until ]]; then
             skip=1
         elif [[ $word != -* ]]; then
             words+=("$word")
         fi
     done
     if [[ $cur == -* ]]; then
-        [[ ${words[0]} == scan ]] && options+=" --changes --any"
+        [[ ${words[0]} == scan ]] && options+=" --changes --any --since --until"
         COMPREPLY=($(compgen -W "$options" -- "$cur"))
     elif [[ ${#words[@]} -eq 0 ]]; then
         COMPREPLY=($(compgen -W "status error list diff scan" -- "$cur"))

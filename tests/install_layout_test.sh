@@ -41,6 +41,7 @@ completes "en" regalo-decode --lang = e
 completes "status error list diff scan" regalo-decode --lang en ""
 completes "status error list diff scan" regalo-decode --lang = en ""
 completes "--changes" regalo-decode scan --ch
+completes "status error list diff scan" regalo-decode --since 10:00 ""
 completes "--brief" regalo-decode --br
 completes "errors flags" regalo-decode --lang ru list ""
 # The installed decoder runs on its own.
