@@ -36,6 +36,11 @@ constexpr char kUsage[] = QT_TRANSLATE_NOOP("regalo-decode", R"(Использо
   --excel       то же для Excel: UTF-8 с BOM, точка с запятой, CR LF
   --changes     (scan) только строки статуса, отличные от предыдущей, и все коды
   --any         (scan) любые шесть байтов, не только с битом 7 в каждом
+  --summary     (scan) вместо записей - итог журнала: какие коды ошибок были, сколько
+                раз, когда впервые и в последний раз; какие флаги менялись, сколько
+                раз и как долго были установлены; какие состояния чека были
+  --follow      (scan) читать файл журнала, пока в него пишут (как tail -F, и после
+                ротации); Ctrl-C заканчивает с кодом 0 (и итогом, если --summary)
   --since ВРЕМЯ (scan) только показания с этого времени, например 2026-12-09 10:00:00
   --until ВРЕМЯ (scan) только показания до этого времени включительно; показание
                 без своего времени берёт последнее время перед ним
@@ -55,7 +60,8 @@ constexpr std::array kOptions = {
     KnownOption{"brief", "", false}, KnownOption{"json", "", false}, KnownOption{"csv", "", false},
     KnownOption{"excel", "", false}, KnownOption{"lang", "", true},   KnownOption{"help", "h", false},
     KnownOption{"version", "v", false}, KnownOption{"changes", "", false}, KnownOption{"any", "", false},
-    KnownOption{"since", "", true},     KnownOption{"until", "", true},
+    KnownOption{"since", "", true},     KnownOption{"until", "", true},    KnownOption{"summary", "", false},
+    KnownOption{"follow", "", false},
 };
 
 // How far apart two words are: the fewest letters added, dropped or changed.
@@ -137,6 +143,8 @@ struct Request {
     // The logs to scan, "-" for standard input, and how.
     std::vector<std::string> files;
     ScanChoices scan;
+    bool summary = false;
+    bool follow = false;
 };
 
 // Reads the command line and chooses the language. Help and the version are
@@ -197,13 +205,18 @@ std::optional<Request> Parse(const std::vector<std::string>& arguments, const QS
         request.format = format;
         return request;
     };
-    if (command != "scan" && (line.Has("changes") || line.Has("any") || line.Has("since") || line.Has("until")))
-        return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "--changes, --any, --since и --until - для scan")));
+    if (command != "scan"
+        && (line.Has("changes") || line.Has("any") || line.Has("since") || line.Has("until") || line.Has("summary") || line.Has("follow")))
+        return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "--changes, --any, --since, --until, --summary и --follow - для scan")));
     if (command == "scan") {
         Request request = requestOf(Request::Command::Scan);
         request.files = positional.empty() ? std::vector<std::string>{"-"} : positional;
         request.scan.anyPairs = line.Has("any");
         request.scan.changesOnly = line.Has("changes");
+        request.summary = line.Has("summary");
+        request.follow = line.Has("follow");
+        if (request.follow && (positional.size() != 1 || positional[0] == "-"))
+            return refuse(Said(QT_TRANSLATE_NOOP("regalo-decode", "--follow следит за одним файлом журнала: назовите его")));
         for (const auto& [name, bound] : {std::pair{"since", &request.scan.since}, std::pair{"until", &request.scan.until}}) {
             const std::optional<std::string> value = line.Value(name);
             if (!value)
@@ -309,7 +322,16 @@ ExitCode Diff(const Request& request, FdWriter& out, FdWriter& err)
 // every file read, else 1.
 ExitCode Scan(const Request& request, int in, FdWriter& out, FdWriter& err)
 {
-    Decoder decoder(ValueKind::LogReading, request.format, ValueSource::Lines, out, err);
+    Decoder decoder(request.summary ? ValueKind::LogSummary : ValueKind::LogReading, request.format, ValueSource::Lines, out, err);
+    if (request.summary)
+        decoder.SummarizeInstead();
+    if (request.follow) {
+        // Until Ctrl-C, which ends it as it should end: with what was read.
+        decoder.FollowLines(request.files.front(), request.scan);
+        AcceptStop();
+        decoder.WriteSummary();
+        return ExitCode::Ok;
+    }
     // Progress only where the results go to a file, not to the terminal or
     // a program.
     const bool showProgress = err.IsTerminal() && !out.IsTerminal() && !IsAPipe(out.Fd());
@@ -339,6 +361,7 @@ ExitCode Scan(const Request& request, int in, FdWriter& out, FdWriter& err)
         if (StopRequested())
             break;
     }
+    decoder.WriteSummary();
     if (found == 0 && allRead && !StopRequested()) {
         const bool spanned = request.scan.since || request.scan.until;
         err.Append("regalo-decode: "

@@ -1,5 +1,7 @@
 #include "cli/Decoder.h"
 
+#include "cli/FollowedFile.h"
+#include "cli/Surroundings.h"
 #include "cli/Words.h"
 #include "core/Diagnostics.h"
 #include "translations/Language.h"
@@ -168,6 +170,27 @@ private:
 
 } // namespace
 
+void Decoder::Record(const ScanRecord& found, std::string_view file)
+{
+    if (summary_) {
+        summary_->Add(found);
+        return;
+    }
+    ScanRecord record = found;
+    record.file = file;
+    std::string_view message;
+    std::string reason;
+    if (found.reading.kind == FoundReading::Kind::Error) {
+        message = MessageOf(found.reading.code);
+    } else if (found.reading.kind == FoundReading::Kind::Unreadable) {
+        reason = Phrased(found.reading.problem, OwnWordsTranslation());
+        message = reason;
+    }
+    writer_->Reading(out_.Buffer(), record, message);
+    // However many readings one line holds.
+    out_.FlushIfFull();
+}
+
 std::uint64_t Decoder::ScanLines(int in, std::string_view file, const ScanChoices& choices, bool showProgress)
 {
     LineReader reader(in, [this] { FlushBoth(); }, kLogPiece, true, true);
@@ -177,22 +200,8 @@ std::uint64_t Decoder::ScanLines(int in, std::string_view file, const ScanChoice
         progress.emplace(err_, file.empty() ? std::string_view("-") : file, size);
     LogScan scan(choices);
     LineReader::Line line;
-    std::string reason;
     while (reader.Next(line)) {
-        scan.Line(line.text, line.number, line.continues, [&](const ScanRecord& found) {
-            ScanRecord record = found;
-            record.file = file;
-            std::string_view message;
-            if (found.reading.kind == FoundReading::Kind::Error) {
-                message = MessageOf(found.reading.code);
-            } else if (found.reading.kind == FoundReading::Kind::Unreadable) {
-                reason = Phrased(found.reading.problem, OwnWordsTranslation());
-                message = reason;
-            }
-            writer_->Reading(out_.Buffer(), record, message);
-            // However many readings one line holds.
-            out_.FlushIfFull();
-        });
+        scan.Line(line.text, line.number, line.continues, [&](const ScanRecord& found) { Record(found, file); });
         if (progress)
             progress->Show(reader.BytesRead());
         FlushAfterEachLine();
@@ -200,4 +209,49 @@ std::uint64_t Decoder::ScanLines(int in, std::string_view file, const ScanChoice
     progress.reset();
     FlushBoth();
     return scan.Count();
+}
+
+std::uint64_t Decoder::FollowLines(const std::string& path, const ScanChoices& choices)
+{
+    FollowedFile followed(path);
+    LogScan scan(choices);
+    std::optional<TextLines> lines;
+    const auto drain = [&] {
+        TextLines::Line line;
+        while (lines && lines->Next(line))
+            scan.Line(line.text, line.number, line.continues, [&](const ScanRecord& found) { Record(found, {}); });
+    };
+    while (!StopRequested()) {
+        if (!lines) {
+            lines.emplace(kLogPiece, true, true);
+        }
+        std::size_t read = 0;
+        const std::span<char> space = lines->Space();
+        switch (followed.Read(space, read)) {
+        case FollowedFile::Next::Read:
+            lines->Took(read);
+            drain();
+            continue;
+        case FollowedFile::Next::Anew:
+            // The last line of the one before, if it had no line end, and a new text.
+            lines->Took(0);
+            drain();
+            lines.reset();
+            continue;
+        case FollowedFile::Next::Waiting:
+            // Each reading out as its line arrives.
+            FlushBoth();
+            FollowedFile::Pause();
+            continue;
+        }
+    }
+    FlushBoth();
+    return scan.Count();
+}
+
+void Decoder::WriteSummary()
+{
+    if (summary_)
+        writer_->Summary(out_.Buffer(), *summary_);
+    FlushBoth();
 }

@@ -2,12 +2,14 @@
 
 #include "cli/Streams.h"
 #include "core/Formats.h"
+#include "core/LogSummary.h"
 #include "core/Reading.h"
 #include "core/Scan.h"
 
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +33,12 @@ public:
     // A progress line goes to `err` while a large file is read, where
     // `showProgress` allows it.
     std::uint64_t ScanLines(int in, std::string_view file, const ScanChoices& choices, bool showProgress);
+    // A log file followed as it grows (FollowedFile) until a stop.
+    std::uint64_t FollowLines(const std::string& path, const ScanChoices& choices);
+
+    // The records of logs go into a summary instead, written at the end.
+    void SummarizeInstead() { summary_.emplace(); }
+    void WriteSummary();
 
 private:
     // The one place a value is trimmed is before this. `lineNumber` names a
@@ -47,6 +55,8 @@ private:
         out_.FlushIfFull();
     }
     void FlushNotes();
+    // A log's record written, or added to the summary.
+    void Record(const ScanRecord& record, std::string_view file);
     // The message of a code in this decoder's format, built on first sight.
     std::string_view MessageOf(const ErrorCode& code);
 
@@ -61,4 +71,5 @@ private:
     // never move.
     std::vector<std::string_view> messages_;
     std::deque<std::string> messageTexts_;
+    std::optional<LogSummary> summary_;
 };

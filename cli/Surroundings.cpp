@@ -160,6 +160,11 @@ bool StopRequested()
     return stopSignal != 0;
 }
 
+void AcceptStop()
+{
+    stopSignal = 0;
+}
+
 long WhileWaitingForInput(const std::function<long()>& read)
 {
     waitingForInput = true;

@@ -44,6 +44,9 @@ void CatchStopSignals();
 // After the results are out: ends the program by the signal that stopped it, if any.
 void ResendStopSignal();
 bool StopRequested();
+// A stop that ends the program as it should end (following a log): no
+// longer resent when it ends.
+void AcceptStop();
 
 // Runs a read that may wait for input, every answer before it written: on
 // Windows, Ctrl-C or Ctrl-Break then ends the program at once.

@@ -44,6 +44,7 @@ public:
     {
         text_->Reading(out, record, message);
     }
+    void Summary(std::string& out, const LogSummary& summary) const override { text_->Summary(out, summary); }
 
 private:
     void Append(std::string& out, std::string explanation) const

@@ -41,7 +41,7 @@ public:
             AppendCsvHeader(out, {"input", "hex", "receiptState", "receiptStateCaption", "flags", "error"}, style_);
         else if (kind_ == ValueKind::ErrorCode)
             AppendCsvHeader(out, {"input", "code", "class", "detail", "knownClass", "message", "error"}, style_);
-        else
+        else if (kind_ == ValueKind::LogReading)
             AppendCsvHeader(out,
                             {"file", "line", "time", "kind", "input", "hex", "receiptState", "receiptStateCaption", "flags", "code",
                              "class", "detail", "knownClass", "message", "changes", "error"},
@@ -171,6 +171,58 @@ public:
             AppendCsvRow(out,
                          {change, CsvNumber(Number(kReceiptStateByte)), StateBits(), CsvNumber(Number(state)),
                           CaptionIn(ReceiptStateList[static_cast<std::size_t>(state)], translate_)},
+                         style_);
+        }
+    }
+
+    // A header, then a row for the log's counts and span, one per code, per
+    // flag that changed and per receipt state shown.
+    void Summary(std::string& out, const LogSummary& summary) const override
+    {
+        AppendCsvHeader(out, {"kind", "code", "byte", "bit", "value", "caption", "count", "set", "cleared", "first", "last", "msSet"},
+                        style_);
+        const auto time = [](const std::optional<LogTime>& time) { return time ? TimeText(*time) : std::string(); };
+        const auto number = [](auto n) { return Number(static_cast<long long>(n)); };
+        const std::string readings = number(summary.Readings());
+        const std::string first = time(summary.First());
+        const std::string last = time(summary.Last());
+        AppendCsvRow(out, {"readings", "", "", "", "", "", CsvNumber(readings), "", "", first, last, ""}, style_);
+        for (const auto& [kind, n] : {std::pair{"status lines", summary.StatusLines()}, std::pair{"error codes", summary.Codes()},
+                                      std::pair{"unreadable", summary.Unreadable()}}) {
+            const std::string shown = number(n);
+            AppendCsvRow(out, {kind, "", "", "", "", "", CsvNumber(shown), "", "", "", "", ""}, style_);
+        }
+        for (const LogSummary::CodeSeen& seen : summary.CodesSeen()) {
+            const std::string code = ErrorCodeText(seen.code);
+            const std::string message = DescribeCode(seen.code, translate_).text;
+            const std::string count = number(seen.count);
+            const std::string from = time(seen.first);
+            const std::string to = time(seen.last);
+            AppendCsvRow(out, {"error", code, "", "", "", message, CsvNumber(count), "", "", from, to, ""}, style_);
+        }
+        for (const LogSummary::FlagChanges& changes : summary.FlagsChanged()) {
+            const StatusFlag& flag = *changes.flag;
+            const std::string byte = number(flag.byteIndex);
+            const std::string bit = number(flag.bit);
+            const std::string value = number(flag.Value());
+            const std::string set = number(changes.set);
+            const std::string cleared = number(changes.cleared);
+            const std::string from = time(changes.firstSet);
+            const std::string to = time(changes.lastCleared);
+            const std::string ms = number(changes.msSet);
+            AppendCsvRow(out,
+                         {"flag", "", CsvNumber(byte), CsvNumber(bit), CsvNumber(value), CaptionIn(flag.caption, translate_), "",
+                          CsvNumber(set), CsvNumber(cleared), from, to, CsvNumber(ms)},
+                         style_);
+        }
+        for (std::size_t state = 0; state < kReceiptStateCount; ++state) {
+            const std::uint64_t shown = summary.ReceiptStates()[state];
+            if (shown == 0)
+                continue;
+            const std::string value = number(state);
+            const std::string count = number(shown);
+            AppendCsvRow(out, {"receipt state", "", "", "", CsvNumber(value), ReceiptStateCaptions(translate_)[state], CsvNumber(count), "",
+                               "", "", "", ""},
                          style_);
         }
     }

@@ -77,6 +77,11 @@ std::string ExplainStatus(const StatusBytes& bytes, TextTranslation translate)
     return StatusHexText(bytes) + '\n' + ByteLines(bytes, all, translate);
 }
 
+std::string FlagWithItsByte(const StatusFlag& flag, TextTranslation translate)
+{
+    return Filled(Words(QT_TRANSLATE_NOOP("Explanation", "байт %1: %2"), translate), {std::to_string(flag.byteIndex), Caption(flag.caption, translate)});
+}
+
 void AppendReadingWords(std::string& out, const StatusBytes& bytes, const std::optional<StatusBytes>& previous, char lineEnd,
                         TextTranslation translate)
 {
@@ -123,8 +128,13 @@ std::optional<std::string> ExplainErrorCode(const std::string& code, TextTransla
     const auto [message, described] = DescribeCode(*read, translate);
     if (!described)
         return message;
-    // The description's lines, and the blanks that indent them, as one line.
-    std::string line = ErrorCodeText(*read) + ": ";
+    return ErrorCodeText(*read) + ": " + DescriptionOnOneLine(message);
+}
+
+std::string DescriptionOnOneLine(std::string_view message)
+{
+    // Its lines, and the blanks that indent them, as one line.
+    std::string line;
     for (std::size_t i = 0; i < message.size(); ++i) {
         if (message[i] != '\n') {
             line += message[i];

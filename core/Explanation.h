@@ -27,6 +27,9 @@ std::string ExplainStatusField(std::u32string_view text, TextTranslation transla
 // text that is no code.
 std::optional<std::string> ExplainErrorCode(const std::string& code, TextTranslation translate);
 
+// A code's description on one line, its indented lines joined by blanks.
+std::string DescriptionOnOneLine(std::string_view message);
+
 // Each flag that differs from one reading to the next, set (true) or
 // cleared (false), in catalogue order (byte by byte, bit by bit).
 template <class Visit>
@@ -40,6 +43,10 @@ void ForEachFlagChange(const StatusBytes& before, const StatusBytes& after, Visi
             visit(flag, is);
     }
 }
+
+// A flag named with its byte, where it stands alone (a chart's lane, a
+// summary's line): "байт 1: (4) Закончилась чековая лента".
+std::string FlagWithItsByte(const StatusFlag& flag, TextTranslation translate);
 
 // A log's status reading in words, its lines joined by `lineEnd`: the
 // first as ExplainStatus says it without the bytes, a later one what

@@ -23,7 +23,7 @@ std::unique_ptr<FormatWriter> MakeFormatWriter(Format format, ValueKind kind, Va
         return MakeTextWriter(source, translate);
     case Format::Brief:
         // A log's readings are already written in a few words.
-        if (kind == ValueKind::LogReading)
+        if (kind == ValueKind::LogReading || kind == ValueKind::LogSummary)
             return MakeTextWriter(source, translate);
         return MakeBriefWriter(source, translate);
     case Format::Json:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ErrorCodes.h"
+#include "core/LogSummary.h"
 #include "core/Scan.h"
 #include "core/StatusLine.h"
 #include "core/Translatable.h"
@@ -18,8 +19,9 @@ enum class Format { Text, Brief, Json, Csv, Excel };
 
 // What is decoded, and where the values come from: a value given as
 // arguments is answered in full for a person, a stream line by line. A
-// log's readings are of either kind, found within its lines.
-enum class ValueKind { Status, ErrorCode, LogReading };
+// log's readings are of either kind, found within its lines; its summary
+// is written once, at the end.
+enum class ValueKind { Status, ErrorCode, LogReading, LogSummary };
 enum class ValueSource { Arguments, Lines };
 
 class FormatWriter {
@@ -45,6 +47,9 @@ public:
 
     // What changed from one status line to the next.
     virtual void Difference(std::string& out, const StatusBytes& before, const StatusBytes& after) const = 0;
+
+    // What a log comes to (LogSummary), once it is read.
+    virtual void Summary(std::string& out, const LogSummary& summary) const = 0;
 
     // A reading found in a log: its line and time, the value, and for a
     // status line after the first what changed since the one before; an

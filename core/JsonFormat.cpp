@@ -138,6 +138,67 @@ public:
         out += '\n';
     }
 
+    // One object: the counts, the span, each code, each flag that changed
+    // and each receipt state shown. Times in the one form, or null.
+    void Summary(std::string& out, const LogSummary& summary) const override
+    {
+        JsonWriter json(out);
+        const auto time = [&json](std::string_view key, const std::optional<LogTime>& time) {
+            json.Key(key);
+            if (time)
+                json.String(TimeText(*time));
+            else
+                json.Null();
+        };
+        const auto count = [](std::uint64_t n) { return static_cast<long long>(n); };
+        json.BeginObject().Key("codes").BeginArray();
+        for (const LogSummary::CodeSeen& seen : summary.CodesSeen()) {
+            const CodeDescription description = DescribeCode(seen.code, translate_);
+            json.BeginObject()
+                .Key("class").Number(seen.code.errorClass)
+                .Key("code").String(ErrorCodeText(seen.code))
+                .Key("count").Number(count(seen.count))
+                .Key("described").Bool(description.described)
+                .Key("detail").Number(seen.code.detail);
+            time("first", seen.first);
+            time("last", seen.last);
+            json.Key("message");
+            if (description.described)
+                json.String(description.text);
+            else
+                json.Null();
+            json.EndObject();
+        }
+        json.EndArray().Key("errorCodes").Number(count(summary.Codes()));
+        time("first", summary.First());
+        json.Key("flags").BeginArray();
+        for (const LogSummary::FlagChanges& changes : summary.FlagsChanged()) {
+            const StatusFlag& flag = *changes.flag;
+            json.BeginObject()
+                .Key("bit").Number(flag.bit)
+                .Key("byte").Number(flag.byteIndex)
+                .Key("caption").String(CaptionIn(flag.caption, translate_))
+                .Key("cleared").Number(count(changes.cleared));
+            time("firstSet", changes.firstSet);
+            time("lastCleared", changes.lastCleared);
+            json.Key("msSet").Number(changes.msSet).Key("set").Number(count(changes.set)).Key("value").Number(flag.Value()).EndObject();
+        }
+        json.EndArray();
+        time("last", summary.Last());
+        json.Key("readings").Number(count(summary.Readings())).Key("receiptStates").BeginArray();
+        for (int state = 0; state < kReceiptStateCount; ++state) {
+            if (const std::uint64_t shown = summary.ReceiptStates()[static_cast<std::size_t>(state)])
+                json.BeginObject()
+                    .Key("caption").String(CaptionIn(ReceiptStateList[static_cast<std::size_t>(state)], translate_))
+                    .Key("count").Number(count(shown))
+                    .Key("value").Number(state)
+                    .EndObject();
+        }
+        json.EndArray().Key("statusLines").Number(count(summary.StatusLines())).Key("unreadable").Number(count(summary.Unreadable()));
+        json.EndObject();
+        out += '\n';
+    }
+
 private:
     // Written piece by piece, the flags and the state from pieces built once:
     // a log of status lines is long.

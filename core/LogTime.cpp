@@ -335,6 +335,7 @@ LogTime TimeAt(std::string_view text, std::size_t start, int year, bool wholeTex
     if (IsAsciiLetterOrDigit(after) || (wholeText && !at.AtEnd() && !(bracketed && after == ']')))
         return {};
     time.text = text.substr(from, at.At() - from);
+    time.known = true;
     return time;
 }
 
@@ -441,6 +442,7 @@ std::optional<LogTime> ReadTime(std::string_view text)
         && ValidDate({year, month, day})) {
         time.ms = DaysFrom2000(year, month, day) * kMsPerDay;
         time.dated = true;
+        time.known = true;
         time.text = text;
         return time;
     }
@@ -500,6 +502,16 @@ std::string TimeText(const LogTime& time)
     if (time.Known())
         AppendTime(text, time);
     return text;
+}
+
+void AppendDuration(std::string& out, std::int64_t ms)
+{
+    const std::int64_t seconds = std::max<std::int64_t>(ms, 0) / 1000;
+    AppendDigits(out, seconds / 3600, 1);
+    out += ':';
+    AppendDigits(out, seconds / 60 % 60, 2);
+    out += ':';
+    AppendDigits(out, seconds % 60, 2);
 }
 
 int CompareTimes(const LogTime& time, const LogTime& bound)

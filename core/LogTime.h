@@ -20,9 +20,10 @@ struct LogTime {
     Zone zone = Zone::None;
     bool dated = false;
     bool fraction = false; // written with a fraction of a second
-    std::string_view text; // as the log wrote it; empty for no time
+    bool known = false;    // false: no time
+    std::string_view text; // as the log wrote it, where it is still at hand
 
-    bool Known() const { return !text.empty(); }
+    bool Known() const { return known; }
 };
 
 inline constexpr std::int64_t kMsPerDay = 86400000;
@@ -48,6 +49,9 @@ std::int64_t MidnightOf(const LogTime& time);
 // "YYYY-MM-DD HH:MM:SS[.fff][Z|±HH:MM]", a clock alone "HH:MM:SS[.fff]".
 void AppendTime(std::string& out, const LogTime& time);
 std::string TimeText(const LogTime& time);
+
+// A span of time as "H:MM:SS".
+void AppendDuration(std::string& out, std::int64_t ms);
 
 // Where `time` stands against `bound` (negative before, 0 at, positive
 // after). A clock alone is compared by the clock where either has no date;

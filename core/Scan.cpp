@@ -543,8 +543,9 @@ void LogScan::Line(std::string_view text, std::uint64_t number, bool continues, 
         lineTime_ = TimeOfLine(text, year_);
         lineTimeText_.assign(lineTime_.text);
         lineTime_.text = lineTimeText_;
+        linePlaced_ = {};
         if (lineTime_.Known())
-            lastTime_ = Placed(lineTime_);
+            linePlaced_ = *(lastTime_ = Placed(lineTime_));
         if (lineTime_.dated)
             year_ = YearOf(lineTime_);
     }
@@ -612,7 +613,7 @@ bool LogScan::InSpan()
 
 void LogScan::Emitted(const FoundReading& reading, Emit emit)
 {
-    ScanRecord record{{}, lineNumber_, lineTime_, reading, std::nullopt};
+    ScanRecord record{{}, lineNumber_, lineTime_, linePlaced_, reading, std::nullopt};
     if (reading.kind == FoundReading::Kind::Status) {
         record.previous = previous_;
         previous_ = reading.bytes;

@@ -66,6 +66,9 @@ struct ScanRecord {
     std::string_view file; // named where the reader names it
     std::uint64_t line;
     LogTime time; // the line's own; none where it has none
+    // The same placed in the log: a clock alone with the date of the log's
+    // last dated line (the next day past midnight); none where the line has none.
+    LogTime placed;
     FoundReading reading;
     // The status line before, for a status line after the first.
     std::optional<StatusBytes> previous;
@@ -104,6 +107,7 @@ private:
     std::size_t carryFrom_ = 0;
     bool carryAttached_ = false;
     LogTime lineTime_;
+    LogTime linePlaced_;
     std::string lineTimeText_; // lineTime_.text's own copy, once the piece it lies in is gone
     // What the log's dated lines say, for the lines that have a clock alone.
     int year_ = 0;

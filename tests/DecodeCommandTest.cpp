@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -15,6 +17,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -597,6 +600,90 @@ TEST(DecodeLanguage, RussianUnlessAskedWhateverTheSystemSpeaks)
         ASSERT_TRUE(program.waitForFinished(10000));
         EXPECT_EQ(program.readAllStandardOutput().toStdString(), c.out) << c.arguments.join(' ').toStdString();
     }
+}
+
+} // namespace
+
+namespace {
+
+// A shift's log in a few numbers: codes with their counts and times, each
+// flag that changed with how long it stood set, the receipt states.
+TEST(DecodeCommand, SummarizesALogInEveryFormat)
+{
+    const std::string log = std::string(REGALO_TEST_LOGS) + "/shift.log";
+    const CommandRun text = Decode({"scan", "--summary", "--lang", "en", log});
+    EXPECT_EQ(text.exitCode, 0) << text.err;
+    EXPECT_EQ(text.out.substr(0, text.out.find("Error codes:")),
+              "Readings: 11 (status lines: 7, error codes: 4, unreadable: 0)\nTime: 2026-12-09 09:58:12.181 – 2026-12-09 10:00:17\n");
+    EXPECT_NE(text.out.find("  0E05 ×1, 2026-12-09 10:00:08 – 2026-12-09 10:00:08: Fiscal memory error! The time being set is earlier "
+                            "than the current time!\n"),
+              std::string::npos)
+        << text.out;
+    // Paper out from 10:00:01.250 to 10:00:11, and again from 10:00:14 to the end at 10:00:17.
+    EXPECT_NE(text.out.find("  byte 1: (4) Out of receipt paper: set 2, cleared 1; first set 2026-12-09 10:00:01.250, last cleared "
+                            "2026-12-09 10:00:11; set for 0:00:12 in all\n"),
+              std::string::npos)
+        << text.out;
+    EXPECT_NE(text.out.find("Receipt states:\n  8. Spare: 1\n  9. VOID mode: 6\n"), std::string::npos) << text.out;
+
+    const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(Decode({"scan", "--summary", "--json", log}).out)).object();
+    EXPECT_EQ(json["readings"].toInt(), 11);
+    EXPECT_EQ(json["codes"].toArray().size(), 4);
+    EXPECT_EQ(json["flags"].toArray()[0].toObject()["msSet"].toInt(), 12750);
+    EXPECT_EQ(json["receiptStates"].toArray()[1].toObject()["count"].toInt(), 6);
+
+    const std::string csv = Decode({"scan", "--summary", "--csv", log}).out;
+    EXPECT_EQ(csv.substr(0, csv.find('\n', csv.find('\n') + 1)),
+              "kind,code,byte,bit,value,caption,count,set,cleared,first,last,msSet\n"
+              "readings,,,,,,11,,,2026-12-09 09:58:12.181,2026-12-09 10:00:17,");
+    EXPECT_NE(csv.find("\nflag,,1,2,4,(4) Закончилась чековая лента,,2,1,2026-12-09 10:00:01.250,2026-12-09 10:00:11,12750\n"),
+              std::string::npos)
+        << csv;
+}
+
+// A growing log: each reading out within a second of its line, across a
+// rotation and a truncation; Ctrl-C ends it with 0 and the summary.
+TEST(DecodeCommand, FollowsAGrowingLog)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("driver.log");
+    const auto write = [&](const QString& file, const char* text, QIODevice::OpenMode mode) {
+        QFile log(file);
+        ASSERT_TRUE(log.open(mode));
+        log.write(text);
+    };
+    write(path, "2026-12-09 10:00:00 ST: 80 84 89 80 83 91\n", QIODevice::WriteOnly);
+    QProcess follower;
+    follower.start(QString::fromUtf8(REGALO_DECODE), {"scan", "--follow", "--brief", path});
+    ASSERT_TRUE(follower.waitForStarted());
+    std::string out;
+    const auto readsWithinASecond = [&](const std::string& expected) {
+        QElapsedTimer waited;
+        waited.start();
+        while (out.find(expected) == std::string::npos && waited.elapsed() < 1000) {
+            follower.waitForReadyRead(100);
+            out += follower.readAllStandardOutput().toStdString();
+        }
+        return out.find(expected) != std::string::npos;
+    };
+    EXPECT_TRUE(readsWithinASecond("1\t2026-12-09 10:00:00\t80 84 89 80 83 91\t")) << out;
+    write(path, "10:00:01 ERR 0x0501\n", QIODevice::Append);
+    EXPECT_TRUE(readsWithinASecond("2\t10:00:01\t0501\t")) << out;
+    ASSERT_TRUE(QFile::rename(path, path + ".1"));
+    write(path, "10:00:02 <- 80 80 89 80 83 91\n", QIODevice::WriteOnly);
+    EXPECT_TRUE(readsWithinASecond("1\t10:00:02\t80 80 89 80 83 91\t")) << out;
+    write(path, "10:00:03 err 0301\n", QIODevice::WriteOnly | QIODevice::Truncate);
+    EXPECT_TRUE(readsWithinASecond("1\t10:00:03\t0301\t")) << out;
+#ifndef _WIN32
+    // Wine turns no signal sent from here into Ctrl-C: windows/follow_test.sh does it there.
+    kill(static_cast<pid_t>(follower.processId()), SIGINT);
+    ASSERT_TRUE(follower.waitForFinished(2000));
+    EXPECT_EQ(follower.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(follower.exitCode(), 0);
+#else
+    follower.kill();
+    follower.waitForFinished();
+#endif
 }
 
 } // namespace

@@ -596,6 +596,10 @@ since the last emergency RAM reset!</translation>
         <source>Прочитанные байты:</source>
         <translation>Bytes read:</translation>
     </message>
+    <message>
+        <source>байт %1: %2</source>
+        <translation>byte %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Library</name>
@@ -978,6 +982,38 @@ Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
     <message>
         <source>состояние чека %1</source>
         <translation>receipt state %1</translation>
+    </message>
+    <message>
+        <source>Показаний нет.</source>
+        <translation>No readings.</translation>
+    </message>
+    <message>
+        <source>Показаний: %1 (строк статуса: %2, кодов ошибок: %3, не прочитано: %4)</source>
+        <translation>Readings: %1 (status lines: %2, error codes: %3, unreadable: %4)</translation>
+    </message>
+    <message>
+        <source>Время: %1 – %2</source>
+        <translation>Time: %1 – %2</translation>
+    </message>
+    <message>
+        <source>Коды ошибок:</source>
+        <translation>Error codes:</translation>
+    </message>
+    <message>
+        <source>%1 ×%2, %3 – %4: %5</source>
+        <translation>%1 ×%2, %3 – %4: %5</translation>
+    </message>
+    <message>
+        <source>Флаги, которые менялись:</source>
+        <translation>Flags that changed:</translation>
+    </message>
+    <message>
+        <source>%1: установлен %2, снят %3; впервые %4, в последний раз снят %5; всего установлен %6</source>
+        <translation>%1: set %2, cleared %3; first set %4, last cleared %5; set for %6 in all</translation>
+    </message>
+    <message>
+        <source>Состояния чека:</source>
+        <translation>Receipt states:</translation>
     </message>
 </context>
 <context>
@@ -1398,6 +1434,18 @@ Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
         <translation>say what to decode: status, error, list, diff or scan</translation>
     </message>
     <message>
+        <source>--%1 %2: это не время; нужно, например, 2026-12-09 10:00:00 или 10:00:00</source>
+        <translation>--%1 %2: not a time; write, for example, 2026-12-09 10:00:00 or 10:00:00</translation>
+    </message>
+    <message>
+        <source>в заданном промежутке нет ни строки статуса, ни кода ошибки</source>
+        <translation>no status line or error code in the given span</translation>
+    </message>
+    <message>
+        <source>в журнале нет ни строки статуса, ни кода ошибки</source>
+        <translation>no status line or error code in the log</translation>
+    </message>
+    <message>
         <source>Использование:
   regalo-decode status БАЙТЫ...     шесть байтов статуса, например 80 80 89 80 80 80
   regalo-decode error КОД           четырёхзначный код ошибки, например 0501
@@ -1417,6 +1465,11 @@ Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
   --excel       то же для Excel: UTF-8 с BOM, точка с запятой, CR LF
   --changes     (scan) только строки статуса, отличные от предыдущей, и все коды
   --any         (scan) любые шесть байтов, не только с битом 7 в каждом
+  --summary     (scan) вместо записей - итог журнала: какие коды ошибок были, сколько
+                раз, когда впервые и в последний раз; какие флаги менялись, сколько
+                раз и как долго были установлены; какие состояния чека были
+  --follow      (scan) читать файл журнала, пока в него пишут (как tail -F, и после
+                ротации); Ctrl-C заканчивает с кодом 0 (и итогом, если --summary)
   --since ВРЕМЯ (scan) только показания с этого времени, например 2026-12-09 10:00:00
   --until ВРЕМЯ (scan) только показания до этого времени включительно; показание
                 без своего времени берёт последнее время перед ним
@@ -1445,6 +1498,12 @@ Options:
   --excel       the same for Excel: UTF-8 with a BOM, semicolons, CR LF
   --changes     (scan) only status lines that differ from the one before, and every code
   --any         (scan) any six bytes, not only those with bit 7 set in each
+  --summary     (scan) instead of the records, what the log comes to: which error codes
+                came, how often, when first and last; which flags changed, how often
+                and for how long they stood set; which receipt states it showed
+  --follow      (scan) read a log file while it is written (as tail -F, across a
+                rotation too); Ctrl-C ends it with exit code 0 (and the summary,
+                with --summary)
   --since TIME  (scan) only readings from this time on, e.g. 2026-12-09 10:00:00
   --until TIME  (scan) only readings up to this time; a reading without a time
                 of its own takes the last time before it
@@ -1456,20 +1515,12 @@ Options:
 </translation>
     </message>
     <message>
-        <source>--changes, --any, --since и --until - для scan</source>
-        <translation>--changes, --any, --since and --until are for scan</translation>
+        <source>--changes, --any, --since, --until, --summary и --follow - для scan</source>
+        <translation>--changes, --any, --since, --until, --summary and --follow are for scan</translation>
     </message>
     <message>
-        <source>--%1 %2: это не время; нужно, например, 2026-12-09 10:00:00 или 10:00:00</source>
-        <translation>--%1 %2: not a time; write, for example, 2026-12-09 10:00:00 or 10:00:00</translation>
-    </message>
-    <message>
-        <source>в заданном промежутке нет ни строки статуса, ни кода ошибки</source>
-        <translation>no status line or error code in the given span</translation>
-    </message>
-    <message>
-        <source>в журнале нет ни строки статуса, ни кода ошибки</source>
-        <translation>no status line or error code in the log</translation>
+        <source>--follow следит за одним файлом журнала: назовите его</source>
+        <translation>--follow follows one log file: name it</translation>
     </message>
 </context>
 </TS>

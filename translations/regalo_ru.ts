@@ -581,6 +581,10 @@
         <source>Прочитанные байты:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>байт %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Library</name>
@@ -948,6 +952,38 @@
     </message>
     <message>
         <source>состояние чека %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Показаний нет.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Показаний: %1 (строк статуса: %2, кодов ошибок: %3, не прочитано: %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Время: %1 – %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коды ошибок:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ×%2, %3 – %4: %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Флаги, которые менялись:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: установлен %2, снят %3; впервые %4, в последний раз снят %5; всего установлен %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Состояния чека:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1370,6 +1406,18 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>--%1 %2: это не время; нужно, например, 2026-12-09 10:00:00 или 10:00:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>в заданном промежутке нет ни строки статуса, ни кода ошибки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>в журнале нет ни строки статуса, ни кода ошибки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Использование:
   regalo-decode status БАЙТЫ...     шесть байтов статуса, например 80 80 89 80 80 80
   regalo-decode error КОД           четырёхзначный код ошибки, например 0501
@@ -1389,6 +1437,11 @@
   --excel       то же для Excel: UTF-8 с BOM, точка с запятой, CR LF
   --changes     (scan) только строки статуса, отличные от предыдущей, и все коды
   --any         (scan) любые шесть байтов, не только с битом 7 в каждом
+  --summary     (scan) вместо записей - итог журнала: какие коды ошибок были, сколько
+                раз, когда впервые и в последний раз; какие флаги менялись, сколько
+                раз и как долго были установлены; какие состояния чека были
+  --follow      (scan) читать файл журнала, пока в него пишут (как tail -F, и после
+                ротации); Ctrl-C заканчивает с кодом 0 (и итогом, если --summary)
   --since ВРЕМЯ (scan) только показания с этого времени, например 2026-12-09 10:00:00
   --until ВРЕМЯ (scan) только показания до этого времени включительно; показание
                 без своего времени берёт последнее время перед ним
@@ -1401,19 +1454,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--changes, --any, --since и --until - для scan</source>
+        <source>--changes, --any, --since, --until, --summary и --follow - для scan</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--%1 %2: это не время; нужно, например, 2026-12-09 10:00:00 или 10:00:00</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>в заданном промежутке нет ни строки статуса, ни кода ошибки</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>в журнале нет ни строки статуса, ни кода ошибки</source>
+        <source>--follow следит за одним файлом журнала: назовите его</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

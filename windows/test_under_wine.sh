@@ -48,6 +48,8 @@ echo "   libregalo-1.dll: only Windows' own DLLs; exports $declared"
 ctest --test-dir "$build" --output-on-failure --timeout 600 --repeat until-pass:2
 echo "== Ctrl-C in regalo-decode.exe"
 bash "$here/ctrl_c_test.sh" "$build/cli/regalo-decode.exe" "$build/ctrl-c"
+echo "== regalo-decode.exe scan --follow"
+bash "$here/follow_test.sh" "$build/cli/regalo-decode.exe" "$build/follow"
 echo "== smoke test of Regalo_Vespera.exe"
 bash "$here/smoke_test.sh" "$build/app/Regalo_Vespera.exe" "$build/smoke"
 echo "== the installer"
