@@ -188,7 +188,8 @@ TEST(DecodeCommand, ExitCodesTellBadInputFromMisuse)
         {{"error", "--json", "\xef\xbb\xbf" "0501"}, 1, "\"\\u{FEFF}0501\": wrong length: 5 characters"},
         {{"error", "\xef\xbb\xbf" "0501"}, 1, "\"\\u{FEFF}0501\": wrong length: 5 characters"},
         {{"decode\xff"}, 2, "unknown command \"decode\\xff\""},
-        {{"status", "--changes", "80 80 80 80 80 80"}, 2, "--changes, --any, --since and --until are for scan"},
+        {{"status", "--changes", "80 80 80 80 80 80"}, 2, "--changes, --any, --since, --until, --summary and --follow are for scan"},
+        {{"scan", "--follow", "a.log", "b.log"}, 2, "--follow follows one log file: name it"},
         {{"scan", "--since", "yesterday"}, 2, "--since \"yesterday\": not a time"},
         // A log without readings, and one that cannot be read, are no success.
         {{"scan"}, 1, "no status line or error code in the log"},
