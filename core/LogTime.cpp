@@ -519,8 +519,9 @@ int CompareTimes(const LogTime& time, const LogTime& bound)
     std::int64_t a = time.ms;
     std::int64_t b = bound.ms;
     if (!time.dated || !bound.dated) {
-        a -= time.dated ? MidnightOf(time) : 0;
-        b -= bound.dated ? MidnightOf(bound) : 0;
+        // By the clock: a clock alone may stand on a later day of its log.
+        a -= MidnightOf(time);
+        b -= MidnightOf(bound);
     } else if (time.zone != LogTime::Zone::None && bound.zone != LogTime::Zone::None) {
         a -= time.offsetMinutes * 60000LL;
         b -= bound.offsetMinutes * 60000LL;

@@ -588,14 +588,16 @@ LogTime LogScan::Placed(const LogTime& time)
     LogTime placed = time;
     if (time.dated) {
         midnight_ = MidnightOf(time);
-    } else if (midnight_) {
-        // A clock that goes back past midnight has started the next day.
-        placed.ms += *midnight_;
+        dateKnown_ = true;
+    } else {
+        // A clock that goes back past midnight has started the next day;
+        // without a date before it, the log's first day is day 0.
+        placed.ms += midnight_.value_or(0);
         if (placed.ms + kMsPerDay / 2 < lastPlaced_) {
-            *midnight_ += kMsPerDay;
+            midnight_ = midnight_.value_or(0) + kMsPerDay;
             placed.ms += kMsPerDay;
         }
-        placed.dated = true;
+        placed.dated = dateKnown_;
     }
     lastPlaced_ = placed.ms;
     return placed;

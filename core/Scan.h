@@ -112,6 +112,7 @@ private:
     // What the log's dated lines say, for the lines that have a clock alone.
     int year_ = 0;
     std::optional<std::int64_t> midnight_;
+    bool dateKnown_ = false;
     std::int64_t lastPlaced_ = 0;
     std::optional<LogTime> lastTime_;
 };

@@ -4,6 +4,7 @@
 #include "core/Explanation.h"
 #include "core/FormatParts.h"
 #include "core/Formats.h"
+#include "core/SummaryWords.h"
 #include "core/HexText.h"
 
 #include <algorithm>
@@ -184,46 +185,20 @@ public:
     // each receipt state shown.
     void Summary(std::string& out, const LogSummary& summary) const override
     {
-        const auto time = [](const std::optional<LogTime>& time) { return time ? TimeText(*time) : std::string("-"); };
-        const auto count = [](std::uint64_t n) { return std::to_string(n); };
-        if (summary.Readings() == 0) {
-            out += Label(QT_TRANSLATE_NOOP("Report", "Показаний нет."), {}, translate_) + '\n';
-            return;
-        }
-        out += Label(QT_TRANSLATE_NOOP("Report", "Показаний: %1 (строк статуса: %2, кодов ошибок: %3, не прочитано: %4)"),
-                     {count(summary.Readings()), count(summary.StatusLines()), count(summary.Codes()), count(summary.Unreadable())},
-                     translate_)
-               + '\n';
-        if (summary.First())
-            out += Label(QT_TRANSLATE_NOOP("Report", "Время: %1 – %2"), {time(summary.First()), time(summary.Last())}, translate_) + '\n';
-        if (!summary.CodesSeen().empty()) {
-            out += Label(QT_TRANSLATE_NOOP("Report", "Коды ошибок:"), {}, translate_) + '\n';
-            for (const LogSummary::CodeSeen& seen : summary.CodesSeen()) {
-                const std::string message = DescriptionOnOneLine(DescribeCode(seen.code, translate_).text);
-                out += "  "
-                       + Label(QT_TRANSLATE_NOOP("Report", "%1 ×%2, %3 – %4: %5"),
-                               {ErrorCodeText(seen.code), count(seen.count), time(seen.first), time(seen.last), message}, translate_)
-                       + '\n';
-            }
-        }
-        const std::vector<LogSummary::FlagChanges> flags = summary.FlagsChanged();
-        if (!flags.empty()) {
-            out += Label(QT_TRANSLATE_NOOP("Report", "Флаги, которые менялись:"), {}, translate_) + '\n';
-            for (const LogSummary::FlagChanges& changes : flags) {
-                std::string set;
-                AppendDuration(set, changes.msSet);
-                out += "  "
-                       + Label(QT_TRANSLATE_NOOP("Report", "%1: установлен %2, снят %3; впервые %4, в последний раз снят %5; всего установлен %6"),
-                               {FlagWithItsByte(*changes.flag, translate_), count(changes.set), count(changes.cleared), time(changes.firstSet),
-                                time(changes.lastCleared), set},
-                               translate_)
-                       + '\n';
-            }
-        }
-        out += Label(QT_TRANSLATE_NOOP("Report", "Состояния чека:"), {}, translate_) + '\n';
-        for (std::size_t state = 0; state < kReceiptStateCount; ++state) {
-            if (const std::uint64_t shown = summary.ReceiptStates()[state])
-                out += "  " + std::string(ReceiptStateCaptions(translate_)[state]) + ": " + count(shown) + '\n';
+        const SummaryWords words = WordsOf(summary, translate_);
+        const auto line = [&out](const std::string& text, const char* indent = "") {
+            if (!text.empty())
+                out += indent + text + '\n';
+        };
+        line(words.counts);
+        line(words.span);
+        for (const auto& [heading, lines] : {std::pair{&words.codesHeading, &words.codes}, std::pair{&words.flagsHeading, &words.flags},
+                                             std::pair{&words.statesHeading, &words.states}}) {
+            if (lines->empty())
+                continue;
+            line(*heading);
+            for (const std::string& text : *lines)
+                line(text, "  ");
         }
     }
 

@@ -50,15 +50,26 @@
 // The log's calls, on a module of their own (LogPage.cpp) that the page
 // loads when a log is first opened, and calls where it reads the log: in a
 // worker.
+// A filter is a pair: what it shows (LogTimeline::Filter, whose numbers the
+// boundary gives the script as logFilters) and which flag or code.
 #define REGALO_LOG_CALLS(CALL)                                                                                      \
     CALL(logStart, void, none, ())                                                                                  \
     CALL(logFeed, void, none, (const char* bytes, int size))                                                        \
     CALL(logEnd, void, none, ())                                                                                    \
     CALL(logFound, const char*, json, ())                                                                           \
-    CALL(logShow, const char*, json, (int filter, int value))                                                       \
+    CALL(logShow, const char*, json, (int filter, int value, bool changesOnly))                                     \
     CALL(logChoices, const char*, json, (bool english))                                                             \
     CALL(logRows, const char*, json, (int from, int count, bool english))                                           \
-    CALL(logChart, const char*, json, (int columns, bool english))
+    CALL(logChart, const char*, json, (int width, bool english))                                                    \
+    CALL(logSummary, const char*, json, (bool english))
+
+// The build's own calls (Prerender.cpp), on the module the build runs in
+// node: every text in both languages, how the controls are numbered, and
+// this boundary for the script. The page never makes them.
+#define REGALO_BUILD_CALLS(CALL)                                                                                    \
+    CALL(texts, const char*, json, (bool english))                                                                  \
+    CALL(controls, const char*, json, ())                                                                           \
+    CALL(boundary, const char*, json, ())
 
 // The fields as the calls number them.
 enum PageField { kStatusField = 1, kErrorCodeField = 2 };
@@ -67,5 +78,6 @@ enum PageField { kStatusField = 1, kErrorCodeField = 2 };
 extern "C" {
 REGALO_PAGE_CALLS(REGALO_DECLARE_PAGE_CALL)
 REGALO_LOG_CALLS(REGALO_DECLARE_PAGE_CALL)
+REGALO_BUILD_CALLS(REGALO_DECLARE_PAGE_CALL)
 }
 #undef REGALO_DECLARE_PAGE_CALL

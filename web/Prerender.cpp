@@ -5,6 +5,7 @@
 #include "core/StatusFlagCatalogue.h"
 #include "core/Translatable.h"
 #include "form/Form1Controls.h"
+#include "form/LogTimeline.h"
 #include "web/EnglishTexts.h"
 #include "web/PageCalls.h"
 #include "web/ScriptText.h"
@@ -40,6 +41,7 @@ constexpr std::pair<const char*, const char*> kPageWords[] = {
     {"ArrowLeft", QT_TRANSLATE_NOOP("Page", "Влево")},
     {"ArrowRight", QT_TRANSLATE_NOOP("Page", "Вправо")},
     {"Backspace", QT_TRANSLATE_NOOP("Page", "Стереть")},
+    {"Enter", QT_TRANSLATE_NOOP("Page", "Ввод")},
     {"log", QT_TRANSLATE_NOOP("Page", "Журнал")},
     {"logOpen", QT_TRANSLATE_NOOP("Page", "Открыть журнал")},
     {"logHint", QT_TRANSLATE_NOOP("Page", "или перетащите файл на страницу, или вставьте строки журнала вне полей. Журнал читается здесь и никуда не отправляется.")},
@@ -56,8 +58,9 @@ constexpr std::pair<const char*, const char*> kPageWords[] = {
     {"logLine", QT_TRANSLATE_NOOP("Page", "Строка")},
     {"logValue", QT_TRANSLATE_NOOP("Page", "Показание")},
     {"logWords", QT_TRANSLATE_NOOP("Page", "Что изменилось")},
-    {"logErrors", QT_TRANSLATE_NOOP("Page", "Ошибки")},
-    {"logChart", QT_TRANSLATE_NOOP("Page", "Флаги, менявшиеся в журнале, и ошибки по времени; те же показания - в таблице")},
+    {"logChanges", QT_TRANSLATE_NOOP("Page", "Только изменения")},
+    {"logBack", QT_TRANSLATE_NOOP("Page", "К журналу")},
+    {"logChart", QT_TRANSLATE_NOOP("Page", "Состояние чека, флаги, менявшиеся в журнале, и ошибки по времени; те же показания - в таблице")},
 };
 
 // A caption in another script than the page's language: Latin letters and
@@ -156,6 +159,11 @@ std::string Boundary()
 #undef REGALO_PAGE_CALL_ANSWER
     json.EndObject()
         .Key("fields").BeginObject().Key("errorCode").Number(kErrorCodeField).Key("status").Number(kStatusField).EndObject()
+        .Key("logFilters").BeginObject()
+        .Key("all").Number(static_cast<int>(LogTimeline::Filter::All))
+        .Key("code").Number(static_cast<int>(LogTimeline::Filter::Code))
+        .Key("flag").Number(static_cast<int>(LogTimeline::Filter::Flag))
+        .EndObject()
         .EndObject();
     return out;
 }

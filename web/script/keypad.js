@@ -1,5 +1,5 @@
-// A phone's keypad of hexadecimal digits, arrows and an eraser, under the
-// field that has the focus.
+// A phone's keypad of hexadecimal digits, arrows, an eraser and Enter (in
+// the code field, the code translated), under the field that has the focus.
 import { $, touch } from './dom.js';
 import { fieldNumber, fields } from './draw.js';
 import { act } from './events.js';
@@ -9,7 +9,8 @@ import { words } from './texts.js';
 
 export function buildKeypad() {
   const keypad = $('keypad');
-  const keys = [...'0123456789ABCDEF'].map((k) => [k, k]).concat([['ArrowLeft', '←'], ['ArrowRight', '→'], ['Backspace', '⌫']]);
+  const keys = [...'0123456789ABCDEF'].map((k) => [k, k])
+    .concat([['ArrowLeft', '←'], ['ArrowRight', '→'], ['Backspace', '⌫'], ['Enter', '⏎']]);
   for (const [key, caption] of keys) {
     const button = document.createElement('button');
     button.type = 'button';

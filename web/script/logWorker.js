@@ -8,7 +8,7 @@ export function logWorker() {
   let host = null;
   const waiting = [];
   onmessage = async ({ data }) => {
-    if (!data.module) {
+    if (data.kind !== 'start') {
       if (host) host(data);
       else waiting.push(data);
       return;

@@ -18,7 +18,7 @@ export function applyTexts(language) {
   $('copied').textContent = '';
   $('build').textContent = page.build.replace('%1', document.documentElement.dataset.build);
   if (!app.page) $('loading').textContent = document.body.dataset.failed ? page.failed : page.loading;
-  for (const button of $('keypad').querySelectorAll('[data-key^=A], [data-key=Backspace]')) {
+  for (const button of $('keypad').querySelectorAll('[data-key^=A], [data-key=Backspace], [data-key=Enter]')) {
     if (page[button.dataset.key]) button.setAttribute('aria-label', page[button.dataset.key]);
   }
   $('lang-ru').setAttribute('aria-pressed', String(language === 'ru'));

@@ -28,20 +28,21 @@ const suites = {
     assert.equal(names.length, 48);
     assert.ok(names.every((name) => name.length > 0), 'every box has its caption');
     assert.equal(await tab.evaluate(() => document.activeElement.id), 'MaskEdit1');
-    // The window's arrangement: two columns of three groups, the list beside byte 2's first boxes, the error row below.
+    // The window's groups: two columns of three, the list beside byte 2's
+    // first boxes; the code's row above them, on a laptop's first screen.
     const layout = await tab.evaluate(() => {
       const rect = (id) => document.getElementById(id).getBoundingClientRect();
       return {
         columns: rect('GroupBox2').left > rect('GroupBox1').right && rect('GroupBox2').top === rect('GroupBox1').top,
         rows: rect('GroupBox3').top > rect('GroupBox1').bottom && rect('GroupBox5').top > rect('GroupBox3').bottom,
         listBeside: rect('ComboBox1').left > rect('CheckBox33').right && rect('ComboBox1').top < rect('CheckBox35').top,
-        errorsBelow: rect('GroupBox7').top > rect('GroupBox6').bottom,
+        codeFirst: rect('GroupBox7').bottom < rect('GroupBox1').top,
       };
     });
-    assert.deepEqual(layout, { columns: true, rows: true, listBeside: true, errorsBelow: true });
+    assert.deepEqual(layout, { columns: true, rows: true, listBeside: true, codeFirst: true });
     // In the document, and so on a phone and in the tab order, the groups stand in byte order.
     assert.deepEqual(await tab.$$eval('fieldset', (groups) => groups.map((g) => g.id)),
-      ['GroupBox1', 'GroupBox3', 'GroupBox5', 'GroupBox2', 'GroupBox4', 'GroupBox6', 'GroupBox7']);
+      ['GroupBox7', 'GroupBox1', 'GroupBox3', 'GroupBox5', 'GroupBox2', 'GroupBox4', 'GroupBox6']);
     // The longest receipt state shows whole at every width: wrapped where it must be.
     for (const width of [320, 393, 800, 1000]) {
       await tab.setViewport({ width, height: 700 });
@@ -370,7 +371,8 @@ const suites = {
     const cases = [
       ['/%', {}, 400], ['/%ff', {}, 400], ['/%E0%A4%A', {}, 400], ['/leak', {}, 404], ['/../../etc/passwd', {}, 404],
       ['/', { method: 'POST' }, 405], ['/', { method: 'DELETE' }, 405], ['/', { method: 'TRACE' }, 405], ['/', { method: 'HEAD' }, 200],
-      ['/_headers', {}, 404], ['//sw.js', {}, 200, 'text/javascript'], ['/install-desktop.webp', {}, 200, 'image/webp'],
+      ['/_headers', {}, 404], ['/_headers/.', {}, 404], ['/_headers/x/..', {}, 404], ['/_headers%2f.', {}, 404],
+      ['//sw.js', {}, 200, 'text/javascript'], ['/install-desktop.webp', {}, 200, 'image/webp'],
     ];
     for (const [path, options, status, type] of cases) {
       const answer = await ask(path, options);
@@ -584,9 +586,10 @@ const suites = {
     await tab.waitForFunction(() => document.getElementById('log-status').textContent === 'cp1251.log: показаний найдено: 3.');
   },
 
-  // A log opened through LogFile: the records regalo-decode finds in the
-  // same logs, a chart of what changed, a filter, a row into the fields;
-  // a large log drawn a screenful at a time; pasted lines; English.
+  // A log opened through LogFile: the records and the summary regalo-decode
+  // finds in the same logs, "changes only", the chart's named lanes, a
+  // filter from the summary, a row into the fields and back to it; pasted
+  // lines in English; a log too long for a browser's element, reached by keys.
   async log({ tab, url }) {
     const logs = join(projectRoot, 'tests/logs');
     const expected = {};
@@ -595,43 +598,69 @@ const suites = {
       const [file, ...record] = line.split('\t');
       (expected[file] ||= []).push(record.join('\t'));
     }
-    const rows = () => tab.$$eval('#log-body tr:not(.spacer)', (all) => all.map((row) => [
-      row.querySelector('.line').textContent, row.querySelector('.time').textContent, row.className,
+    const rows = () => tab.$$eval('#log-body tr[data-index]', (all) => all.map((row) => [
+      row.querySelector('.line').textContent, row.querySelector('.time').textContent, row.dataset.kind,
       row.querySelector('.value').textContent].join('\t')));
-    const open = async (path, found) => {
+    const open = async (path, shownRows) => {
       await (await tab.$('#LogFile')).uploadFile(path);
-      await tab.waitForFunction((n) => document.querySelectorAll('#log-body tr:not(.spacer)').length === n
-        && document.getElementById('log-progress').hidden, {}, found);
+      await tab.waitForFunction((n) => document.getElementById('LogTimeline').getAttribute('aria-rowcount') === String(n + 1)
+        && document.getElementById('log-progress').hidden && document.querySelectorAll('#log-body tr[data-index]').length > 0, {}, shownRows);
     };
+    // The rows as drawn from the top, then the last one, reached by the keys.
+    const allRows = async (count) => {
+      const first = await rows();
+      await tab.focus('#LogTimeline');
+      await tab.keyboard.press('End');
+      await tab.waitForFunction((n) => document.querySelector(`#log-body tr[data-index="${n - 1}"]`), {}, count);
+      const last = await tab.$eval(`#log-body tr[data-index="${count - 1}"]`, (row) => [row.querySelector('.line').textContent,
+        row.querySelector('.time').textContent, row.dataset.kind, row.querySelector('.value').textContent].join('\t'));
+      await tab.keyboard.press('Home');
+      return [...first, last];
+    };
+    // Set before a log is shown, when the switch is not in sight yet.
+    const changesOnly = (on) => tab.$eval('#log-changes', (box, checked) => {
+      box.checked = checked;
+      box.dispatchEvent(new Event('change', { bubbles: true }));
+    }, on);
     await ready(tab, url);
+    await changesOnly(false);
     for (const [file, records] of Object.entries(expected)) {
       await open(join(logs, file), records.length);
-      assert.deepEqual(await rows(), records, file);
+      const seen = await allRows(records.length);
+      assert.deepEqual(seen, [...records.slice(0, seen.length - 1), records.at(-1)], file);
       assert.equal(await tab.$eval('#log-status', (e) => e.textContent), `${file}: показаний найдено: ${records.length}.`);
+      // The summary is regalo-decode's.
+      const summary = execFileSync(process.env.REGALO_DECODE, ['scan', '--summary', '--json', join(logs, file)], { encoding: 'utf8' });
+      assert.deepEqual(JSON.parse(await tab.$eval('#LogSummary', (e) => e.dataset.json)), JSON.parse(summary), file);
     }
-    // shift.log: the paper ran out and came back, the shift state changed, codes came.
+    // shift.log, changes only: 8 of its 11 rows, the table's count with them.
     await open(join(logs, 'shift.log'), expected['shift.log'].length);
-    const chart = await tab.$eval('#LogChart', (svg) => ({
-      lanes: [...svg.querySelectorAll('text.caption')].map((t) => t.textContent),
-      bars: svg.querySelectorAll('.set').length, marks: [...svg.querySelectorAll('.error title')].map((t) => t.textContent),
+    await changesOnly(true);
+    await tab.waitForFunction(() => document.getElementById('LogTimeline').getAttribute('aria-rowcount') === '9');
+    // Its chart: the receipt state, the flags named with their byte, each code with its count; ticks under them.
+    await tab.waitForFunction(() => document.querySelectorAll('#LogChart .lane').length > 0);
+    const chart = await tab.$eval('#LogChart', (element) => ({
+      lanes: [...element.querySelectorAll('.lane .name')].map((name) => name.textContent),
+      legend: [...element.querySelectorAll('.legend .entry')].map((entry) => entry.textContent),
+      ticks: element.querySelectorAll('.tick').length,
     }));
-    assert.deepEqual(chart.lanes, ['(4) Закончилась чековая лента', '(1) Состояние чека', 'Ошибки']);
-    assert.ok(chart.bars === 2, JSON.stringify(chart));
-    assert.deepEqual(chart.marks, ['0000', '0301', '0501', '0E05']);
-    // The first row in full, a later one in what changed.
-    const said = await tab.$$eval('#log-body td.words', (cells) => cells.map((c) => c.textContent));
-    assert.match(said[0], /^Статус регистратора - байт 2/);
-    assert.equal(said[1], 'Статус регистратора - байт 1 (состояние принтера): + (4) Закончилась чековая лента\n'
-      + 'Статус регистратора - байт 2 (состояние чека): + (1) Состояние чека\nСостояние чека: 8. Резерв → 9. Режим АННУЛИРОВАНИЕ');
-    // One code: its readings alone.
-    await tab.select('#log-filter', '2:3589');
-    await tab.waitForFunction(() => document.querySelectorAll('#log-body tr:not(.spacer)').length === 1);
+    assert.deepEqual(chart.lanes, ['Состояние чека', 'байт 1: (4) Закончилась чековая лента', 'байт 2: (1) Состояние чека',
+      '0501 ×1', '0E05 ×1', '0301 ×1', '0000 ×1']);
+    assert.deepEqual(chart.legend, ['8. Резерв', '9. Режим АННУЛИРОВАНИЕ']);
+    assert.ok(chart.ticks >= 3, JSON.stringify(chart));
+    // A code from the summary: its readings alone.
+    await tab.click('#LogSummary button[data-filter="2:3589"]');
+    await tab.waitForFunction(() => document.querySelectorAll('#log-body tr[data-index]').length === 1);
     assert.deepEqual((await rows()).map((row) => row.split('\t')[3]), ['0E05']);
-    // A row's reading goes into the fields; a code's into the code field.
-    await tab.click('#log-body tr:not(.spacer) .value button');
+    // A row's reading goes into the fields; the row stays marked, and the way back leads to it.
+    await tab.click('#log-body tr[data-index]');
     assert.equal((await shown(tab)).errorCode, '0E05');
+    assert.equal(await tab.$eval('#log-body tr.opened .value', (e) => e.textContent), '0E05');
+    await tab.click('#log-back');
+    assert.equal(await tab.evaluate(() => document.activeElement.id), 'LogTimeline');
+    assert.ok(await tab.$eval('#log-back', (e) => e.hidden));
     await tab.select('#log-filter', '0:0');
-    await tab.waitForFunction((n) => document.querySelectorAll('#log-body tr:not(.spacer)').length === n, {}, expected['shift.log'].length);
+    await tab.waitForFunction(() => document.getElementById('LogTimeline').getAttribute('aria-rowcount') === '9');
     await tab.click('#log-body tr:nth-child(3) td.words');
     assert.deepEqual((await shown(tab)).status, '80 84 89 80 83 91');
     // Lines pasted outside the fields, in English.
@@ -644,16 +673,26 @@ const suites = {
     await tab.waitForFunction(() => document.getElementById('log-status').textContent === 'Pasted lines: readings found: 2.');
     assert.equal(await tab.$eval('#log-body tr:nth-child(3) td.words', (e) => e.textContent),
       'Register status - byte 1 (printer state): + (1) Receipt paper running out\nReceipt state: 0. Document closed');
-    // 200,000 readings: the table has their count, and only a screenful of rows.
+    // 1.2 million readings, too tall for a browser's element at their
+    // height: the table has their count, a screenful of rows, and the keys
+    // reach the last one.
     const big = join(mkdtempSync(join(tmpdir(), 'regalo-log-')), 'big.log');
-    writeFileSync(big, Array.from({ length: 200000 }, (_, i) => `${String(i % 86400).padStart(6, '0')} ERR 0x0${i % 2 ? 501 : 301}`).join('\n'));
+    writeFileSync(big, Array.from({ length: 1200000 }, (_, i) => `ERR 0x0${i % 2 ? 501 : 301}`).join('\n'));
     await (await tab.$('#LogFile')).uploadFile(big);
-    await tab.waitForFunction(() => document.getElementById('LogTimeline').getAttribute('aria-rowcount') === '200001', { timeout: 60000 });
-    const table = await tab.$eval('#LogTimeline', (t) => ({ count: t.getAttribute('aria-rowcount'), drawn: t.querySelectorAll('tbody tr').length }));
-    assert.equal(table.count, '200001');
+    await tab.waitForFunction(() => document.getElementById('LogTimeline').getAttribute('aria-rowcount') === '1200001'
+      && document.getElementById('log-progress').hidden, { timeout: 60000 });
+    const table = await tab.$eval('#LogTimeline', (t) => ({ drawn: t.querySelectorAll('tbody tr').length, height: t.scrollHeight }));
     assert.ok(table.drawn < 200, `${table.drawn} rows laid out`);
+    assert.ok(table.height < 33554430, `${table.height} px`);
+    await tab.focus('#LogTimeline');
+    await tab.keyboard.press('End');
+    await tab.waitForFunction(() => [...document.querySelectorAll('#log-body td.line')].some((cell) => cell.textContent === '1200000'));
+    await tab.keyboard.press('ArrowUp');
+    await tab.waitForFunction(() => document.querySelector('#log-body tr.current .line').textContent === '1199999');
+    // Scrolled to the end: the last rows too.
+    await tab.$eval('#log-rows', (scroller) => { scroller.scrollTop = 0; });
     await tab.$eval('#log-rows', (scroller) => { scroller.scrollTop = scroller.scrollHeight; });
-    await tab.waitForFunction(() => [...document.querySelectorAll('#log-body td.line')].some((cell) => cell.textContent === '200000'));
+    await tab.waitForFunction(() => [...document.querySelectorAll('#log-body td.line')].some((cell) => cell.textContent === '1200000'));
   },
 
   // A phone: one column, nothing sideways, big enough targets, the keypad under the field.
@@ -716,7 +755,7 @@ const suites = {
       assert.deepEqual(violations, [], `${device ? 'phone' : 'computer'}, ${scheme}`);
     }
     assert.deepEqual(await tab.$$eval('#keypad [aria-label]', (keys) => keys.map((k) => k.getAttribute('aria-label'))),
-      ['Влево', 'Вправо', 'Стереть']);
+      ['Влево', 'Вправо', 'Стереть', 'Ввод']);
     assert.deepEqual(await tab.$$eval('.boxes span[lang=en]', (spans) => spans.map((s) => s.textContent)),
       ['(1) SIMError', '(2) Memory Card Error', '(8) Memory Card Error (hardware)']);
 

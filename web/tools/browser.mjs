@@ -67,7 +67,7 @@ export function shown(tab) {
   return tab.evaluate(() => ({
     status: document.getElementById('MaskEdit1').value,
     errorCode: document.getElementById('MaskEdit2').value,
-    ticked: [...document.querySelectorAll('input[type=checkbox]')].filter((b) => b.checked).map((b) => Number(b.id.slice(8))).sort((a, b) => a - b),
+    ticked: [...document.querySelectorAll('input[id^=CheckBox]')].filter((b) => b.checked).map((b) => Number(b.id.slice(8))).sort((a, b) => a - b),
     receiptState: document.getElementById('ComboBox1').selectedIndex,
     description: document.getElementById('Label1').textContent,
     message: document.getElementById('message').textContent,

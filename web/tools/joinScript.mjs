@@ -7,6 +7,8 @@ import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 
 const IMPORT = /^import \{[^}]*\} from '\.\/([\w.]+)';\n/gm;
+// A module that grows past this does more than one thing: split it.
+const LONGEST_MODULE = 250;
 
 export function joinScript(folder, entry = 'main.js', start = 'main') {
   const order = [];
@@ -14,6 +16,8 @@ export function joinScript(folder, entry = 'main.js', start = 'main') {
     if (order.includes(file)) return;
     if (path.includes(file)) throw new Error(`the page's modules import each other: ${[...path, file].join(' -> ')}`);
     const text = readFileSync(join(folder, file), 'utf8');
+    const lines = text.split('\n').length - 1;
+    if (lines > LONGEST_MODULE) throw new Error(`web/script/${file} has ${lines} lines, more than ${LONGEST_MODULE}: split it by concern`);
     for (const [, dependency] of text.matchAll(IMPORT)) visit(dependency, [...path, file]);
     order.push(file);
   };

@@ -48,9 +48,11 @@ function pathOf(target) {
 // The file a request names inside `root`, symbolic links resolved; null for anything else.
 async function fileFor(root, url) {
   const path = pathOf(url);
-  if (path.includes('\0') || PRIVATE.has(basename(path))) return null;
+  if (path.includes('\0')) return null;
   try {
     const file = await realpath(resolve(root, `.${path.endsWith('/') ? `${path}index.html` : path}`));
+    // Judged by the file it comes to, however the path spells it ("/_headers/.").
+    if (PRIVATE.has(basename(file))) return null;
     return file.startsWith(root + sep) && (await stat(file)).isFile() ? file : null;
   } catch {
     return null;
