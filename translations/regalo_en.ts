@@ -600,6 +600,10 @@ since the last emergency RAM reset!</translation>
         <source>байт %1: %2</source>
         <translation>byte %1: %2</translation>
     </message>
+    <message>
+        <source>Состояние чека</source>
+        <translation>Receipt state</translation>
+    </message>
 </context>
 <context>
     <name>Library</name>
@@ -794,10 +798,6 @@ since the last emergency RAM reset!</translation>
         <translation>all readings</translation>
     </message>
     <message>
-        <source>код</source>
-        <translation>code</translation>
-    </message>
-    <message>
         <source>Время</source>
         <translation>Time</translation>
     </message>
@@ -814,12 +814,20 @@ since the last emergency RAM reset!</translation>
         <translation>What changed</translation>
     </message>
     <message>
-        <source>Ошибки</source>
-        <translation>Errors</translation>
+        <source>Ввод</source>
+        <translation>Enter</translation>
     </message>
     <message>
-        <source>Флаги, менявшиеся в журнале, и ошибки по времени; те же показания - в таблице</source>
-        <translation>Flags that changed in the log, and errors, over time; the same readings are in the table</translation>
+        <source>Только изменения</source>
+        <translation>Changes only</translation>
+    </message>
+    <message>
+        <source>К журналу</source>
+        <translation>Back to the log</translation>
+    </message>
+    <message>
+        <source>Состояние чека, флаги, менявшиеся в журнале, и ошибки по времени; те же показания - в таблице</source>
+        <translation>The receipt state, the flags that changed in the log and the errors over time; the same readings are in the table</translation>
     </message>
 </context>
 <context>

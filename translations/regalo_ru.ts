@@ -585,6 +585,10 @@
         <source>байт %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Состояние чека</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Library</name>
@@ -779,10 +783,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>код</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Время</source>
         <translation type="unfinished"></translation>
     </message>
@@ -799,11 +799,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ошибки</source>
+        <source>Ввод</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Флаги, менявшиеся в журнале, и ошибки по времени; те же показания - в таблице</source>
+        <source>Только изменения</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>К журналу</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Состояние чека, флаги, менявшиеся в журнале, и ошибки по времени; те же показания - в таблице</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -53,7 +53,6 @@ constexpr std::pair<const char*, const char*> kPageWords[] = {
     {"logPasted", QT_TRANSLATE_NOOP("Page", "Вставленные строки")},
     {"logFilter", QT_TRANSLATE_NOOP("Page", "Показать")},
     {"logAll", QT_TRANSLATE_NOOP("Page", "все показания")},
-    {"logCode", QT_TRANSLATE_NOOP("Page", "код")},
     {"logTime", QT_TRANSLATE_NOOP("Page", "Время")},
     {"logLine", QT_TRANSLATE_NOOP("Page", "Строка")},
     {"logValue", QT_TRANSLATE_NOOP("Page", "Показание")},
