@@ -32,14 +32,27 @@ for (const [language, languages] of [['ru', ['ru-RU']], ['en', ['en-US']]]) {
     await tab.close();
   }
 }
-// A shift's log read into the timeline, its chart above it.
-{
-  const tab = await openTab(browser, { languages: ['ru-RU'], viewport: { width: 1000, height: 860 } });
-  await ready(tab, url);
-  await (await tab.$('#LogFile')).uploadFile(join(projectRoot, 'tests/logs/shift.log'));
-  await tab.waitForFunction(() => document.getElementById('log-progress').hidden && document.querySelectorAll('#LogChart .set').length > 0);
-  await (await tab.$('#log')).screenshot({ path: `${out}/web-log-ru.png` });
-  await tab.close();
+// A shift's log on a computer and on a phone, light and dark: its summary,
+// the chart and the rows, the page scrolled to it.
+for (const [kind, device] of [['desktop', null], ['phone', puppeteer.devices['Pixel 5']]]) {
+  for (const scheme of ['light', 'dark']) {
+    const tab = await openTab(browser, { languages: ['ru-RU'], device, viewport: { width: 1000, height: 860 } });
+    await tab.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
+    await ready(tab, url);
+    await (await tab.$('#LogFile')).uploadFile(join(projectRoot, 'tests/logs/driver.log'));
+    await tab.waitForFunction(() => document.getElementById('log-progress').hidden && document.querySelectorAll('#LogChart .lane').length > 0);
+    const name = `${out}/web-log-${kind}${scheme === 'dark' ? '-dark' : ''}.png`;
+    if (device) {
+      // What a phone shows of it, a screen at a time: the chart, then the rows.
+      await tab.$eval('#LogChart', (chart) => chart.scrollIntoView());
+      await tab.screenshot({ path: name });
+      await tab.$eval('#log-rows', (rows) => rows.scrollIntoView());
+      await tab.screenshot({ path: name.replace('.png', '-rows.png') });
+    } else {
+      await (await tab.$('#log')).screenshot({ path: name });
+    }
+    await tab.close();
+  }
 }
 await browser.close();
 server.close();
