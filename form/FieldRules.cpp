@@ -1,9 +1,6 @@
 #include "form/FieldRules.h"
 
 #include "core/Cp1251.h"
-#include "form/ErrorCodeRow.h"
-
-#include <algorithm>
 #include "core/ErrorCodes.h"
 #include "core/Explanation.h"
 #include "core/HexText.h"
@@ -12,6 +9,7 @@
 #include "core/StatusLine.h"
 #include "core/Utf8.h"
 
+#include <algorithm>
 #include <utility>
 
 std::optional<int> AcceptFieldChange(MaskEditModel& field, std::string& lastText)
@@ -61,13 +59,13 @@ MaskEditModel::PasteJudgement JudgeCodePaste(std::u32string_view clip)
     return Judged(PastedErrorCode(ToUtf8(clip)));
 }
 
-FieldsExplained ExplainFields(const MaskEditModel& status, const ErrorCodeRow& row, TextTranslation translate)
+FieldsExplained ExplainFields(const MaskEditModel& status, const std::optional<std::string>& translatedCode, TextTranslation translate)
 {
     const StatusFieldReading reading = ReadStatusField(status.Text());
     FieldsExplained explained{ExplainStatusField(status.Text(), translate), false};
     explained.read = std::find(reading.read.begin(), reading.read.end(), true) != reading.read.end();
-    if (const auto code = row.TranslatedCode()) {
-        if (const auto line = ExplainErrorCode(*code, translate)) {
+    if (translatedCode) {
+        if (const auto line = ExplainErrorCode(*translatedCode, translate)) {
             explained.text += "\n\n" + *line;
             explained.read = true;
         }

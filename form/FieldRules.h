@@ -22,8 +22,6 @@ std::optional<int> AcceptFieldChange(MaskEditModel& field, std::string& lastText
 MaskEditModel::PasteJudgement JudgeStatusPaste(std::u32string_view clip);
 MaskEditModel::PasteJudgement JudgeCodePaste(std::u32string_view clip);
 
-class ErrorCodeRow;
-
 // The status field and the code the row translated, in words, a blank line
 // between them: what the boxes and the label show, never more. A status
 // field that cannot be read whole says why and explains what can be read;
@@ -33,4 +31,4 @@ struct FieldsExplained {
     // Whether anything was read: a byte of the status field, or a code.
     bool read = false;
 };
-FieldsExplained ExplainFields(const MaskEditModel& status, const ErrorCodeRow& row, TextTranslation translate);
+FieldsExplained ExplainFields(const MaskEditModel& status, const std::optional<std::string>& translatedCode, TextTranslation translate);

@@ -99,6 +99,12 @@ void StatusBinding::SelectReceiptState(int state)
     pendingReceiptState_ = state;
 }
 
+void StatusBinding::Open(std::u32string_view line)
+{
+    field_.Paste(line);
+    field_.PlaceCaret(0);
+}
+
 void StatusBinding::ReceiptStateChosen(int state)
 {
     const auto scope = Scope();

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // The status field, the 48 flag boxes and the receipt-state list kept in
 // step, without any widget: the window and the web page both run it.
@@ -43,6 +44,10 @@ public:
     void SetChecked(int byteIndex, int bit, bool checked);
     // The user chose an entry of the list.
     void ReceiptStateChosen(int state);
+    // A status line put in as pasted, the caret then on the first digit as
+    // after an assignment, so that typing replaces it at once: what a link,
+    // the command line or a log's row opens the field with.
+    void Open(std::u32string_view line);
 
     // The byte a panel's boxes stand for; bit 7 is always set.
     unsigned PanelValue(int byteIndex) const;

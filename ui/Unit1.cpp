@@ -340,11 +340,8 @@ void TForm1::Button3Click(QObject*)
 
 void TForm1::OpenWith(const std::string& statusLine, const std::string& code)
 {
-    if (!statusLine.empty()) {
-        MaskEdit1->Model().Paste(QString::fromStdString(statusLine).toStdU32String());
-        // As after an assignment: typing replaces the reading at once.
-        MaskEdit1->Model().PlaceCaret(0);
-    }
+    if (!statusLine.empty())
+        FBinding->Open(QString::fromStdString(statusLine).toStdU32String());
     if (!code.empty()) {
         FErrorCodeRow->Open(QString::fromStdString(code).toStdU32String(), CurrentTranslation());
         ShowDescription();
@@ -353,7 +350,7 @@ void TForm1::OpenWith(const std::string& statusLine, const std::string& code)
 
 void TForm1::CopyExplanation()
 {
-    const FieldsExplained explained = ExplainFields(MaskEdit1->Model(), *FErrorCodeRow, CurrentTranslation());
+    const FieldsExplained explained = ExplainFields(MaskEdit1->Model(), FErrorCodeRow->TranslatedCode(), CurrentTranslation());
     if (!explained.read) {
         // What the clipboard holds stays there.
         QWidget* at = focusWidget() != nullptr ? focusWidget() : MaskEdit1;
@@ -399,11 +396,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 }
 
 // ---- Status field ----
-
-void TForm1::MaskEdit1Change(QObject*)
-{
-    FBinding->FieldChanged();
-}
 
 void TForm1::MaskEdit1KeyUp(QObject*, int&, Qt::KeyboardModifiers)
 {

@@ -52,7 +52,6 @@ public:
     // Event handlers.
     void MaskEdit1KeyUp(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
     void Button1Click(QObject* Sender);
-    void MaskEdit1Change(QObject* Sender);
     void FormActivate(QObject* Sender);
     void Button2Click(QObject* Sender);
     void MaskEdit2KeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);

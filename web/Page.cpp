@@ -224,9 +224,7 @@ public:
         ErrorCode read{};
         InputProblem problem{};
         if (!status.empty() && ParseStatusLine(status, bytes, problem)) {
-            status_.Paste(FromUtf8(status));
-            // As after an assignment: typing replaces the reading at once.
-            status_.PlaceCaret(0);
+            binding_.Open(FromUtf8(status));
             opened = true;
         } else if (!status.empty()) {
             unread.push_back(Unread(kUnreadStatus, status, problem));
@@ -312,7 +310,7 @@ public:
     std::string ExplanationToCopy()
     {
         NewAction();
-        FieldsExplained explained = ExplainFields(status_, row_, translate_);
+        FieldsExplained explained = ExplainFields(status_, row_.TranslatedCode(), translate_);
         if (!explained.read)
             AddMessage(Translated(kForm1Context, kNothingToCopy, translate_));
         return explained.read ? std::move(explained.text) : std::string();
@@ -356,7 +354,7 @@ public:
         json.Key("boxes").String(boxes)
             .Key("receiptState").Number(binding_.ReceiptState())
             .Key("description").String(row_.Description())
-            .Key("explanation").String(ExplainFields(status_, row_, translate_).text)
+            .Key("explanation").String(ExplainFields(status_, row_.TranslatedCode(), translate_).text)
             .Key("link").String(Link())
             .Key("message").String(message_)
             .EndObject();
