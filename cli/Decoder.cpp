@@ -11,14 +11,22 @@
 #include <optional>
 
 Decoder::Decoder(ValueKind kind, Format format, ValueSource source, FdWriter& out, FdWriter& err)
-    : kind_(kind), writer_(MakeFormatWriter(format, kind, source, CurrentTranslation())), out_(out), err_(err)
+    : kind_(kind), out_(out), err_(err)
 {
+    if (kind == ValueKind::LogReading || kind == ValueKind::LogSummary) {
+        records_.emplace(format, CurrentTranslation(), OwnWordsTranslation());
+        if (kind == ValueKind::LogReading)
+            records_->Header(out_.Buffer());
+    } else {
+        writer_ = MakeFormatWriter(format, kind, source, CurrentTranslation());
+        messages_.emplace(*writer_);
+        writer_->Header(out_.Buffer());
+    }
     // "строка %1: " split around its number, once: a log may need many.
     const std::string line = Words(QT_TRANSLATE_NOOP("regalo-decode", "строка %1: "));
     const std::size_t number = line.find("%1");
     lineBefore_ = line.substr(0, number);
     lineAfter_ = number == std::string::npos ? std::string() : line.substr(number + 2);
-    writer_->Header(out_.Buffer());
 }
 
 void Decoder::Note(std::string_view value, std::uint64_t lineNumber, std::string_view what)
@@ -43,16 +51,6 @@ void Decoder::Refuse(std::string_view value, std::uint64_t lineNumber, std::stri
     writer_->Invalid(out_.Buffer(), value, why);
 }
 
-std::string_view Decoder::MessageOf(const ErrorCode& code)
-{
-    if (messages_.empty())
-        messages_.resize(0x10000);
-    std::string_view& message = messages_[static_cast<std::size_t>(code.detail * 256 + code.errorClass)];
-    if (message.empty())
-        message = messageTexts_.emplace_back(writer_->Message(code));
-    return message;
-}
-
 bool Decoder::Decode(std::string_view value)
 {
     return DecodeTrimmed(Trimmed(value), 0);
@@ -74,7 +72,7 @@ bool Decoder::DecodeTrimmed(std::string_view input, std::uint64_t lineNumber)
     ErrorCode code{};
     // Nearly every code is four digits: read so, at once.
     if (const auto read = ReadErrorCode(input, CodeLetters::EitherCase)) {
-        writer_->Code(out, input, *read, MessageOf(*read));
+        writer_->Code(out, input, *read, messages_->Of(*read));
         return true;
     }
     InputProblem problem{};
@@ -82,7 +80,7 @@ bool Decoder::DecodeTrimmed(std::string_view input, std::uint64_t lineNumber)
         Refuse(input, lineNumber, Phrased(problem, OwnWordsTranslation()));
         return false;
     }
-    writer_->Code(out, input, code, MessageOf(code));
+    writer_->Code(out, input, code, messages_->Of(code));
     return true;
 }
 
@@ -178,15 +176,7 @@ void Decoder::Record(const ScanRecord& found, std::string_view file)
     }
     ScanRecord record = found;
     record.file = file;
-    std::string_view message;
-    std::string reason;
-    if (found.reading.kind == FoundReading::Kind::Error) {
-        message = MessageOf(found.reading.code);
-    } else if (found.reading.kind == FoundReading::Kind::Unreadable) {
-        reason = Phrased(found.reading.problem, OwnWordsTranslation());
-        message = reason;
-    }
-    writer_->Reading(out_.Buffer(), record, message);
+    records_->Write(out_.Buffer(), record);
     // However many readings one line holds.
     out_.FlushIfFull();
 }
@@ -214,20 +204,19 @@ std::uint64_t Decoder::ScanLines(int in, std::string_view file, const ScanChoice
 std::uint64_t Decoder::FollowLines(const std::string& path, const ScanChoices& choices)
 {
     FollowedFile followed(path);
+    // What changed is followed across a rotation: one scan; a text each file.
     LogScan scan(choices);
     std::optional<TextLines> lines;
     const auto drain = [&] {
         TextLines::Line line;
-        while (lines && lines->Next(line))
+        while (lines->Next(line))
             scan.Line(line.text, line.number, line.continues, [&](const ScanRecord& found) { Record(found, {}); });
     };
     while (!StopRequested()) {
-        if (!lines) {
+        if (!lines)
             lines.emplace(kLogPiece, true, true);
-        }
         std::size_t read = 0;
-        const std::span<char> space = lines->Space();
-        switch (followed.Read(space, read)) {
+        switch (followed.Read(lines->Space(), read)) {
         case FollowedFile::Next::Read:
             lines->Took(read);
             drain();
@@ -252,6 +241,6 @@ std::uint64_t Decoder::FollowLines(const std::string& path, const ScanChoices& c
 void Decoder::WriteSummary()
 {
     if (summary_)
-        writer_->Summary(out_.Buffer(), *summary_);
+        records_->Summary(out_.Buffer(), *summary_);
     FlushBoth();
 }

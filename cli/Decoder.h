@@ -4,10 +4,10 @@
 #include "core/Formats.h"
 #include "core/LogSummary.h"
 #include "core/Reading.h"
+#include "core/RecordWriter.h"
 #include "core/Scan.h"
 
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -57,19 +57,16 @@ private:
     void FlushNotes();
     // A log's record written, or added to the summary.
     void Record(const ScanRecord& record, std::string_view file);
-    // The message of a code in this decoder's format, built on first sight.
-    std::string_view MessageOf(const ErrorCode& code);
 
     ValueKind kind_;
+    // A value's writer and its codes' messages; a log's records.
     std::unique_ptr<FormatWriter> writer_;
+    std::optional<CodeMessages> messages_;
+    std::optional<RecordWriter> records_;
     FdWriter& out_;
     FdWriter& err_;
     // The words of notes, translated once: a log may need many.
     std::string lineBefore_;
     std::string lineAfter_;
-    // By code, empty until its message is built; the texts kept where they
-    // never move.
-    std::vector<std::string_view> messages_;
-    std::deque<std::string> messageTexts_;
     std::optional<LogSummary> summary_;
 };

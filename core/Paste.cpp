@@ -68,6 +68,14 @@ PastedValue FromALog(std::string_view utf8, bool status)
 
 } // namespace
 
+bool OpensAsALog(std::string_view utf8, const InputProblem& refused)
+{
+    if (refused.kind != InputProblem::Kind::SeveralStatusLines && refused.kind != InputProblem::Kind::SeveralCodes)
+        return false;
+    const std::string_view text = Trimmed(utf8);
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
 PastedValue PastedStatusLine(std::string_view utf8)
 {
     if (const auto line = ReadStatusLine(utf8))

@@ -24,3 +24,7 @@ struct PastedValue {
 };
 PastedValue PastedStatusLine(std::string_view utf8);
 PastedValue PastedErrorCode(std::string_view utf8);
+
+// Lines of a log pasted into a field, holding several readings of its kind
+// (refused as several): a front end that shows logs opens them as one.
+bool OpensAsALog(std::string_view utf8, const InputProblem& refused);

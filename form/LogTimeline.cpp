@@ -22,8 +22,7 @@ int CodeNumber(const ErrorCode& code)
 
 void LogTimeline::Start()
 {
-    lines_ = TextLines(1 << 20, true, true);
-    scan_ = LogScan();
+    feed_ = LogFeed();
     summary_ = LogSummary();
     readings_.clear();
     readings_.shrink_to_fit();
@@ -72,17 +71,7 @@ void LogTimeline::Feed(std::string_view piece)
         if (!showAll_ && Takes(reading))
             shown_.push_back(static_cast<std::uint32_t>(readings_.size() - 1));
     };
-    // The end of the text (an empty piece) drains what is left.
-    do {
-        const std::span<char> space = lines_.Space();
-        const std::size_t size = std::min(space.size(), piece.size());
-        std::copy_n(piece.data(), size, space.data());
-        piece.remove_prefix(size);
-        lines_.Took(size);
-        TextLines::Line line;
-        while (lines_.Next(line))
-            scan_.Line(line.text, line.number, line.continues, keep);
-    } while (!piece.empty());
+    feed_.Feed(piece, keep);
 }
 
 void LogTimeline::End()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ErrorCodes.h"
+#include "core/LogFeed.h"
 #include "core/LogSummary.h"
 #include "core/Scan.h"
 #include "core/StatusLine.h"
@@ -94,8 +95,7 @@ private:
     // by line), else by line.
     std::vector<double> Places(bool& byTime) const;
 
-    TextLines lines_{1 << 20, true, true};
-    LogScan scan_;
+    LogFeed feed_;
     LogSummary summary_;
     std::vector<Reading> readings_;
     std::vector<Unreadable> unreadables_;

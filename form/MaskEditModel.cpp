@@ -1,6 +1,8 @@
 #include "form/MaskEditModel.h"
 
 #include "core/Cp1251.h"
+#include "core/Paste.h"
+#include "core/Utf8.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -341,7 +343,9 @@ void MaskEditModel::Paste(std::u32string_view clip)
             return;
         }
         if (judgement.refused) {
-            if (OnPasteRefused)
+            if (OnLogPasted && OpensAsALog(ToUtf8(clip), *judgement.refused))
+                OnLogPasted(clip);
+            else if (OnPasteRefused)
                 OnPasteRefused(*judgement.refused);
             return;
         }

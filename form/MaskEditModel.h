@@ -45,6 +45,9 @@ public:
     };
     std::function<PasteJudgement(std::u32string_view clip)> JudgePaste;
     std::function<void(const InputProblem& problem)> OnPasteRefused;
+    // Several lines of a log refused as several readings: given instead to
+    // a front end that opens them as a log; the field stays as it was.
+    std::function<void(std::u32string_view clip)> OnLogPasted;
 
     int Length() const { return static_cast<int>(literals_.size()); }
     bool IsLiteral(int offset) const;
