@@ -19,7 +19,7 @@ namespace {
 
 constexpr char kContext[] = "Regalo_Vespera";
 
-constexpr char kUsage[] = QT_TRANSLATE_NOOP("Regalo_Vespera", R"(Использование: Regalo_Vespera [--lang ru|en]
+constexpr char kUsage[] = QT_TRANSLATE_NOOP("Regalo_Vespera", R"(Использование: Regalo_Vespera [параметры] [ЖУРНАЛ]
 
 Окно, которое объясняет байты статуса и коды ошибок фискального регистратора.
 
@@ -30,6 +30,8 @@ constexpr char kUsage[] = QT_TRANSLATE_NOOP("Regalo_Vespera", R"(Использ�
                  например --status "80 84 89 80 83 91"
   --code КОД     открыть с этим кодом ошибки, переведённым в текст,
                  например --code 0501
+  --log ЖУРНАЛ   открыть журнал в окне журнала (так же, как ЖУРНАЛ
+                 без параметра), например --log смена.log
   -h, --help     эта справка
   -v, --version  версия программы
 

@@ -12,7 +12,7 @@ namespace {
 // The window's own options, then Qt's (QApplication's and its platforms'),
 // which are left to Qt.
 constexpr std::array kOptions = {
-    KnownOption{"lang", "", true}, KnownOption{"status", "", true}, KnownOption{"code", "", true},
+    KnownOption{"lang", "", true}, KnownOption{"status", "", true}, KnownOption{"code", "", true}, KnownOption{"log", "", true},
     KnownOption{"help", "h", false}, KnownOption{"version", "v", false},
     KnownOption{"platform", "", true}, KnownOption{"platformpluginpath", "", true}, KnownOption{"platformtheme", "", true},
     KnownOption{"plugin", "", true}, KnownOption{"qwindowgeometry", "", true}, KnownOption{"qwindowicon", "", true},
@@ -56,7 +56,14 @@ WindowOptions::Problem ValueProblem(const CommandLine::Option& option)
 
 WindowOptions ParseWindowOptions(const std::vector<std::string>& arguments)
 {
-    const CommandLine line = ReadCommandLine(arguments, kOptions, Arguments::Refused);
+    CommandLine line = ReadCommandLine(arguments, kOptions, Arguments::Taken);
+    // One log at most: a second file, or one beside --log, is refused.
+    const std::size_t logs = line.positional.size() + (line.Has("log") ? 1 : 0);
+    if (logs > 1 && line.problem == CommandLine::Problem::None) {
+        line.problem = CommandLine::Problem::UnexpectedArgument;
+        line.argument = line.positional.back();
+        line.problemPosition = arguments.size();
+    }
     WindowOptions options;
     // A refusal is said in the language asked for before it.
     for (const CommandLine::Option& option : line.options) {
@@ -80,6 +87,7 @@ WindowOptions ParseWindowOptions(const std::vector<std::string>& arguments)
         return refuse(ProblemOf(line.problem), line.argument);
     options.status = line.Value("status").value_or(std::string());
     options.code = line.Value("code").value_or(std::string());
+    options.log = !line.positional.empty() ? line.positional.front() : line.Value("log").value_or(std::string());
     options.action = line.Has("help")      ? WindowOptions::Action::Help
                      : line.Has("version") ? WindowOptions::Action::Version
                                            : WindowOptions::Action::Run;

@@ -81,5 +81,5 @@ int main(int argc, char* argv[])
     for (const auto& [type, note] : startupNotes)
         std::fprintf(stderr, "%s\n", qPrintable(note));
     UseLanguage(language);
-    return application.Run(options.status, options.code);
+    return application.Run(options.status, options.code, options.log);
 }

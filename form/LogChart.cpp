@@ -187,12 +187,12 @@ LogChart LogTimeline::Chart(int width, TextTranslation translate) const
     std::vector<int> codeLane(0x10000, -1);
     for (std::size_t lane = 0; lane < summary_.CodesSeen().size(); ++lane) {
         const ErrorCode code = summary_.CodesSeen()[lane].code;
-        codeLane[static_cast<std::size_t>(code.detail * 256 + code.errorClass)] = static_cast<int>(lane);
+        codeLane[static_cast<std::size_t>(FilterValue(code))] = static_cast<int>(lane);
     }
     for (std::size_t i = 0; i < readings_.size(); ++i) {
         const Reading& reading = readings_[i];
         if (reading.kind == FoundReading::Kind::Error) {
-            const int lane = codeLane[static_cast<std::size_t>(reading.code.detail * 256 + reading.code.errorClass)];
+            const int lane = codeLane[static_cast<std::size_t>(FilterValue(reading.code))];
             std::vector<int>& marks = codeColumns[static_cast<std::size_t>(lane)];
             if (marks.empty() || marks.back() != columnOf(i))
                 marks.push_back(columnOf(i));
@@ -227,7 +227,7 @@ LogChart LogTimeline::Chart(int width, TextTranslation translate) const
         const auto byte = static_cast<std::size_t>(flag.byteIndex);
         if ((changedFlags_[byte] & flag.Value()) == 0)
             continue;
-        LogChart::FlagLane lane{flag.byteIndex * kBitsPerByte + flag.bit, FlagWithItsByte(flag, translate), {}};
+        LogChart::FlagLane lane{FilterValue(flag), FlagWithItsByte(flag, translate), {}};
         for (int column = 0; column < columns;) {
             if ((set[static_cast<std::size_t>(column)][byte] & flag.Value()) == 0) {
                 ++column;

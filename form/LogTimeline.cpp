@@ -6,20 +6,6 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-
-int FlagNumber(const StatusFlag& flag)
-{
-    return flag.byteIndex * kBitsPerByte + flag.bit;
-}
-
-int CodeNumber(const ErrorCode& code)
-{
-    return code.detail * 256 + code.errorClass;
-}
-
-} // namespace
-
 void LogTimeline::Start()
 {
     feed_ = LogFeed();
@@ -94,7 +80,7 @@ bool LogTimeline::Takes(const Reading& reading) const
     case Filter::All:
         return true;
     case Filter::Code:
-        return reading.kind == FoundReading::Kind::Error && CodeNumber(reading.code) == filterValue_;
+        return reading.kind == FoundReading::Kind::Error && FilterValue(reading.code) == filterValue_;
     case Filter::Flag: {
         const auto byte = static_cast<std::size_t>(filterValue_ / kBitsPerByte);
         const unsigned mask = 1u << (filterValue_ % kBitsPerByte);
@@ -133,10 +119,10 @@ std::vector<LogTimeline::Choice> LogTimeline::Choices(TextTranslation translate)
     std::vector<Choice> choices;
     for (const StatusFlag& flag : StatusFlagCatalogue) {
         if (changedFlags_[static_cast<std::size_t>(flag.byteIndex)] & flag.Value())
-            choices.push_back({Filter::Flag, FlagNumber(flag), FlagWithItsByte(flag, translate)});
+            choices.push_back({Filter::Flag, FilterValue(flag), FlagWithItsByte(flag, translate)});
     }
     for (const LogSummary::CodeSeen& seen : summary_.CodesSeen())
-        choices.push_back({Filter::Code, CodeNumber(seen.code), ErrorCodeText(seen.code)});
+        choices.push_back({Filter::Code, FilterValue(seen.code), ErrorCodeText(seen.code)});
     return choices;
 }
 

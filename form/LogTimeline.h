@@ -4,6 +4,7 @@
 #include "core/LogFeed.h"
 #include "core/LogSummary.h"
 #include "core/Scan.h"
+#include "core/StatusFlagCatalogue.h"
 #include "core/StatusLine.h"
 #include "core/TextLines.h"
 #include "core/Translatable.h"
@@ -36,6 +37,9 @@ public:
     // `changesOnly` hides a status reading that repeats the one before;
     // codes and values that cannot be read always stand.
     enum class Filter { All = 0, Flag = 1, Code = 2 };
+    // The value that chooses a flag's or a code's readings.
+    static int FilterValue(const StatusFlag& flag) { return flag.byteIndex * kBitsPerByte + flag.bit; }
+    static int FilterValue(const ErrorCode& code) { return code.detail * 256 + code.errorClass; }
     void Show(Filter filter, int value, bool changesOnly);
     std::size_t Shown() const { return showAll_ ? readings_.size() : shown_.size(); }
 

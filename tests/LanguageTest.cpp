@@ -71,6 +71,7 @@ struct Spoken {
     const char* noDescription;
     const char* copyExplanation;
     const char* explanation;
+    const char* openLog;
 };
 
 class InLanguage : public testing::TestWithParam<Spoken>, protected WindowsInLanguage {
@@ -135,8 +136,9 @@ TEST_P(InLanguage, TheDescriptionCanBeCopied)
 
     // The explanation of both rows, from the group boxes' menu or its shortcut anywhere in the window.
     const QList<QAction*> menu = form().GroupBoxes[0]->actions();
-    ASSERT_EQ(menu.size(), 1);
+    ASSERT_EQ(menu.size(), 2);
     EXPECT_EQ(menu[0]->text(), QString::fromUtf8(GetParam().copyExplanation));
+    EXPECT_EQ(menu[1]->text(), QString::fromUtf8(GetParam().openLog));
     QTest::keyClick(form().CheckBox(9), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(GetParam().explanation));
 }
@@ -145,10 +147,12 @@ INSTANTIATE_TEST_SUITE_P(
     Languages, InLanguage,
     testing::Values(Spoken{Language::Russian, "Байты состояния регистратора", "Код ошибки", "Вырезать",
                            "Ошибка оборудования!\n Ошибка дисплея!", "Код 5010: описания нет", "Копировать расшифровку",
-                           "80 80 80 80 80 80\nСостояние чека: 0. Документ закрыт\n\n0501: Ошибка оборудования! Ошибка дисплея!"},
+                           "80 80 80 80 80 80\nСостояние чека: 0. Документ закрыт\n\n0501: Ошибка оборудования! Ошибка дисплея!",
+                           "Открыть журнал…"},
                     Spoken{Language::English, "Register status bytes", "Error code", "Cut",
                            "Hardware error!\n Display error!", "Code 5010: no description", "Copy explanation",
-                           "80 80 80 80 80 80\nReceipt state: 0. Document closed\n\n0501: Hardware error! Display error!"}),
+                           "80 80 80 80 80 80\nReceipt state: 0. Document closed\n\n0501: Hardware error! Display error!",
+                           "Open log…"}),
     [](const auto& info) { return std::string(info.param.language == Language::English ? "English" : "Russian"); });
 
 } // namespace

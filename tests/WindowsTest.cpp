@@ -285,6 +285,7 @@ TEST(WindowOptions, TakesItsOwnAndQtsOptionsAndRefusesTheRest)
         std::string language;
         Problem problem;
         std::string argument;
+        std::string log = {};
     } cases[] = {
         {{"-platform", "offscreen", "--lang=en", "--style=fusion", "-reverse"}, Action::Run, "en", Problem::None, ""},
         {{"--lang", "en", "--lang", "ru"}, Action::Run, "ru", Problem::None, ""},
@@ -295,8 +296,12 @@ TEST(WindowOptions, TakesItsOwnAndQtsOptionsAndRefusesTheRest)
         {{"--lang"}, Action::Refuse, "", Problem::MissingValue, "--lang"},
         {{"-platform"}, Action::Refuse, "", Problem::MissingValue, "-platform"},
         {{"--lang", "fr"}, Action::Refuse, "", Problem::UnknownLanguage, "fr"},
-        {{"--", "-h"}, Action::Refuse, "", Problem::UnexpectedArgument, "-h"},
-        {{"receipt.txt"}, Action::Refuse, "", Problem::UnexpectedArgument, "receipt.txt"},
+        {{"--", "-h"}, Action::Run, "", Problem::None, "", "-h"},
+        // One log, as the one argument or after --log.
+        {{"смена.log"}, Action::Run, "", Problem::None, "", "смена.log"},
+        {{"--log=a.log", "--lang", "en"}, Action::Run, "en", Problem::None, "", "a.log"},
+        {{"a.log", "b.log"}, Action::Refuse, "", Problem::UnexpectedArgument, "b.log"},
+        {{"--log", "a.log", "b.log"}, Action::Refuse, "", Problem::UnexpectedArgument, "b.log"},
         {{"--status=80-84-89-80-83-91", "--code", "0c05"}, Action::Run, "", Problem::None, ""},
         {{"--status", "80 80"}, Action::Refuse, "", Problem::BadStatusLine, "80 80"},
         {{"--code", "05G1"}, Action::Refuse, "", Problem::BadErrorCode, "05G1"},
@@ -308,6 +313,7 @@ TEST(WindowOptions, TakesItsOwnAndQtsOptionsAndRefusesTheRest)
         EXPECT_EQ(options.language, c.language) << name;
         EXPECT_EQ(options.problem, c.problem) << name;
         EXPECT_EQ(options.argument, c.argument) << name;
+        EXPECT_EQ(options.log, c.log) << name;
     }
 }
 
@@ -333,12 +339,12 @@ TEST(Application, AnswersItsOptionsWithoutAWindow)
         QString err; // contained in standard error, which has two lines then
     } cases[] = {
         {{"--help"}, 0, "--lang ru|en", ""},
-        {{"--lang", "ru", "--lang=en", "-h"}, 0, "Usage: Regalo_Vespera [--lang ru|en]", ""},
-        {{"--lang=ru", "--help"}, 0, "Использование: Regalo_Vespera [--lang ru|en]", ""},
+        {{"--lang", "ru", "--lang=en", "-h"}, 0, "Usage: Regalo_Vespera [options] [LOG]", ""},
+        {{"--lang=ru", "--help"}, 0, "Использование: Regalo_Vespera [параметры] [ЖУРНАЛ]", ""},
         {{"-v"}, 0, "Regalo_Vespera 1.0.2\n", ""},
         {{"--lang", "en", "--bogus"}, 2, "", "Regalo_Vespera: unknown option \"--bogus\""},
         {{"--lang", "fr"}, 2, "", "\"fr\""},
-        {{"--lang=ru", "чек.txt"}, 2, "", "Regalo_Vespera: лишний аргумент \"чек.txt\""},
+        {{"--lang=ru", "смена.log", "чек.txt"}, 2, "", "Regalo_Vespera: лишний аргумент \"чек.txt\""},
         {{"--lang=en", "--code", "12345"}, 2, "", "Regalo_Vespera: --code takes a four-digit hexadecimal error code, such as 0501, not \"12345\""},
     };
     for (const auto& c : cases) {

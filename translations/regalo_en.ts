@@ -633,6 +633,159 @@ since the last emergency RAM reset!</translation>
     </message>
 </context>
 <context>
+    <name>LogChartView</name>
+    <message>
+        <source>График журнала</source>
+        <translation>Log chart</translation>
+    </message>
+</context>
+<context>
+    <name>LogPieces</name>
+    <message>
+        <source>вставленные строки</source>
+        <translation>pasted lines</translation>
+    </message>
+    <message>
+        <source>это папка, а не файл</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+</context>
+<context>
+    <name>LogWindow</name>
+    <message>
+        <source>Строка</source>
+        <translation type="unfinished">Line</translation>
+    </message>
+    <message>
+        <source>Время</source>
+        <translation type="unfinished">Time</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Расшифровка</source>
+        <translation type="unfinished">Explanation</translation>
+    </message>
+    <message>
+        <source>Журнал — %1</source>
+        <translation>Log — %1</translation>
+    </message>
+    <message>
+        <source>Открыть журнал…</source>
+        <translation>Open log…</translation>
+    </message>
+    <message>
+        <source>Копировать сводку</source>
+        <translation>Copy summary</translation>
+    </message>
+    <message>
+        <source>Сохранить как CSV…</source>
+        <translation>Save as CSV…</translation>
+    </message>
+    <message>
+        <source>Показать</source>
+        <translation type="unfinished">Show</translation>
+    </message>
+    <message>
+        <source>&amp;Показать:</source>
+        <translation>&amp;Show:</translation>
+    </message>
+    <message>
+        <source>Только изменения</source>
+        <translation type="unfinished">Changes only</translation>
+    </message>
+    <message>
+        <source>Сводка журнала</source>
+        <translation>Log summary</translation>
+    </message>
+    <message>
+        <source>Показания журнала</source>
+        <translation>Log readings</translation>
+    </message>
+    <message>
+        <source>Показание целиком</source>
+        <translation>The whole reading</translation>
+    </message>
+    <message>
+        <source>Выбранное показание — здесь целиком; двойной щелчок или Enter открывает его в главном окне.</source>
+        <translation>The chosen reading, in full; a double click or Enter opens it in the main window.</translation>
+    </message>
+    <message>
+        <source>Чтение журнала</source>
+        <translation>Reading the log</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Чтение остановлено: показано прочитанное, %1 % журнала.</source>
+        <translation>Reading stopped: shown is what was read, %1 % of the log.</translation>
+    </message>
+    <message>
+        <source>Журнал «%1» прочитан не весь: %2</source>
+        <translation>The log “%1” was not read to its end: %2</translation>
+    </message>
+    <message>
+        <source>Сохранено.</source>
+        <translation>Saved.</translation>
+    </message>
+    <message>
+        <source>Сохранение отменено.</source>
+        <translation>Saving cancelled.</translation>
+    </message>
+    <message>
+        <source>CSV не сохранён: %1</source>
+        <translation>The CSV was not saved: %1</translation>
+    </message>
+    <message>
+        <source>Журнал «%1» не открыть: %2</source>
+        <translation>The log “%1” cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>%1 — журнал — %2</source>
+        <translation>%1 — log — %2</translation>
+    </message>
+    <message>
+        <source>Все показания</source>
+        <translation>All readings</translation>
+    </message>
+    <message>
+        <source>Чтение журнала…</source>
+        <translation>Reading the log…</translation>
+    </message>
+    <message>
+        <source>Открыть журнал</source>
+        <translation type="unfinished">Open log</translation>
+    </message>
+    <message>
+        <source>Журналы (*.log *.txt);;Текст (*.txt);;Все файлы (*)</source>
+        <translation>Logs (*.log *.txt);;Text (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Строка %1</source>
+        <translation>Line %1</translation>
+    </message>
+    <message>
+        <source>журнал</source>
+        <translation>log</translation>
+    </message>
+    <message>
+        <source>Сохранить как CSV</source>
+        <translation>Save as CSV</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Сохранение CSV…</source>
+        <translation>Saving the CSV…</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>неизвестный параметр %1</source>
@@ -911,7 +1064,15 @@ since the last emergency RAM reset!</translation>
         <translation>Options: Regalo_Vespera --help</translation>
     </message>
     <message>
-        <source>Использование: Regalo_Vespera [--lang ru|en]
+        <source>--status ждёт шесть байтов статуса, например &quot;80 84 89 80 83 91&quot;, а не %1</source>
+        <translation>--status takes six status bytes, such as &quot;80 84 89 80 83 91&quot;, not %1</translation>
+    </message>
+    <message>
+        <source>--code ждёт четырёхзначный шестнадцатеричный код ошибки, например 0501, а не %1</source>
+        <translation>--code takes a four-digit hexadecimal error code, such as 0501, not %1</translation>
+    </message>
+    <message>
+        <source>Использование: Regalo_Vespera [параметры] [ЖУРНАЛ]
 
 Окно, которое объясняет байты статуса и коды ошибок фискального регистратора.
 
@@ -922,12 +1083,14 @@ since the last emergency RAM reset!</translation>
                  например --status &quot;80 84 89 80 83 91&quot;
   --code КОД     открыть с этим кодом ошибки, переведённым в текст,
                  например --code 0501
+  --log ЖУРНАЛ   открыть журнал в окне журнала (так же, как ЖУРНАЛ
+                 без параметра), например --log смена.log
   -h, --help     эта справка
   -v, --version  версия программы
 
 Параметры самой Qt (-platform, -style, -display и другие) передаются Qt.
 </source>
-        <translation>Usage: Regalo_Vespera [--lang ru|en]
+        <translation>Usage: Regalo_Vespera [options] [LOG]
 
 A window that explains a fiscal cash register&apos;s status bytes and error codes.
 
@@ -938,19 +1101,13 @@ Options:
                  e.g. --status &quot;80 84 89 80 83 91&quot;
   --code CODE    open with this error code, translated into text,
                  e.g. --code 0501
+  --log LOG      open a log in the log window (as LOG alone does),
+                 e.g. --log shift.log
   -h, --help     this text
   -v, --version  the version
 
 Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
 </translation>
-    </message>
-    <message>
-        <source>--status ждёт шесть байтов статуса, например &quot;80 84 89 80 83 91&quot;, а не %1</source>
-        <translation>--status takes six status bytes, such as &quot;80 84 89 80 83 91&quot;, not %1</translation>
-    </message>
-    <message>
-        <source>--code ждёт четырёхзначный шестнадцатеричный код ошибки, например 0501, а не %1</source>
-        <translation>--code takes a four-digit hexadecimal error code, such as 0501, not %1</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +1485,10 @@ Qt&apos;s own options (-platform, -style, -display and others) go to Qt.
     <message>
         <source>Нечего копировать: ни один байт статуса не прочитан, код ошибки не переведён.</source>
         <translation>Nothing to copy: no status byte can be read, and no error code was translated.</translation>
+    </message>
+    <message>
+        <source>Открыть журнал…</source>
+        <translation>Open log…</translation>
     </message>
 </context>
 <context>

@@ -618,6 +618,159 @@
     </message>
 </context>
 <context>
+    <name>LogChartView</name>
+    <message>
+        <source>График журнала</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LogPieces</name>
+    <message>
+        <source>вставленные строки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>это папка, а не файл</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LogWindow</name>
+    <message>
+        <source>Строка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Время</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Расшифровка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Журнал — %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Открыть журнал…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Копировать сводку</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить как CSV…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Показать</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Показать:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Только изменения</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сводка журнала</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Показания журнала</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Показание целиком</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Выбранное показание — здесь целиком; двойной щелчок или Enter открывает его в главном окне.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Чтение журнала</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Чтение остановлено: показано прочитанное, %1 % журнала.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Журнал «%1» прочитан не весь: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранено.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранение отменено.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV не сохранён: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Журнал «%1» не открыть: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 — журнал — %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Все показания</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Чтение журнала…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Открыть журнал</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Журналы (*.log *.txt);;Текст (*.txt);;Все файлы (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строка %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>журнал</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить как CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранение CSV…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>неизвестный параметр %1</source>
@@ -897,7 +1050,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Использование: Regalo_Vespera [--lang ru|en]
+        <source>--status ждёт шесть байтов статуса, например &quot;80 84 89 80 83 91&quot;, а не %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--code ждёт четырёхзначный шестнадцатеричный код ошибки, например 0501, а не %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Использование: Regalo_Vespera [параметры] [ЖУРНАЛ]
 
 Окно, которое объясняет байты статуса и коды ошибок фискального регистратора.
 
@@ -908,19 +1069,13 @@
                  например --status &quot;80 84 89 80 83 91&quot;
   --code КОД     открыть с этим кодом ошибки, переведённым в текст,
                  например --code 0501
+  --log ЖУРНАЛ   открыть журнал в окне журнала (так же, как ЖУРНАЛ
+                 без параметра), например --log смена.log
   -h, --help     эта справка
   -v, --version  версия программы
 
 Параметры самой Qt (-platform, -style, -display и другие) передаются Qt.
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--status ждёт шесть байтов статуса, например &quot;80 84 89 80 83 91&quot;, а не %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--code ждёт четырёхзначный шестнадцатеричный код ошибки, например 0501, а не %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1298,6 +1453,10 @@
     </message>
     <message>
         <source>Нечего копировать: ни один байт статуса не прочитан, код ошибки не переведён.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Открыть журнал…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

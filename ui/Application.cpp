@@ -29,7 +29,7 @@ int TApplication::RunShowingFailures(const std::function<void()>& run)
     return 0;
 }
 
-int TApplication::Run(const std::string& statusLine, const std::string& code)
+int TApplication::Run(const std::string& statusLine, const std::string& code, const std::string& log)
 {
     std::unique_ptr<TForm1> mainWindow;
     std::unique_ptr<TForm2> aboutWindow;
@@ -38,6 +38,8 @@ int TApplication::Run(const std::string& statusLine, const std::string& code)
         aboutWindow.reset(Form2 = new TForm2(Form1));
         Form1->OpenWith(statusLine, code);
         Form1->show();
+        if (!log.empty())
+            Form1->OpenLog(QString::fromStdString(log));
         // The icon, for every window of the program, once the main window
         // is up: drawing it needs the SVG plugin, which is slow to load.
         QMetaObject::invokeMethod(

@@ -21,8 +21,8 @@ public:
     // main window closes and destroys both. A failure on the way is shown in
     // the exception box and ends the run. Always returns 0. A status line and
     // a code, when given, are in the window when it opens, as if pasted and
-    // translated.
-    int Run(const std::string& statusLine = {}, const std::string& code = {});
+    // translated; a log file, when given, opens in the log window.
+    int Run(const std::string& statusLine = {}, const std::string& code = {}, const std::string& log = {});
 
     // Runs start-up steps; whatever they throw is shown in the exception box
     // and ends them. Returns the program's exit code, always 0.

@@ -7,6 +7,7 @@
 #include "ui/Beep.h"
 #include "ui/ExceptionBox.h"
 #include "ui/Form1Layout.h"
+#include "ui/LogWindow.h"
 #include "ui/MaskEdit.h"
 #include "ui/MessageBox.h"
 #include "ui/ScreenFit.h"
@@ -23,6 +24,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -87,7 +92,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     CreateControls();
     SetTabOrder();
     ConnectHandlers();
-    CreateCopyExplanation();
+    CreateWindowActions();
     PlaceOnScreen();
 
     ShowReceiptState(FBinding->ReceiptState());
@@ -168,6 +173,12 @@ void TForm1::CreateControls()
         field->Model().OnPasteRefused = [this, field](const InputProblem& problem) {
             ShowNote(field, QString::fromStdString(Phrased(problem, CurrentTranslation())));
         };
+        // Lines of a log, not one value: they open in the log window.
+        // After the paste's handler, with the field as it was.
+        field->Model().OnLogPasted = [this](std::u32string_view clip) {
+            const QByteArray utf8 = QString::fromStdU32String(std::u32string(clip)).toUtf8();
+            QMetaObject::invokeMethod(this, [this, utf8] { OpenLogText(utf8); }, Qt::QueuedConnection);
+        };
     }
     Button3 = Place(this, new QPushButton, "Button3");
 
@@ -222,24 +233,90 @@ void TForm1::CreatePanel(int byteIndex)
     }
 }
 
-void TForm1::CreateCopyExplanation()
+void TForm1::CreateWindowActions()
 {
-    // Not one of the designed controls: a menu entry and a shortcut, so the
+    // Not among the designed controls: menu entries and shortcuts, so the
     // window looks and tabs as designed.
-    CopyExplanationAction = new QAction(tr("Копировать расшифровку"), this);
-    CopyExplanationAction->setObjectName(QStringLiteral("CopyExplanation"));
-    CopyExplanationAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    CopyExplanationAction->setShortcutVisibleInContextMenu(true);
-    connect(CopyExplanationAction, &QAction::triggered, this, [this] { CopyExplanation(); });
+    const auto action = [this](const QString& text, const char* name, const QKeySequence& keys, auto&& run) {
+        auto* made = new QAction(text, this);
+        made->setObjectName(QString::fromLatin1(name));
+        made->setShortcut(keys);
+        made->setShortcutVisibleInContextMenu(true);
+        connect(made, &QAction::triggered, this, run);
+        return made;
+    };
+    CopyExplanationAction = action(tr("Копировать расшифровку"), "CopyExplanation", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+                                   [this] { CopyExplanation(); });
+    OpenLogAction = action(tr("Открыть журнал…"), "OpenLog", QKeySequence(Qt::CTRL | Qt::Key_O),
+                           [this] { LogWindowNeeded().OpenAsked(); });
     // The background's and every group box's context menu; the fields show
-    // it in theirs, so the keyboard's menu key reaches it too.
+    // them in theirs, so the keyboard's menu key reaches them too.
     std::vector<QWidget*> surfaces{this, MaskEdit1, MaskEdit2};
     surfaces.insert(surfaces.end(), GroupBoxes.begin(), GroupBoxes.end());
     for (QWidget* surface : surfaces) {
-        surface->addAction(CopyExplanationAction);
+        surface->addActions({CopyExplanationAction, OpenLogAction});
         if (qobject_cast<TMaskEdit*>(surface) == nullptr)
             surface->setContextMenuPolicy(Qt::ActionsContextMenu);
     }
+    // A log file dropped anywhere on the window opens; the list's text,
+    // which takes dropped text, passes a file on to the window.
+    setAcceptDrops(true);
+    ComboBox1->lineEdit()->installEventFilter(this);
+}
+
+LogWindow& TForm1::LogWindowNeeded()
+{
+    if (!FLogWindow) {
+        FLogWindow = std::make_unique<LogWindow>();
+        connect(FLogWindow.get(), &LogWindow::ReadingChosen, this, [this](const QString& statusLine, const QString& code) {
+            OpenWith(statusLine.toStdString(), code.toStdString());
+            raise();
+            activateWindow();
+        });
+    }
+    return *FLogWindow;
+}
+
+bool TForm1::OpenLog(const QString& path)
+{
+    return LogWindowNeeded().Open({path, {}});
+}
+
+void TForm1::OpenLogText(const QByteArray& utf8)
+{
+    LogWindowNeeded().Open({{}, utf8});
+}
+
+namespace {
+
+// The first local file a drag carries, or empty.
+QString DraggedFile(const QMimeData* dragged)
+{
+    if (dragged == nullptr || !dragged->hasUrls())
+        return {};
+    for (const QUrl& url : dragged->urls()) {
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    }
+    return {};
+}
+
+} // namespace
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DraggedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event)
+{
+    const QString path = DraggedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // After the drop: the dragging program waits for its end.
+    QMetaObject::invokeMethod(this, [this, path] { OpenLog(path); }, Qt::QueuedConnection);
 }
 
 void TForm1::SetTabOrder()
@@ -388,6 +465,14 @@ QLabel* TForm1::Note() const
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
+    if (watched == ComboBox1->lineEdit() && (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop)
+        && !DraggedFile(static_cast<QDropEvent*>(event)->mimeData()).isEmpty()) {
+        if (type == QEvent::Drop)
+            dropEvent(static_cast<QDropEvent*>(event));
+        else
+            static_cast<QDropEvent*>(event)->acceptProposedAction();
+        return true;
+    }
     if (FNote != nullptr && (type == QEvent::KeyPress || type == QEvent::MouseButtonPress)) {
         FNote->hide();
         qApp->removeEventFilter(this);

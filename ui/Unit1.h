@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+class LogWindow;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -72,6 +73,14 @@ public:
     void CopyExplanation();
     QAction* CopyExplanationAction = nullptr;
 
+    // A log, from a file or pasted lines, read into the log window; a file
+    // that cannot be read is named in a message. False then.
+    bool OpenLog(const QString& path);
+    void OpenLogText(const QByteArray& utf8);
+    QAction* OpenLogAction = nullptr;
+    // The log window, once a log was opened.
+    LogWindow* Log() const { return FLogWindow.get(); }
+
     const std::string& LastStatusText() const { return FBinding->LastStatusText(); }
     const std::string& LastErrorCodeText() const { return FErrorCodeRow->LastText(); }
     bool ComboUpdating() const { return FBinding->ComboUpdating(); }
@@ -83,6 +92,8 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Centred where the window fits the screen, else scrolled at the size available.
@@ -91,7 +102,8 @@ private:
     void CreatePanel(int byteIndex);
     void SetTabOrder();
     void ConnectHandlers();
-    void CreateCopyExplanation();
+    void CreateWindowActions();
+    LogWindow& LogWindowNeeded();
 
     void PanelClick(QCheckBox* box, int byteIndex);
     void ShowReceiptState(int state);
@@ -112,6 +124,7 @@ private:
     // Only on a screen too small for the window.
     QScrollArea* FScrollArea = nullptr;
     QLabel* FNote = nullptr;
+    std::unique_ptr<LogWindow> FLogWindow;
 };
 
 extern TForm1* Form1;

@@ -57,14 +57,14 @@ std::string Summary(bool english)
     for (std::size_t i = 0; i < words.codes.size(); ++i) {
         const ErrorCode code = summary.CodesSeen()[i].code;
         json.BeginObject();
-        WriteFilter(json, LogTimeline::Filter::Code, code.detail * 256 + code.errorClass);
+        WriteFilter(json, LogTimeline::Filter::Code, LogTimeline::FilterValue(code));
         json.Key("text").String(words.codes[i]).EndObject();
     }
     json.EndArray().Key("codesHeading").String(words.codesHeading).Key("counts").String(words.counts).Key("flags").BeginArray();
     const std::vector<LogSummary::FlagChanges> flags = summary.FlagsChanged();
     for (std::size_t i = 0; i < words.flags.size(); ++i) {
         json.BeginObject();
-        WriteFilter(json, LogTimeline::Filter::Flag, flags[i].flag->byteIndex * kBitsPerByte + flags[i].flag->bit);
+        WriteFilter(json, LogTimeline::Filter::Flag, LogTimeline::FilterValue(*flags[i].flag));
         json.Key("text").String(words.flags[i]).EndObject();
     }
     json.EndArray().Key("flagsHeading").String(words.flagsHeading);
@@ -125,7 +125,7 @@ std::string Chart(int width, bool english)
         for (const int column : lane.columns)
             json.Number(column);
         json.EndArray();
-        WriteFilter(json, LogTimeline::Filter::Code, lane.code.detail * 256 + lane.code.errorClass);
+        WriteFilter(json, LogTimeline::Filter::Code, LogTimeline::FilterValue(lane.code));
         json.Key("name").String(lane.name).EndObject();
     }
     json.EndArray().Key("columns").Number(chart.columns).Key("flags").BeginArray();
