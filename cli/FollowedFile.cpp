@@ -3,6 +3,7 @@
 #include "cli/Streams.h"
 #include "cli/Surroundings.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <thread>
 
@@ -11,7 +12,6 @@
 
 #ifdef _WIN32
 #include <QString>
-#include <io.h>
 #include <windows.h>
 #else
 #include <unistd.h>
@@ -50,6 +50,46 @@ FollowedFile::~FollowedFile()
     Close();
 }
 
+#ifdef _WIN32
+bool FollowedFile::IsOpen() const
+{
+    return handle_ != nullptr;
+}
+
+void FollowedFile::Close()
+{
+    if (handle_ != nullptr)
+        CloseHandle(handle_);
+    handle_ = nullptr;
+    offset_ = 0;
+}
+
+bool FollowedFile::ReadAt(std::span<char> space, std::size_t& read)
+{
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(offset_);
+    at.OffsetHigh = static_cast<DWORD>(offset_ >> 32);
+    DWORD got = 0;
+    const DWORD most = static_cast<DWORD>(std::min<std::size_t>(space.size(), 1u << 30));
+    if (!ReadFile(handle_, space.data(), most, &got, &at) && GetLastError() != ERROR_HANDLE_EOF) {
+        errno = EIO;
+        return false;
+    }
+    read = got;
+    return true;
+}
+
+std::uint64_t FollowedFile::Size() const
+{
+    LARGE_INTEGER size{};
+    return GetFileSizeEx(handle_, &size) ? static_cast<std::uint64_t>(size.QuadPart) : offset_;
+}
+#else
+bool FollowedFile::IsOpen() const
+{
+    return fd_ >= 0;
+}
+
 void FollowedFile::Close()
 {
     if (fd_ >= 0)
@@ -58,6 +98,21 @@ void FollowedFile::Close()
     offset_ = 0;
 }
 
+bool FollowedFile::ReadAt(std::span<char> space, std::size_t& read)
+{
+    const long n = static_cast<long>(::read(fd_, space.data(), space.size()));
+    if (n < 0)
+        return false;
+    read = static_cast<std::size_t>(n);
+    return true;
+}
+
+std::uint64_t FollowedFile::Size() const
+{
+    return RegularFileSize(fd_);
+}
+#endif
+
 bool FollowedFile::Open()
 {
 #ifdef _WIN32
@@ -65,11 +120,7 @@ bool FollowedFile::Open()
     if (handle == INVALID_HANDLE_VALUE)
         return false;
     IdentityOf(handle, identity_.device, identity_.file);
-    fd_ = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDONLY | _O_BINARY);
-    if (fd_ < 0) {
-        CloseHandle(handle);
-        return false;
-    }
+    handle_ = handle;
 #else
     fd_ = OpenForReading(path_);
     struct stat status {};
@@ -102,24 +153,18 @@ bool FollowedFile::PathIdentity(Identity& identity) const
 FollowedFile::Next FollowedFile::Read(std::span<char> space, std::size_t& read)
 {
     read = 0;
-    if (fd_ < 0) {
+    if (!IsOpen()) {
         // Not there yet, as after a rotation that has not made the new one.
         if (!Open())
             return Next::Waiting;
         return Next::Anew;
     }
-#ifdef _WIN32
-    const long n = _read(fd_, space.data(), static_cast<unsigned>(space.size()));
-#else
-    const long n = static_cast<long>(::read(fd_, space.data(), space.size()));
-#endif
-    if (n < 0) {
+    if (!ReadAt(space, read)) {
         if (errno == EINTR)
             return Next::Waiting;
         throw IoError(IoError::Kind::Read, errno);
     }
-    if (n > 0) {
-        read = static_cast<std::size_t>(n);
+    if (read > 0) {
         offset_ += read;
         return Next::Read;
     }
@@ -131,8 +176,7 @@ FollowedFile::Next FollowedFile::Read(std::span<char> space, std::size_t& read)
         Close();
         return Open() ? Next::Anew : Next::Waiting;
     }
-    const std::uint64_t size = RegularFileSize(fd_);
-    if (size < offset_) {
+    if (Size() < offset_) {
         Close();
         return Open() ? Next::Anew : Next::Waiting;
     }

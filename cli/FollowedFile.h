@@ -39,8 +39,19 @@ private:
     // The identity of what the path names now; false when it names nothing.
     bool PathIdentity(Identity& identity) const;
 
+    bool IsOpen() const;
+    // Read from its offset; false where reading failed.
+    bool ReadAt(std::span<char> space, std::size_t& read);
+    std::uint64_t Size() const;
+
     std::string path_;
+#ifdef _WIN32
+    // Read through Windows' own calls: the C runtime's read keeps saying
+    // the file ends once it has ended, however it grows after.
+    void* handle_ = nullptr;
+#else
     int fd_ = -1;
+#endif
     Identity identity_;
     std::uint64_t offset_ = 0;
 };

@@ -357,7 +357,9 @@ TEST(DecodeCommand, ScanNamesWhatItCannotReadAndKeepsTheSpanAsked)
     EXPECT_EQ(unreadable["kind"].toString(), "unreadable");
     EXPECT_EQ(unreadable["error"].toString(), "non-hexadecimal character 'l' at position 17");
     EXPECT_EQ(unreadable["timeText"].toString(), "10:00:01");
-    // A file's name reaches no terminal as a command.
+#ifndef _WIN32
+    // A file's name reaches no terminal as a command (Windows allows no
+    // control character in a name).
     QTemporaryDir folder;
     const std::string named = folder.path().toStdString() + "/shift\x1b]0;title\x07.log";
     std::FILE* file = std::fopen(named.c_str(), "w");
@@ -368,6 +370,7 @@ TEST(DecodeCommand, ScanNamesWhatItCannotReadAndKeepsTheSpanAsked)
     EXPECT_EQ(two.exitCode, 0) << two.err;
     EXPECT_EQ(two.out.find('\x1b'), std::string::npos);
     EXPECT_NE(two.out.find("shift\\x1b]0;title\\x07.log\t1\t"), std::string::npos) << two.out;
+#endif
 }
 
 TEST(DecodeCommand, StreamedStatusLineNamesEachSetFlagAndTheState)

@@ -138,7 +138,7 @@ void LogWindow::CreateControls()
     parts->setChildrenCollapsible(false);
     // The table takes what the window gains; the rest start at a few lines each.
     const int line = metrics.lineSpacing();
-    const std::tuple<QWidget*, int, int> heights[] = {{Summary, 8 * line, 0}, {chartArea, 10 * line, 0}, {Timeline, 16 * line, 1}, {Detail, 7 * line, 0}};
+    const std::tuple<QWidget*, int, int> heights[] = {{Summary, 10 * line, 0}, {chartArea, 13 * line, 0}, {Timeline, 12 * line, 1}, {Detail, 6 * line, 0}};
     QList<int> sizes;
     for (const auto& [part, height, stretch] : heights) {
         parts->addWidget(part);

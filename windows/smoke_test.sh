@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real Regalo_Vespera.exe under Wine, driven with X key and mouse events
 # as a user would: a status line and an error code typed, their decoded texts
-# read back through the clipboard, a screenshot, then the close box.
-#   windows/smoke_test.sh <Regalo_Vespera.exe> <folder for the screenshot>
+# read back through the clipboard, a screenshot, then the close box; then a
+# shift's log opened from the command line, its window shown in each language.
+#   windows/smoke_test.sh <Regalo_Vespera.exe> <folder for the screenshots>
 # Runs on the X display in DISPLAY, in the Wine prefix in WINEPREFIX.
 set -euo pipefail
 exe=$1
@@ -72,3 +73,26 @@ timeout 30 tail --pid="$program" -f /dev/null || fail "the window did not close"
 wait "$program" || code=$?
 [ "$code" -eq 0 ] || fail "exit code $code"
 echo "   closed by its close box, exit code 0; screenshot: $out/main-window-windows.png"
+
+# The log window, as "Open with" opens it: its title names the log and the
+# build; it reads the log, a screenshot in each language, then the main
+# window's close box ends the program.
+log=$(cd "$(dirname "${BASH_SOURCE[0]}")/../tests/logs" && pwd)/shift.log
+for lang in ru en; do
+  wine "$exe" --lang "$lang" "$log" 2>"$out/stderr-log-$lang.txt" &
+  program=$!
+  window=$(timeout 60 xdotool search --sync --onlyvisible --name '^shift\.log — ' | head -n 1) ||
+    fail "no log window shown within 60 s ($lang)"
+  sleep 2
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xwd -root -silent | convert xwd:- -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$out/log-window-windows-$lang.png"
+  main=$(xdotool search --onlyvisible --name "$title" | head -n 1) || fail "the main window is gone ($lang)"
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  xdotool windowraise "$main"; sleep 0.5
+  xdotool mousemove $((X + WIDTH - 12)) $((Y + 12)) click 1
+  code=0
+  timeout 30 tail --pid="$program" -f /dev/null || fail "the program did not end with its main window ($lang)"
+  wait "$program" || code=$?
+  [ "$code" -eq 0 ] || fail "exit code $code after the log window ($lang)"
+  echo "   the log window ($lang): shift.log read; screenshot: $out/log-window-windows-$lang.png"
+done
