@@ -3,6 +3,7 @@
 #include "cli/Decoder.h"
 #include "cli/Words.h"
 #include "core/Diagnostics.h"
+#include "core/GivenValue.h"
 #include "core/Options.h"
 #include "translations/Language.h"
 
@@ -301,15 +302,12 @@ ExitCode Diff(const Request& request, FdWriter& out, FdWriter& err)
     StatusBytes lines[2]{};
     bool read = true;
     for (int i = 0; i < 2; ++i) {
-        const std::string_view value = Trimmed(i == 0 ? request.value : request.other);
-        InputProblem problem{};
-        if (!ParseStatusLine(value, lines[i], problem)) {
-            std::string& note = err.Buffer();
-            note += "regalo-decode: ";
-            AppendQuoted(note, value);
-            note += ": " + Phrased(problem, OwnWordsTranslation()) + '\n';
-            read = false;
-        }
+        const GivenValue value = ReadGivenValue(ValueKind::Status, i == 0 ? request.value : request.other, OwnWordsTranslation());
+        if (value.read)
+            lines[i] = value.bytes;
+        else
+            AppendNote(err.Buffer(), "regalo-decode", 0, {}, value.input, value.why);
+        read = read && value.read;
     }
     if (!read)
         return ExitCode::Usage;

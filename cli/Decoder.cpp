@@ -4,6 +4,7 @@
 #include "cli/Surroundings.h"
 #include "cli/Words.h"
 #include "core/Diagnostics.h"
+#include "core/GivenValue.h"
 #include "translations/Language.h"
 
 #include <algorithm>
@@ -31,57 +32,22 @@ Decoder::Decoder(ValueKind kind, Format format, ValueSource source, FdWriter& ou
 
 void Decoder::Note(std::string_view value, std::uint64_t lineNumber, std::string_view what)
 {
-    std::string& note = err_.Buffer();
-    note += "regalo-decode: ";
-    if (lineNumber > 0) {
-        char digits[24];
-        note += lineBefore_;
-        note.append(digits, std::to_chars(digits, digits + sizeof digits, lineNumber).ptr);
-        note += lineAfter_;
-    }
-    AppendQuoted(note, value);
-    note += ": ";
-    note += what;
-    note += '\n';
-}
-
-void Decoder::Refuse(std::string_view value, std::uint64_t lineNumber, std::string_view why)
-{
-    Note(value, lineNumber, why);
-    writer_->Invalid(out_.Buffer(), value, why);
+    AppendNote(err_.Buffer(), "regalo-decode", lineNumber, {lineBefore_, lineAfter_}, value, what);
 }
 
 bool Decoder::Decode(std::string_view value)
 {
-    return DecodeTrimmed(Trimmed(value), 0);
+    return DecodeGiven(value, 0);
 }
 
-bool Decoder::DecodeTrimmed(std::string_view input, std::uint64_t lineNumber)
+bool Decoder::DecodeGiven(std::string_view given, std::uint64_t lineNumber)
 {
-    std::string& out = out_.Buffer();
-    if (kind_ == ValueKind::Status) {
-        StatusBytes bytes{};
-        InputProblem problem{};
-        if (!ParseStatusLine(input, bytes, problem)) {
-            Refuse(input, lineNumber, Phrased(problem, OwnWordsTranslation()));
-            return false;
-        }
-        writer_->Status(out, input, bytes);
-        return true;
-    }
-    ErrorCode code{};
-    // Nearly every code is four digits: read so, at once.
-    if (const auto read = ReadErrorCode(input, CodeLetters::EitherCase)) {
-        writer_->Code(out, input, *read, messages_->Of(*read));
-        return true;
-    }
-    InputProblem problem{};
-    if (!ParseErrorCode(input, code, problem)) {
-        Refuse(input, lineNumber, Phrased(problem, OwnWordsTranslation()));
-        return false;
-    }
-    writer_->Code(out, input, code, messages_->Of(code));
-    return true;
+    const GivenValue value = ReadGivenValue(kind_ == ValueKind::Status ? ValueKind::Status : ValueKind::ErrorCode, given,
+                                            OwnWordsTranslation());
+    if (!value.read)
+        Note(value.input, lineNumber, value.why);
+    WriteGivenValue(*writer_, value, out_.Buffer(), &*messages_);
+    return value.read;
 }
 
 void Decoder::FlushBoth()
@@ -97,13 +63,14 @@ bool Decoder::DecodeLines(int in)
     LineReader::Line line;
     while (reader.Next(line)) {
         if (line.tooLong) {
-            Refuse(line.text, line.number,
-                   Words(QT_TRANSLATE_N_NOOP("regalo-decode", "строка длиннее %n байт(а), пропущена"), kMaxLineLength));
+            const std::string why = Words(QT_TRANSLATE_N_NOOP("regalo-decode", "строка длиннее %n байт(а), пропущена"), kMaxLineLength);
+            Note(line.text, line.number, why);
+            writer_->Invalid(out_.Buffer(), line.text, why);
             allRead = false;
-        } else if (const std::string_view value = Trimmed(line.text); value.empty()) {
+        } else if (Trimmed(line.text).empty()) {
             writer_->Blank(out_.Buffer());
         } else {
-            allRead = DecodeTrimmed(value, line.number) && allRead;
+            allRead = DecodeGiven(line.text, line.number) && allRead;
         }
         FlushAfterEachLine();
     }

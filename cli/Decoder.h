@@ -41,11 +41,9 @@ public:
     void WriteSummary();
 
 private:
-    // The one place a value is trimmed is before this. `lineNumber` names a
-    // streamed value's line in notes, 0 for an argument.
-    bool DecodeTrimmed(std::string_view value, std::uint64_t lineNumber);
+    // `lineNumber` names a streamed value's line in notes, 0 for an argument.
+    bool DecodeGiven(std::string_view value, std::uint64_t lineNumber);
     void Note(std::string_view value, std::uint64_t lineNumber, std::string_view what);
-    void Refuse(std::string_view value, std::uint64_t lineNumber, std::string_view why);
     void FlushBoth();
     // Writes what each holds, on a terminal after a note's own line end.
     void FlushAfterEachLine()

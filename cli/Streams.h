@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Reading.h"
 #include "core/TextLines.h"
 
 #include <cstddef>
@@ -51,7 +52,7 @@ private:
     std::string buffer_;
 };
 
-inline constexpr std::size_t kMaxLineLength = 4096;
+inline constexpr std::size_t kMaxLineLength = kMaxValueLength;
 
 // Lines of a descriptor, read in chunks (see TextLines). A line longer than
 // `longestLine` is reported as too long with its first bytes, and the rest

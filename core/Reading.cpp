@@ -150,6 +150,8 @@ std::string Phrased(const InputProblem& problem, TextTranslation translate)
         return Filled(words(QT_TRANSLATE_NOOP("Reading", "в тексте код ошибки %1, а не строка статуса")), {problem.text});
     case InputProblem::Kind::StatusLineNotCode:
         return Filled(words(QT_TRANSLATE_NOOP("Reading", "в тексте строка статуса %1, а не код ошибки")), {problem.text});
+    case InputProblem::Kind::TooLong:
+        return Counted(kReadingContext, QT_TRANSLATE_N_NOOP("Reading", "значение длиннее %n байт(а)"), problem.count, translate);
     case InputProblem::Kind::ZeroBytes:
         return words(QT_TRANSLATE_NOOP("Reading",
                                        "в строке нулевые байты: это не UTF-8 (UTF-16 без метки порядка байтов?); сохраните файл в UTF-8"));

@@ -27,6 +27,7 @@ struct InputProblem {
         NoCode,
         CodeNotStatusLine,  // a pasted text holds only the code `text`
         StatusLineNotCode,  // a pasted text holds only the status line `text`
+        TooLong,            // longer than `count` bytes, far more than any value
     };
     Kind kind;
     std::size_t position = 0; // in characters, from 1
@@ -42,6 +43,10 @@ bool ParseStatusLine(std::string_view input, StatusBytes& bytes, InputProblem& p
 // Four hexadecimal digits in either case, nothing around them but, on a
 // longer text, a "0x" or "0X" before them: detail number, then error class.
 bool ParseErrorCode(std::string_view text, ErrorCode& code, InputProblem& problem);
+
+// No status line or code is nearly this long, whatever surrounds it: a value
+// or a line longer is refused before it is read.
+inline constexpr std::size_t kMaxValueLength = 4096;
 
 // The input without leading and trailing blanks, tabs and carriage returns.
 inline std::string_view Trimmed(std::string_view input)

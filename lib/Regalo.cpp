@@ -1,14 +1,13 @@
 // The C library over the core: each call reads one value as regalo-decode
 // reads it and writes it with the same writer regalo-decode uses.
-#include "lib/regalo/regalo.h"
+#include "lib/Calls.h"
 
-#include "core/Formats.h"
-#include "core/Reading.h"
+#include "core/GivenValue.h"
 #include "core/TextTables.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
-#include <new>
 #include <string>
 
 extern const TranslatedText kLibraryTexts[];
@@ -29,24 +28,45 @@ constexpr const char* kResultTexts[] = {
 };
 constexpr char kUnknownResult[] = QT_TRANSLATE_NOOP("Library", "неизвестный результат");
 
-bool IsLanguage(int lang)
+// The value's text, as given: never null.
+bool TakeInput(const char* text, std::size_t length, std::string_view& input)
 {
-    return lang == REGALO_RU || lang == REGALO_EN;
+    if (text == nullptr)
+        return false;
+    input = std::string_view(text, length);
+    return true;
 }
 
-bool IsFormat(int format)
+// A value read and explained, or refused: in the brief format with why in
+// words, in JSON as regalo-decode writes it.
+int Explain(ValueKind kind, std::string_view given, int lang, int format, char* buf, std::size_t cap, std::size_t* needed)
 {
-    return format == REGALO_BRIEF || format == REGALO_JSON;
+    if (!IsLanguage(lang) || !IsFormat(format))
+        return Unanswered(REGALO_BAD_ARGUMENT, buf, cap, needed);
+    return Call(buf, cap, needed, [&](std::string& text) {
+        const GivenValue value = ReadGivenValue(kind, given, TranslationOf(lang));
+        if (!value.read && format == REGALO_BRIEF)
+            text = value.why;
+        else
+            WriteGivenValue(WriterFor(lang, format), value, text);
+        return value.read ? REGALO_OK : REGALO_UNREADABLE;
+    });
 }
 
-TextTranslation TranslationOf(int lang)
+// A status line read, or why not in `text`.
+bool ReadStatus(std::string_view given, int lang, StatusBytes& bytes, std::string& why)
 {
-    return lang == REGALO_EN ? &TranslateToEnglish : nullptr;
+    GivenValue value = ReadGivenValue(ValueKind::Status, given, TranslationOf(lang));
+    bytes = value.bytes;
+    why = std::move(value.why);
+    return value.read;
 }
 
-// The writers hold nothing that changes: one of each, made on first use.
+} // namespace
+
 const FormatWriter& WriterFor(int lang, int format)
 {
+    // The writers hold nothing that changes: one of each, made on first use.
     static const auto russianBrief = MakeBriefWriter(ValueSource::Arguments, nullptr);
     static const auto englishBrief = MakeBriefWriter(ValueSource::Arguments, &TranslateToEnglish);
     static const auto russianJson = MakeJsonWriter(nullptr);
@@ -56,16 +76,6 @@ const FormatWriter& WriterFor(int lang, int format)
     return lang == REGALO_EN ? *englishBrief : *russianBrief;
 }
 
-// The value's text, as given: null only with nothing in it.
-bool TakeInput(const char* text, std::size_t length, std::string_view& input)
-{
-    if (text == nullptr && length > 0)
-        return false;
-    input = text == nullptr ? std::string_view() : std::string_view(text, length);
-    return true;
-}
-
-// Hands `text` out, without regalo-decode's final line feed, as far as it fits.
 int Answer(std::string text, int result, char* buf, std::size_t cap, std::size_t* needed)
 {
     if (!text.empty() && text.back() == '\n')
@@ -83,32 +93,14 @@ int Answer(std::string text, int result, char* buf, std::size_t cap, std::size_t
     return written < text.size() ? REGALO_TOO_SMALL : result;
 }
 
-// A status line read, or the text and result of one that cannot be.
-bool ReadStatus(std::string_view input, int lang, const FormatWriter& writer, StatusBytes& bytes, std::string& refusal)
+int Unanswered(int result, char* buf, std::size_t cap, std::size_t* needed)
 {
-    InputProblem problem{};
-    if (ParseStatusLine(input, bytes, problem))
-        return true;
-    writer.Invalid(refusal, input, Phrased(problem, TranslationOf(lang)));
-    return false;
+    if (buf != nullptr && cap > 0)
+        buf[0] = '\0';
+    if (needed != nullptr)
+        *needed = 0;
+    return result;
 }
-
-// The shared shape of every call: arguments checked, nothing thrown out of the library.
-template <class Explain>
-int Call(int lang, int format, char* buf, std::size_t cap, std::size_t* needed, Explain explain)
-{
-    if (!IsLanguage(lang) || !IsFormat(format) || (buf == nullptr && cap > 0))
-        return REGALO_BAD_ARGUMENT;
-    try {
-        std::string text;
-        const int result = explain(WriterFor(lang, format), text);
-        return Answer(std::move(text), result, buf, cap, needed);
-    } catch (const std::bad_alloc&) {
-        return REGALO_OUT_OF_MEMORY;
-    }
-}
-
-} // namespace
 
 extern "C" {
 
@@ -132,15 +124,8 @@ REGALO_API int REGALO_CALL regalo_explain_status(const char* line, std::size_t l
 {
     std::string_view given;
     if (!TakeInput(line, len, given))
-        return REGALO_BAD_ARGUMENT;
-    return Call(lang, format, buf, cap, needed, [&](const FormatWriter& writer, std::string& text) {
-        const std::string_view input = Trimmed(given);
-        StatusBytes bytes{};
-        if (!ReadStatus(input, lang, writer, bytes, text))
-            return REGALO_UNREADABLE;
-        writer.Status(text, input, bytes);
-        return REGALO_OK;
-    });
+        return Unanswered(REGALO_BAD_ARGUMENT, buf, cap, needed);
+    return Explain(ValueKind::Status, given, lang, format, buf, cap, needed);
 }
 
 REGALO_API int REGALO_CALL regalo_explain_error(const char* code, std::size_t len, int lang, int format, char* buf,
@@ -148,18 +133,8 @@ REGALO_API int REGALO_CALL regalo_explain_error(const char* code, std::size_t le
 {
     std::string_view given;
     if (!TakeInput(code, len, given))
-        return REGALO_BAD_ARGUMENT;
-    return Call(lang, format, buf, cap, needed, [&](const FormatWriter& writer, std::string& text) {
-        const std::string_view input = Trimmed(given);
-        ErrorCode read{};
-        InputProblem problem{};
-        if (!ParseErrorCode(input, read, problem)) {
-            writer.Invalid(text, input, Phrased(problem, TranslationOf(lang)));
-            return REGALO_UNREADABLE;
-        }
-        writer.Code(text, input, read, writer.Message(read));
-        return REGALO_OK;
-    });
+        return Unanswered(REGALO_BAD_ARGUMENT, buf, cap, needed);
+    return Explain(ValueKind::ErrorCode, given, lang, format, buf, cap, needed);
 }
 
 REGALO_API int REGALO_CALL regalo_diff(const char* before, std::size_t before_len, const char* after, std::size_t after_len,
@@ -167,13 +142,73 @@ REGALO_API int REGALO_CALL regalo_diff(const char* before, std::size_t before_le
 {
     std::string_view first;
     std::string_view second;
-    if (!TakeInput(before, before_len, first) || !TakeInput(after, after_len, second))
-        return REGALO_BAD_ARGUMENT;
-    return Call(lang, format, buf, cap, needed, [&](const FormatWriter& writer, std::string& text) {
-        StatusBytes lines[2]{};
-        if (!ReadStatus(Trimmed(first), lang, writer, lines[0], text) || !ReadStatus(Trimmed(second), lang, writer, lines[1], text))
+    if (!TakeInput(before, before_len, first) || !TakeInput(after, after_len, second) || !IsLanguage(lang) || !IsFormat(format))
+        return Unanswered(REGALO_BAD_ARGUMENT, buf, cap, needed);
+    // Where a line cannot be read, the answer is that line's.
+    StatusBytes lines[2]{};
+    std::string why;
+    try {
+        for (int i = 0; i < 2; ++i) {
+            const std::string_view line = i == 0 ? first : second;
+            if (!ReadStatus(line, lang, lines[i], why))
+                return Explain(ValueKind::Status, line, lang, format, buf, cap, needed);
+        }
+    } catch (const std::bad_alloc&) {
+        return Unanswered(REGALO_OUT_OF_MEMORY, buf, cap, needed);
+    }
+    return Call(buf, cap, needed, [&](std::string& text) {
+        WriterFor(lang, format).Difference(text, lines[0], lines[1]);
+        return REGALO_OK;
+    });
+}
+
+REGALO_API int REGALO_CALL regalo_explain_status_bytes(const unsigned char bytes[6], int lang, int format, char* buf,
+                                                       std::size_t cap, std::size_t* needed)
+{
+    if (bytes == nullptr)
+        return Unanswered(REGALO_BAD_ARGUMENT, buf, cap, needed);
+    StatusBytes status{};
+    std::copy_n(bytes, kStatusByteCount, status.begin());
+    const std::string text = StatusHexText(status);
+    return Explain(ValueKind::Status, text, lang, format, buf, cap, needed);
+}
+
+REGALO_API int REGALO_CALL regalo_explain_error_number(unsigned code, int lang, int format, char* buf, std::size_t cap,
+                                                       std::size_t* needed)
+{
+    char text[16];
+    const int length = std::snprintf(text, sizeof text, "%04X", code);
+    return Explain(ValueKind::ErrorCode, std::string_view(text, static_cast<std::size_t>(length)), lang, format, buf, cap, needed);
+}
+
+REGALO_API int REGALO_CALL regalo_read_status(const char* line, std::size_t len, unsigned char out[6], int lang, char* buf,
+                                              std::size_t cap, std::size_t* needed)
+{
+    std::string_view given;
+    if (!TakeInput(line, len, given) || out == nullptr || !IsLanguage(lang))
+        return Unanswered(REGALO_BAD_ARGUMENT, buf, cap, needed);
+    return Call(buf, cap, needed, [&](std::string& why) {
+        StatusBytes bytes{};
+        if (!ReadStatus(given, lang, bytes, why))
             return REGALO_UNREADABLE;
-        writer.Difference(text, lines[0], lines[1]);
+        std::copy(bytes.begin(), bytes.end(), out);
+        return REGALO_OK;
+    });
+}
+
+REGALO_API int REGALO_CALL regalo_read_error(const char* code, std::size_t len, unsigned* out, int lang, char* buf,
+                                             std::size_t cap, std::size_t* needed)
+{
+    std::string_view given;
+    if (!TakeInput(code, len, given) || out == nullptr || !IsLanguage(lang))
+        return Unanswered(REGALO_BAD_ARGUMENT, buf, cap, needed);
+    return Call(buf, cap, needed, [&](std::string& why) {
+        GivenValue value = ReadGivenValue(ValueKind::ErrorCode, given, TranslationOf(lang));
+        if (!value.read) {
+            why = std::move(value.why);
+            return REGALO_UNREADABLE;
+        }
+        *out = static_cast<unsigned>(value.code.detail) << 8 | value.code.errorClass;
         return REGALO_OK;
     });
 }

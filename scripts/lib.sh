@@ -23,8 +23,8 @@ FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # regalo-decode's spreadsheet files are checked in a real spreadsheet.
 SPREADSHEET_PACKAGES=(libreoffice-calc-nogui python3)
 
-# The library's ABI check, and its C# declarations run in Mono.
-LIBRARY_PACKAGES=(abigail-tools mono-mcs mono-runtime)
+# The library's ABI check, and its C# assembly built, packed and run in Mono.
+LIBRARY_PACKAGES=(abigail-tools mono-mcs mono-runtime nuget)
 
 missing_packages() {
   local pkg

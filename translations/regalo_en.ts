@@ -654,11 +654,11 @@ since the last emergency RAM reset!</translation>
     <name>LogWindow</name>
     <message>
         <source>Строка</source>
-        <translation type="unfinished">Line</translation>
+        <translation>Line</translation>
     </message>
     <message>
         <source>Время</source>
-        <translation type="unfinished">Time</translation>
+        <translation>Time</translation>
     </message>
     <message>
         <source>Значение</source>
@@ -666,7 +666,7 @@ since the last emergency RAM reset!</translation>
     </message>
     <message>
         <source>Расшифровка</source>
-        <translation type="unfinished">Explanation</translation>
+        <translation>Explanation</translation>
     </message>
     <message>
         <source>Журнал — %1</source>
@@ -686,7 +686,7 @@ since the last emergency RAM reset!</translation>
     </message>
     <message>
         <source>Показать</source>
-        <translation type="unfinished">Show</translation>
+        <translation>Show</translation>
     </message>
     <message>
         <source>&amp;Показать:</source>
@@ -694,7 +694,7 @@ since the last emergency RAM reset!</translation>
     </message>
     <message>
         <source>Только изменения</source>
-        <translation type="unfinished">Changes only</translation>
+        <translation>Changes only</translation>
     </message>
     <message>
         <source>Сводка журнала</source>
@@ -758,7 +758,7 @@ since the last emergency RAM reset!</translation>
     </message>
     <message>
         <source>Открыть журнал</source>
-        <translation type="unfinished">Open log</translation>
+        <translation>Open log</translation>
     </message>
     <message>
         <source>Журналы (*.log *.txt);;Текст (*.txt);;Все файлы (*)</source>
@@ -1055,6 +1055,13 @@ since the last emergency RAM reset!</translation>
     <message>
         <source>в тексте строка статуса %1, а не код ошибки</source>
         <translation>the text holds status line %1, not an error code</translation>
+    </message>
+    <message numerus="yes">
+        <source>значение длиннее %n байт(а)</source>
+        <translation>
+            <numerusform>the value is longer than %n byte</numerusform>
+            <numerusform>the value is longer than %n bytes</numerusform>
+        </translation>
     </message>
 </context>
 <context>

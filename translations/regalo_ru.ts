@@ -1042,6 +1042,14 @@
         <source>в тексте строка статуса %1, а не код ошибки</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>значение длиннее %n байт(а)</source>
+        <translation>
+            <numerusform>значение длиннее %n байта</numerusform>
+            <numerusform>значение длиннее %n байтов</numerusform>
+            <numerusform>значение длиннее %n байтов</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Regalo_Vespera</name>

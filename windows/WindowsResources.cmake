@@ -38,7 +38,7 @@ set(REGALO_ZIP ${PROJECT_SOURCE_DIR}/dist/Regalo_Vespera-${PROJECT_VERSION}-win6
 set(zip_dir ${PROJECT_BINARY_DIR}/windows/zip/Regalo_Vespera-${PROJECT_VERSION}-win64)
 file(MAKE_DIRECTORY ${zip_dir})
 foreach(pair README-en.txt:windows/zip/README-en.txt README-ru.txt:windows/zip/README-ru.txt
-    Qt-SOURCE.txt:windows/zip/Qt-SOURCE.txt LICENSE.txt:LICENSE)
+    Qt-SOURCE.txt:windows/zip/Qt-SOURCE.txt LICENSE.txt:LICENSE LICENSE-MIT.txt:lib/LICENSE)
   string(REPLACE ":" ";" pair ${pair})
   list(GET pair 0 name)
   list(GET pair 1 source)
@@ -52,13 +52,14 @@ file(READ /usr/share/common-licenses/LGPL-3 text)
 string(REPLACE "\n" "\r\n" text "${text}")
 file(WRITE ${zip_dir}/Qt-LGPL-3.0.txt "${text}")
 # The library for other programs: the DLL beside the programs, and what
-# building against it takes (header, import libraries, the C# declarations)
-# in sdk/.
+# building against it takes (headers, import libraries, the C# source) in
+# sdk/; the C# assembly beside the DLL.
 set(sdk_dir ${zip_dir}/sdk)
 add_custom_command(OUTPUT ${REGALO_ZIP}
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Regalo_Vespera> $<TARGET_FILE:regalo-decode> $<TARGET_FILE:regalo> ${zip_dir}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${sdk_dir}/include/regalo ${sdk_dir}/lib ${sdk_dir}/csharp
-  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/lib/regalo/regalo.h ${sdk_dir}/include/regalo
+  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/lib/regalo/regalo.h ${PROJECT_SOURCE_DIR}/lib/regalo/flags.h ${sdk_dir}/include/regalo
+  COMMAND ${CMAKE_COMMAND} -E copy ${REGALO_CSHARP_DIR}/Regalo.dll ${REGALO_CSHARP_DIR}/Regalo.xml ${zip_dir}
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_LINKER_FILE:regalo> ${PROJECT_BINARY_DIR}/lib/regalo.lib
     ${PROJECT_BINARY_DIR}/lib/regalo.def ${sdk_dir}/lib
   COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/lib/csharp/Regalo.cs ${sdk_dir}/csharp
@@ -66,7 +67,8 @@ add_custom_command(OUTPUT ${REGALO_ZIP}
   COMMAND ${CMAKE_COMMAND} -E rm -f ${REGALO_ZIP}
   COMMAND ${CMAKE_COMMAND} -E chdir ${zip_dir}/.. ${CMAKE_COMMAND} -E tar cf ${REGALO_ZIP} --format=zip
     Regalo_Vespera-${PROJECT_VERSION}-win64
-  DEPENDS Regalo_Vespera regalo-decode regalo ${PROJECT_SOURCE_DIR}/lib/regalo/regalo.h ${PROJECT_SOURCE_DIR}/lib/csharp/Regalo.cs
+  DEPENDS Regalo_Vespera regalo-decode regalo regalo_csharp ${PROJECT_SOURCE_DIR}/lib/regalo/regalo.h ${PROJECT_SOURCE_DIR}/lib/regalo/flags.h
+    ${PROJECT_SOURCE_DIR}/lib/csharp/Regalo.cs
   VERBATIM)
 add_custom_target(windows_zip DEPENDS ${REGALO_ZIP})
 

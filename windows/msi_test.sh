@@ -21,8 +21,8 @@ menu=$(unix_folder '%APPDATA%')/Microsoft/Windows/Start\ Menu/Programs
 
 wine msiexec /i "$(windows_path "$msi")" /qn /l*v "$(windows_path "$out/install.log")" ||
   fail "the silent install" "$out/install.log"
-for file in Regalo_Vespera.exe regalo-decode.exe libregalo-1.dll LICENSE.txt Qt-LGPL-3.0.txt Qt-SOURCE.txt README-ru.txt README-en.txt \
-  sdk/include/regalo/regalo.h sdk/lib/libregalo.dll.a sdk/lib/regalo.lib sdk/lib/regalo.def sdk/csharp/Regalo.cs; do
+for file in Regalo_Vespera.exe regalo-decode.exe libregalo-1.dll Regalo.dll Regalo.xml LICENSE.txt LICENSE-MIT.txt Qt-LGPL-3.0.txt Qt-SOURCE.txt README-ru.txt README-en.txt \
+  sdk/include/regalo/regalo.h sdk/include/regalo/flags.h sdk/lib/libregalo.dll.a sdk/lib/regalo.lib sdk/lib/regalo.def sdk/csharp/Regalo.cs; do
   [ -f "$installed/$file" ] || fail "installing $file" "$out/install.log"
 done
 [ -f "$menu/Regalo_Vespera.lnk" ] || fail "the Start-menu shortcut" "$out/install.log"

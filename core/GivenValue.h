@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/Formats.h"
+#include "core/Reading.h"
+#include "core/StatusLine.h"
+
+#include <string>
+#include <string_view>
+
+class CodeMessages;
+
+// A value given to be explained, taken one way by regalo-decode and the C
+// library alike: refused when far too long, trimmed, read as its kind, and
+// why it cannot be read said in `ownWords`.
+struct GivenValue {
+    ValueKind kind;
+    std::string_view input; // trimmed; cut to kMaxValueLength where longer
+    bool read = false;
+    StatusBytes bytes{};
+    ErrorCode code{};
+    std::string why;
+};
+GivenValue ReadGivenValue(ValueKind kind, std::string_view given, TextTranslation ownWords);
+
+// The value as `writer` writes it, or one that cannot be read as it writes
+// one; a code's message from `messages` where the caller keeps them.
+void WriteGivenValue(const FormatWriter& writer, const GivenValue& value, std::string& out, CodeMessages* messages = nullptr);
+
+// "regalo-decode: строка 12: "80 80": неверное число байтов: 2 вместо 6"
+// and its line end; `line` is the words before the line's number and
+// after it, empty for a value given as an argument.
+struct LineWords {
+    std::string_view before;
+    std::string_view after;
+};
+void AppendNote(std::string& note, std::string_view program, std::uint64_t lineNumber, const LineWords& line,
+                std::string_view value, std::string_view why);
