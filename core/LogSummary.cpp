@@ -55,6 +55,11 @@ void LogSummary::Add(const ScanRecord& record)
     ++statusLines_;
     const StatusBytes& bytes = record.reading.bytes;
     ++states_[static_cast<std::size_t>(ReceiptStateOf(bytes[kReceiptStateByte]))];
+    // A polled log repeats its status line: nothing of the flags changes then.
+    const bool repeated = record.previous && *record.previous == bytes && lastBytes_ == bytes;
+    lastBytes_ = bytes;
+    if (repeated)
+        return;
     for (const StatusFlag& flag : StatusFlagCatalogue) {
         FlagState& state = flags_[static_cast<std::size_t>(flag.byteIndex * kBitsPerByte + flag.bit)];
         state.changes.flag = &flag;

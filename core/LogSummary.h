@@ -71,4 +71,6 @@ private:
     std::vector<std::int32_t> seenAt_; // by code, -1 until it came
     std::array<FlagState, kStatusByteCount * kBitsPerByte> flags_{};
     std::array<std::uint64_t, kReceiptStateCount> states_{};
+    // The status line the flags' states stand at.
+    std::optional<StatusBytes> lastBytes_;
 };
