@@ -12,7 +12,7 @@
 #include <optional>
 
 Decoder::Decoder(ValueKind kind, Format format, ValueSource source, FdWriter& out, FdWriter& err)
-    : kind_(kind), out_(out), err_(err)
+    : kind_(kind), ownWords_(OwnWordsTranslation()), out_(out), err_(err)
 {
     if (kind == ValueKind::LogReading || kind == ValueKind::LogSummary) {
         records_.emplace(format, CurrentTranslation(), OwnWordsTranslation());
@@ -42,8 +42,7 @@ bool Decoder::Decode(std::string_view value)
 
 bool Decoder::DecodeGiven(std::string_view given, std::uint64_t lineNumber)
 {
-    const GivenValue value = ReadGivenValue(kind_ == ValueKind::Status ? ValueKind::Status : ValueKind::ErrorCode, given,
-                                            OwnWordsTranslation());
+    const GivenValue value = ReadGivenValue(kind_, given, ownWords_);
     if (!value.read)
         Note(value.input, lineNumber, value.why);
     WriteGivenValue(*writer_, value, out_.Buffer(), &*messages_);

@@ -57,6 +57,7 @@ private:
     void Record(const ScanRecord& record, std::string_view file);
 
     ValueKind kind_;
+    TextTranslation ownWords_;
     // A value's writer and its codes' messages; a log's records.
     std::unique_ptr<FormatWriter> writer_;
     std::optional<CodeMessages> messages_;
