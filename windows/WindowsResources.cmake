@@ -59,7 +59,8 @@ add_custom_command(OUTPUT ${REGALO_ZIP}
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Regalo_Vespera> $<TARGET_FILE:regalo-decode> $<TARGET_FILE:regalo> ${zip_dir}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${sdk_dir}/include/regalo ${sdk_dir}/lib ${sdk_dir}/csharp
   COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/lib/regalo/regalo.h ${PROJECT_SOURCE_DIR}/lib/regalo/flags.h ${sdk_dir}/include/regalo
-  COMMAND ${CMAKE_COMMAND} -E copy ${REGALO_CSHARP_DIR}/Regalo.dll ${REGALO_CSHARP_DIR}/Regalo.xml ${zip_dir}
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_PROPERTY:regalo_csharp,ASSEMBLY_DIR>/Regalo.dll
+    $<TARGET_PROPERTY:regalo_csharp,ASSEMBLY_DIR>/Regalo.xml ${zip_dir}
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_LINKER_FILE:regalo> ${PROJECT_BINARY_DIR}/lib/regalo.lib
     ${PROJECT_BINARY_DIR}/lib/regalo.def ${sdk_dir}/lib
   COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/lib/csharp/Regalo.cs ${sdk_dir}/csharp
