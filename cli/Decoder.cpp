@@ -42,11 +42,11 @@ bool Decoder::Decode(std::string_view value)
 
 bool Decoder::DecodeGiven(std::string_view given, std::uint64_t lineNumber)
 {
-    const GivenValue value = ReadGivenValue(kind_, given, ownWords_);
-    if (!value.read)
-        Note(value.input, lineNumber, value.why);
-    WriteGivenValue(*writer_, value, out_.Buffer(), &*messages_);
-    return value.read;
+    ReadGivenValue(given_, kind_, given, ownWords_);
+    if (!given_.read)
+        Note(given_.input, lineNumber, given_.why);
+    WriteGivenValue(*writer_, given_, out_.Buffer(), &*messages_);
+    return given_.read;
 }
 
 void Decoder::FlushBoth()

@@ -2,6 +2,7 @@
 
 #include "cli/Streams.h"
 #include "core/Formats.h"
+#include "core/GivenValue.h"
 #include "core/LogSummary.h"
 #include "core/Reading.h"
 #include "core/RecordWriter.h"
@@ -61,6 +62,7 @@ private:
     // A value's writer and its codes' messages; a log's records.
     std::unique_ptr<FormatWriter> writer_;
     std::optional<CodeMessages> messages_;
+    GivenValue given_; // the last line's, its room kept for the next
     std::optional<RecordWriter> records_;
     FdWriter& out_;
     FdWriter& err_;

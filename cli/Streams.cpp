@@ -175,7 +175,7 @@ bool LineReader::Fill()
     }
 }
 
-bool LineReader::Next(Line& line)
+bool LineReader::NextAfterReading(Line& line)
 {
     // A line cut short by a stop is dropped.
     while (!StopRequested()) {

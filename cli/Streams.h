@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Reading.h"
+#include "cli/Surroundings.h"
 #include "core/TextLines.h"
 
 #include <cstddef>
@@ -67,13 +68,20 @@ public:
     using Line = TextLines::Line;
 
     // False at the end of the input, or once a stop was asked for; throws IoError.
-    bool Next(Line& line);
+    bool Next(Line& line)
+    {
+        // Inline for a line already read, as nearly every line is.
+        if (!StopRequested() && lines_.Next(line))
+            return true;
+        return NextAfterReading(line);
+    }
     // How much of the input was read so far.
     std::uint64_t BytesRead() const { return bytesRead_; }
 
 private:
     // Reads what comes next; false for a stop.
     bool Fill();
+    bool NextAfterReading(Line& line);
 
     int fd_;
     std::function<void()> beforeWait_;

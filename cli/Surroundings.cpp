@@ -11,9 +11,10 @@
 #include <unistd.h>
 #endif
 
+volatile std::sig_atomic_t stopSignal = 0;
+
 namespace {
 
-volatile std::sig_atomic_t stopSignal = 0;
 std::atomic<bool> waitingForInput{false};
 
 int Claimed(int fd)
@@ -153,11 +154,6 @@ void ResendStopSignal()
 #endif
     std::signal(stopSignal, SIG_DFL);
     std::raise(stopSignal);
-}
-
-bool StopRequested()
-{
-    return stopSignal != 0;
 }
 
 void AcceptStop()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <csignal>
 #include <functional>
 
 // What the program finds around it when it starts: its standard
@@ -43,7 +44,12 @@ private:
 void CatchStopSignals();
 // After the results are out: ends the program by the signal that stopped it, if any.
 void ResendStopSignal();
-bool StopRequested();
+// Asked for on every line: read where it is set, without a call.
+extern volatile std::sig_atomic_t stopSignal;
+inline bool StopRequested()
+{
+    return stopSignal != 0;
+}
 // A stop that ends the program as it should end (following a log): no
 // longer resent when it ends.
 void AcceptStop();

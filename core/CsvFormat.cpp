@@ -15,24 +15,15 @@ std::string Number(long long value)
     return std::to_string(value);
 }
 
-const char* KindName(FoundReading::Kind kind)
-{
-    switch (kind) {
-    case FoundReading::Kind::Status:
-        return "status";
-    case FoundReading::Kind::Error:
-        return "error";
-    case FoundReading::Kind::Unreadable:
-        break;
-    }
-    return "unreadable";
-}
-
 class CsvWriter : public FormatWriter {
 public:
     CsvWriter(const CsvStyle& style, ValueKind kind, TextTranslation translate)
         : style_(style), kind_(kind), translate_(translate)
     {
+        // Every code's upper-case digits take a cell of the same length.
+        std::string cell;
+        AppendCsvField(cell, CsvInput("0000"), style_);
+        codeCellLength_ = cell.size();
     }
 
     void Header(std::string& out) const override
@@ -50,9 +41,11 @@ public:
 
     void Status(std::string& out, std::string_view input, const StatusBytes& bytes) const override
     {
+        const std::size_t start = out.size();
         AppendCsvField(out, CsvInput(input), style_);
+        const WrittenCell inputCell{input, start, out.size() - start};
         out += style_.separator;
-        AppendStatusCells(out, bytes);
+        AppendStatusCells(out, bytes, &inputCell);
         out += style_.separator;
         out += style_.lineEnd;
     }
@@ -73,7 +66,14 @@ public:
             cells += style_.separator;
             AppendCsvField(cells, cell, style_);
         }
-        return cells + std::string(style_.lineEnd);
+        cells += style_.lineEnd;
+        if (kind_ != ValueKind::ErrorCode)
+            return cells;
+        // A stream's whole line where the input is the code as most streams
+        // write it, in upper case; Code takes the input's cell off otherwise.
+        std::string line;
+        AppendCsvField(line, CsvInput(digits), style_);
+        return line + cells;
     }
 
     // File (empty where not named), line, time and kind, the input, then a
@@ -85,7 +85,7 @@ public:
         AppendCsvField(out, CsvInput(record.file), style_);
         const std::string line = Number(static_cast<long long>(record.line));
         const std::string time = TimeText(record.time);
-        for (const CsvCell& cell : {CsvNumber(line), CsvCell(time), CsvCell(KindName(kind)), CsvInput(record.reading.text)}) {
+        for (const CsvCell& cell : {CsvNumber(line), CsvCell(time), CsvCell(ReadingKindName(kind)), CsvInput(record.reading.text)}) {
             out += style_.separator;
             AppendCsvField(out, cell, style_);
         }
@@ -116,9 +116,16 @@ public:
             return;
         }
     }
-    void Code(std::string& out, std::string_view input, const ErrorCode&, std::string_view message) const override
+    void Code(std::string& out, std::string_view input, const ErrorCode& code, std::string_view message) const override
     {
-        AppendCsvField(out, CsvInput(input), style_);
+        const auto value = static_cast<unsigned>(code.detail * 256 + code.errorClass);
+        bool upperCase = input.size() == kErrorCodeLength;
+        for (std::size_t k = 0; upperCase && k < kErrorCodeLength; ++k)
+            upperCase = input[k] == UpperHexDigit(value >> (12 - 4 * k));
+        if (kind_ != ValueKind::ErrorCode || !upperCase) {
+            AppendCsvField(out, CsvInput(input), style_);
+            message.remove_prefix(kind_ == ValueKind::ErrorCode ? codeCellLength_ : 0);
+        }
         out += message;
     }
     void Invalid(std::string& out, std::string_view input, std::string_view why) const override
@@ -229,10 +236,21 @@ public:
 
 private:
     // hex, receiptState, receiptStateCaption, flags.
-    void AppendStatusCells(std::string& out, const StatusBytes& bytes) const
+    // A cell already in `out`: its text, where it starts and its length.
+    struct WrittenCell {
+        std::string_view text;
+        std::size_t start;
+        std::size_t length;
+    };
+    void AppendStatusCells(std::string& out, const StatusBytes& bytes, const WrittenCell* input = nullptr) const
     {
         const auto hex = StatusHexChars(bytes);
-        AppendCsvField(out, std::string_view(hex.data(), hex.size()), style_);
+        const std::string_view hexText(hex.data(), hex.size());
+        // The input is most often the bytes as the hex cell has them: the same cell again.
+        if (input && input->text == hexText)
+            out.append(out, input->start, input->length);
+        else
+            AppendCsvField(out, hexText, style_);
         out += style_.separator;
         out += StateCells(ReceiptStateOf(bytes[kReceiptStateByte]));
         out += style_.separator;
@@ -299,6 +317,7 @@ private:
     const CsvStyle& style_;
     ValueKind kind_;
     TextTranslation translate_;
+    std::size_t codeCellLength_;
 };
 
 } // namespace

@@ -27,7 +27,7 @@ std::unique_ptr<FormatWriter> MakeFormatWriter(Format format, ValueKind kind, Va
             return MakeTextWriter(source, translate);
         return MakeBriefWriter(source, translate);
     case Format::Json:
-        return MakeJsonWriter(translate);
+        return MakeJsonWriter(translate, kind == ValueKind::ErrorCode && source == ValueSource::Lines);
     case Format::Csv:
     case Format::Excel:
         return MakeCsvWriter(format, kind, translate);

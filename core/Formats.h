@@ -65,7 +65,9 @@ std::unique_ptr<FormatWriter> MakeFormatWriter(Format format, ValueKind kind, Va
 // One per file; MakeFormatWriter chooses.
 std::unique_ptr<FormatWriter> MakeTextWriter(ValueSource source, TextTranslation translate);
 std::unique_ptr<FormatWriter> MakeBriefWriter(ValueSource source, TextTranslation translate);
-std::unique_ptr<FormatWriter> MakeJsonWriter(TextTranslation translate);
+// `codeLines`: a stream of codes, each code's line kept whole but for its
+// input (Message gives it, for Code alone).
+std::unique_ptr<FormatWriter> MakeJsonWriter(TextTranslation translate, bool codeLines = false);
 std::unique_ptr<FormatWriter> MakeCsvWriter(Format format, ValueKind kind, TextTranslation translate);
 
 // A stream's line that cannot be read, in text and brief alike: the input

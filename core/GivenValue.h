@@ -23,10 +23,11 @@ struct GivenValue {
 // Read at once where it is in its usual form, as nearly every value is;
 // ReadGivenValueFully reads any other and says why one cannot be read.
 void ReadGivenValueFully(GivenValue& value, std::string_view given, TextTranslation ownWords);
-inline GivenValue ReadGivenValue(ValueKind kind, std::string_view given, TextTranslation ownWords)
+// `value` is reused from one line to the next where values come in lines.
+inline void ReadGivenValue(GivenValue& value, ValueKind kind, std::string_view given, TextTranslation ownWords)
 {
-    GivenValue value;
     value.kind = kind;
+    value.read = false;
     if (given.size() <= kMaxValueLength) {
         value.input = Trimmed(given);
         if (kind == ValueKind::Status) {
@@ -36,9 +37,15 @@ inline GivenValue ReadGivenValue(ValueKind kind, std::string_view given, TextTra
             value.read = true;
         }
         if (value.read)
-            return value;
+            return;
     }
+    value.why.clear();
     ReadGivenValueFully(value, given, ownWords);
+}
+inline GivenValue ReadGivenValue(ValueKind kind, std::string_view given, TextTranslation ownWords)
+{
+    GivenValue value;
+    ReadGivenValue(value, kind, given, ownWords);
     return value;
 }
 

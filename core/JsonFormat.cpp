@@ -38,9 +38,30 @@ struct QuotedHex {
     char text[kStatusTextLength + 2];
 };
 
+// The bytes as a JSON array of numbers, written at once.
+struct ByteNumbers {
+    explicit ByteNumbers(const StatusBytes& bytes)
+    {
+        text[length++] = '[';
+        for (const unsigned byte : bytes) {
+            const unsigned value = byte & 0xFFu;
+            if (value >= 100)
+                text[length++] = static_cast<char>('0' + value / 100);
+            if (value >= 10)
+                text[length++] = static_cast<char>('0' + value / 10 % 10);
+            text[length++] = static_cast<char>('0' + value % 10);
+            text[length++] = ',';
+        }
+        text[length - 1] = ']';
+    }
+    operator std::string_view() const { return std::string_view(text, length); }
+    char text[kStatusByteCount * 4 + 1];
+    std::size_t length = 0;
+};
+
 class JsonFormatWriter : public FormatWriter {
 public:
-    explicit JsonFormatWriter(TextTranslation translate) : translate_(translate) {}
+    JsonFormatWriter(TextTranslation translate, bool codeLines) : translate_(translate), codeLines_(codeLines) {}
 
     void Status(std::string& out, std::string_view input, const StatusBytes& bytes) const override
     {
@@ -52,10 +73,29 @@ public:
     std::string Message(const ErrorCode& code) const override
     {
         const CodeDescription description = DescribeCode(code, translate_);
-        return description.described ? JsonString(description.text) : "null";
+        std::string message = description.described ? JsonString(description.text) : "null";
+        if (!codeLines_)
+            return message;
+        // A stream's line but for its input, which a NUL (never raw in JSON)
+        // stands in for: all the rest is the code's own, and a stream has
+        // millions of lines and few codes.
+        std::string line;
+        JsonWriter json(line);
+        WriteCode(json, "", code, message, nullptr);
+        line += '\n';
+        constexpr std::string_view kEmptyInput = "\"input\":\"\"";
+        const std::size_t input = line.find(kEmptyInput) + kEmptyInput.size() - 2;
+        return line.replace(input, 2, 1, '\0');
     }
     void Code(std::string& out, std::string_view input, const ErrorCode& code, std::string_view message) const override
     {
+        if (codeLines_) {
+            const std::size_t at = message.find('\0');
+            out += message.substr(0, at);
+            JsonWriter(out).String(input);
+            out += message.substr(at + 1);
+            return;
+        }
         JsonWriter json(out);
         WriteCode(json, input, code, message, nullptr);
         out += '\n';
@@ -213,10 +253,7 @@ private:
                 WriteFlag(json, flag, translate);
             });
         });
-        json.BeginObject().Key("bytes").BeginArray();
-        for (const unsigned value : bytes)
-            json.Number(value);
-        json.EndArray();
+        json.BeginObject().Key("bytes").Raw(ByteNumbers(bytes));
         if (record && record->previous) {
             json.Key("changes");
             WriteDifference(json, *record->previous, bytes);
@@ -313,11 +350,12 @@ private:
     }
 
     TextTranslation translate_;
+    bool codeLines_;
 };
 
 } // namespace
 
-std::unique_ptr<FormatWriter> MakeJsonWriter(TextTranslation translate)
+std::unique_ptr<FormatWriter> MakeJsonWriter(TextTranslation translate, bool codeLines)
 {
-    return std::make_unique<JsonFormatWriter>(translate);
+    return std::make_unique<JsonFormatWriter>(translate, codeLines);
 }

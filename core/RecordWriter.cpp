@@ -1,13 +1,10 @@
 #include "core/RecordWriter.h"
 
-std::string_view CodeMessages::Of(const ErrorCode& code)
+std::string_view CodeMessages::Built(std::size_t index, const ErrorCode& code)
 {
     if (messages_.empty())
         messages_.resize(0x10000);
-    std::string_view& message = messages_[static_cast<std::size_t>(code.detail * 256 + code.errorClass)];
-    if (message.empty())
-        message = texts_.emplace_back(writer_.Message(code));
-    return message;
+    return messages_[index] = texts_.emplace_back(writer_.Message(code));
 }
 
 RecordWriter::RecordWriter(Format format, TextTranslation catalogue, TextTranslation ownWords)

@@ -15,9 +15,17 @@
 class CodeMessages {
 public:
     explicit CodeMessages(const FormatWriter& writer) : writer_(writer) {}
-    std::string_view Of(const ErrorCode& code);
+    std::string_view Of(const ErrorCode& code)
+    {
+        const auto index = static_cast<std::size_t>(code.detail * 256 + code.errorClass);
+        if (index < messages_.size() && !messages_[index].empty())
+            return messages_[index];
+        return Built(index, code);
+    }
 
 private:
+    std::string_view Built(std::size_t index, const ErrorCode& code);
+
     const FormatWriter& writer_;
     // By code, empty until its message is built; the texts kept where they never move.
     std::vector<std::string_view> messages_;

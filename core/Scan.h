@@ -47,6 +47,20 @@ struct FoundReading {
     InputProblem problem{};
 };
 
+// The reading's kind as the formats and the page name it.
+inline const char* ReadingKindName(FoundReading::Kind kind)
+{
+    switch (kind) {
+    case FoundReading::Kind::Status:
+        return "status";
+    case FoundReading::Kind::Error:
+        return "error";
+    case FoundReading::Kind::Unreadable:
+        break;
+    }
+    return "unreadable";
+}
+
 // The readings a whole line holds, in the order they stand in it.
 void FindReadings(std::string_view line, bool anyPairs, std::vector<FoundReading>& found);
 

@@ -140,6 +140,9 @@ TEST(DecodeCommand, BriefAndDiffSpeakInWords)
         {{"--lang", "en", "error", "5010"}, "", 0, "Code 5010: no description\n"},
         {{"error", "--json", "5010"}, "", 0,
          "{\"class\":16,\"described\":false,\"detail\":80,\"input\":\"5010\",\"knownClass\":false,\"message\":null}\n"},
+        {{"error", "--json", "-"}, "5010\n0x5010\n", 0,
+         "{\"class\":16,\"described\":false,\"detail\":80,\"input\":\"5010\",\"knownClass\":false,\"message\":null}\n"
+         "{\"class\":16,\"described\":false,\"detail\":80,\"input\":\"0x5010\",\"knownClass\":false,\"message\":null}\n"},
         {{"error", "--csv", "-"}, "5010\n", 0, "input,code,class,detail,knownClass,message,error\n5010,5010,16,80,false,Код 5010: описания нет,\n"},
         {{"error", "--brief", "-"}, "5010\nx\n", 1, "Код 5010: описания нет\nx\t! wrong length: 1 character instead of 4\n"},
         {{"status", "--brief", "-"}, "80 80 89 80 80 80\n", 0,
@@ -264,9 +267,11 @@ TEST(DecodeCommand, TablesForScriptsAndSpreadsheets)
         std::string outStarts;
     } cases[] = {
         {{"list", "errors", "--excel"}, "", "\xEF\xBB\xBF" "code;class;detail;form;message\r\n\"=\"\"0000\"\"\";0;0;\"=\"\"no error\"\"\";\"=\"\"Без ошибок!\"\"\"\r\n"},
-        {{"error", "-", "--csv"}, "0501\nbad\n",
+        {{"error", "-", "--csv"}, "0501\nbad\n0x0501\n",
          "input,code,class,detail,knownClass,message,error\n0501,0501,1,5,true,\"Ошибка оборудования!\n Ошибка дисплея!\",\n"
-         "bad,,,,,,wrong length: 3 characters instead of 4\n"},
+         "bad,,,,,,wrong length: 3 characters instead of 4\n0x0501,0501,1,5,true,\"Ошибка оборудования!\n"},
+        {{"status", "-", "--csv"}, "80 80 89 80 80 81\n",
+         "input,hex,receiptState,receiptStateCaption,flags,error\n80 80 89 80 80 81,80 80 89 80 80 81,9,9. Режим АННУЛИРОВАНИЕ,\"0.7 (80)"},
         // Excel keeps text as text, and what came in can never start a formula.
         {{"status", "--excel", "80;80;89;80;80;81"}, "",
          "\xEF\xBB\xBF" "input;hex;receiptState;receiptStateCaption;flags;error\r\n"

@@ -22,19 +22,6 @@ TextTranslation In(bool english)
     return english ? &TranslatePageToEnglish : nullptr;
 }
 
-const char* KindName(FoundReading::Kind kind)
-{
-    switch (kind) {
-    case FoundReading::Kind::Status:
-        return "status";
-    case FoundReading::Kind::Error:
-        return "error";
-    case FoundReading::Kind::Unreadable:
-        break;
-    }
-    return "unreadable";
-}
-
 std::string Counts()
 {
     return "{\"found\":" + std::to_string(theLog.Found()) + ",\"shown\":" + std::to_string(theLog.Shown()) + '}';
@@ -102,7 +89,7 @@ std::string Rows(int from, int count, bool english)
     for (std::size_t index = first; index < end; ++index) {
         const LogTimeline::Row row = theLog.RowAt(index, In(english));
         json.BeginObject()
-            .Key("kind").String(KindName(row.kind))
+            .Key("kind").String(ReadingKindName(row.kind))
             .Key("line").Number(static_cast<long long>(row.line))
             .Key("time").String(row.time)
             .Key("value").String(row.value)
