@@ -118,11 +118,7 @@ public:
     }
     void Code(std::string& out, std::string_view input, const ErrorCode& code, std::string_view message) const override
     {
-        const auto value = static_cast<unsigned>(code.detail * 256 + code.errorClass);
-        bool upperCase = input.size() == kErrorCodeLength;
-        for (std::size_t k = 0; upperCase && k < kErrorCodeLength; ++k)
-            upperCase = input[k] == UpperHexDigit(value >> (12 - 4 * k));
-        if (kind_ != ValueKind::ErrorCode || !upperCase) {
+        if (kind_ != ValueKind::ErrorCode || !IsUpperCaseCodeText(input, code)) {
             AppendCsvField(out, CsvInput(input), style_);
             message.remove_prefix(kind_ == ValueKind::ErrorCode ? codeCellLength_ : 0);
         }

@@ -4,6 +4,7 @@
 #include "core/Translatable.h"
 
 #include <array>
+#include <cstring>
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -83,6 +84,18 @@ inline std::optional<ErrorCode> ReadErrorCode(std::string_view text, CodeLetters
             return ErrorCode{16 * digits[2] + digits[3], 16 * digits[0] + digits[1]};
     }
     return ReadErrorCodeJudged(text, letters, badOffset);
+}
+
+// Whether `input` is `code` as most logs write it, four digits in upper
+// case: a written code's line then begins as the input does.
+inline bool IsUpperCaseCodeText(std::string_view input, const ErrorCode& code)
+{
+    if (input.size() != kErrorCodeLength)
+        return false;
+    const auto value = static_cast<unsigned>(code.detail * 256 + code.errorClass);
+    const char digits[kErrorCodeLength] = {UpperHexDigit(value >> 12), UpperHexDigit(value >> 8), UpperHexDigit(value >> 4),
+                                           UpperHexDigit(value)};
+    return std::memcmp(input.data(), digits, kErrorCodeLength) == 0;
 }
 
 // Decodes an error code text whose letters are already upper case. Returns

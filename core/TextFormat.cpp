@@ -100,6 +100,7 @@ public:
     }
     void Code(std::string& out, std::string_view input, const ErrorCode&, std::string_view message) const override
     {
+        // The line begins with the code in upper case: compared there, at once.
         if (lines_ && (input.size() != kErrorCodeLength || std::memcmp(input.data(), message.data(), kErrorCodeLength) != 0)) {
             out += input;
             message.remove_prefix(kErrorCodeLength);
