@@ -6,6 +6,7 @@
 #include "ui/FileDialog.h"
 #include "ui/LogWindow.h"
 
+#include <QAccessible>
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
@@ -310,6 +311,11 @@ TEST_F(LogWindowInEnglish, EveryWordItShowsOrNamesIsEnglish)
     QStringList shown{log.windowTitle(), log.Summary->toPlainText(), log.Detail->toPlainText(), log.Detail->placeholderText()};
     for (const QWidget* control : log.findChildren<QWidget*>()) {
         shown << control->accessibleName() << control->accessibleDescription();
+        // A reader names whatever the keyboard can reach.
+        if (control->isVisible() && control->focusPolicy() != Qt::NoFocus) {
+            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(control));
+            EXPECT_TRUE(reader && !reader->text(QAccessible::Name).isEmpty()) << control->objectName().toStdString();
+        }
         if (const auto* button = qobject_cast<const QAbstractButton*>(control))
             shown << button->text();
         if (const auto* label = qobject_cast<const QLabel*>(control))

@@ -108,7 +108,8 @@ void LogWindow::CreateControls()
     Chart = new LogChartView([this](int width) {
         return timeline_.With([width](const LogTimeline& log) { return log.Chart(width, CurrentTranslation()); });
     });
-    auto* chartArea = Named(new QScrollArea, "LogChartArea");
+    // Scrolled by keyboard too: named as the chart it shows.
+    auto* chartArea = Named(new QScrollArea, "LogChartArea", Chart->accessibleName());
     chartArea->setWidget(Chart);
     chartArea->setWidgetResizable(true);
     chartArea->setFrameShape(QFrame::NoFrame);
