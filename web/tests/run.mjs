@@ -579,6 +579,8 @@ const suites = {
     assert.deepEqual([now.status, now.description], ['81 80 80 80 80 80', 'Ошибка оборудования!\n Ошибка дисплея!']);
     // Opened from a file it has no address anyone else can open: the words go instead.
     await tab.click('#copy-link');
+    // Said once the clipboard has taken the words, which it does in its own time.
+    await tab.waitForFunction(() => document.querySelector('#copied').textContent !== '', { timeout: 5000 }).catch(() => {});
     assert.equal(await tab.$eval('#copied', (e) => e.textContent),
       'Страница открыта из файла, и ссылки на неё нет: скопирована расшифровка.');
     // The log's rules come inside the file too.
