@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <fcntl.h>
@@ -43,22 +44,34 @@ void Library(benchmark::State& state, int format)
     state.SetItemsProcessed(state.iterations() * static_cast<long>(Codes().size()));
 }
 
-// The same codes through regalo-decode's stream, one per line.
-void Decoder(benchmark::State& state, Format format)
+// `run(out, err, fd)` for regalo-decode over `text` as a file, read from
+// its start on every run, its output thrown away.
+template <class Run>
+void OverAFile(benchmark::State& state, std::string_view text, Run run)
 {
     std::FILE* input = std::tmpfile();
-    for (const std::string& code : Codes())
-        std::fprintf(input, "%s\n", code.c_str());
+    std::fwrite(text.data(), 1, text.size(), input);
     std::fflush(input);
     const int sink = open("/dev/null", O_WRONLY);
     for (auto _ : state) {
         lseek(fileno(input), 0, SEEK_SET);
         FdWriter out(sink);
         FdWriter err(sink);
-        ::Decoder(ValueKind::ErrorCode, format, ValueSource::Lines, out, err).DecodeLines(fileno(input));
+        run(out, err, fileno(input));
     }
     close(sink);
     std::fclose(input);
+}
+
+// The same codes through regalo-decode's stream, one per line.
+void Decoder(benchmark::State& state, Format format)
+{
+    std::string lines;
+    for (const std::string& code : Codes())
+        lines += code + '\n';
+    OverAFile(state, lines, [format](FdWriter& out, FdWriter& err, int in) {
+        ::Decoder(ValueKind::ErrorCode, format, ValueSource::Lines, out, err).DecodeLines(in);
+    });
     state.SetItemsProcessed(state.iterations() * static_cast<long>(Codes().size()));
 }
 
@@ -143,18 +156,9 @@ void Scanner(benchmark::State& state)
 // The same log through regalo-decode scan --json.
 void DecoderScan(benchmark::State& state)
 {
-    std::FILE* input = std::tmpfile();
-    std::fwrite(DriverLog().data(), 1, DriverLog().size(), input);
-    std::fflush(input);
-    const int sink = open("/dev/null", O_WRONLY);
-    for (auto _ : state) {
-        lseek(fileno(input), 0, SEEK_SET);
-        FdWriter out(sink);
-        FdWriter err(sink);
-        ::Decoder(ValueKind::LogReading, Format::Json, ValueSource::Lines, out, err).ScanLines(fileno(input), {}, {}, false);
-    }
-    close(sink);
-    std::fclose(input);
+    OverAFile(state, DriverLog(), [](FdWriter& out, FdWriter& err, int in) {
+        ::Decoder(ValueKind::LogReading, Format::Json, ValueSource::Lines, out, err).ScanLines(in, {}, {}, false);
+    });
     state.SetBytesProcessed(state.iterations() * static_cast<long>(DriverLog().size()));
 }
 BENCHMARK(DecoderScan)->Unit(benchmark::kMillisecond)->Iterations(5);

@@ -188,8 +188,9 @@ void LogWindow::CreateControls()
 void LogWindow::ConnectWork()
 {
     connect(refresh_, &QTimer::timeout, this, [this] { Refresh(++refreshes_ % kChartEvery == 0); });
-    connect(reading_, &LogWork::Progressed, this, [this](qint64 read, qint64 size) {
-        ProgressBar->setValue(size > 0 ? static_cast<int>(read * 1000 / size) : 0);
+    const auto showDone = [this](qint64 read, qint64 size) { ProgressBar->setValue(size > 0 ? static_cast<int>(read * 1000 / size) : 0); };
+    connect(reading_, &LogWork::Progressed, this, [this, showDone](qint64 read, qint64 size) {
+        showDone(read, size);
         // The first rows at once; the rest as the timer draws.
         if (model_->rowCount() == 0)
             Refresh(false);
@@ -208,8 +209,7 @@ void LogWindow::ConnectWork()
         ended(words);
         ShowMessageBox({ProgramTitle(), words, QMessageBox::Warning});
     });
-    connect(saving_, &LogWork::Progressed, this,
-            [this](qint64 read, qint64 size) { ProgressBar->setValue(size > 0 ? static_cast<int>(read * 1000 / size) : 0); });
+    connect(saving_, &LogWork::Progressed, this, showDone);
     connect(saving_, &LogWork::Finished, this, [this] { ShowProgress(tr("Сохранено."), false); });
     connect(saving_, &LogWork::Cancelled, this, [this] { ShowProgress(tr("Сохранение отменено."), false); });
     connect(saving_, &LogWork::Failed, this, [this](const QString& why) {
